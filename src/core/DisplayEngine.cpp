@@ -1,0 +1,210 @@
+#include "core/DisplayEngine.h"
+
+#include "core/DayCount.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tempiro {
+
+namespace {
+
+constexpr int kMaxExpireBeeps = 5;
+constexpr int kWarnBeepPauseMs = 300;
+constexpr qint16 kManyBeepsFrom = 5; // up to this minute count, one beep per minute left
+constexpr double kOneHour = 1.0 / 24.0;
+constexpr double kCurrentTimeFromDays = 11;
+const QString kStopWatchName = QStringLiteral("Stop Watch");
+
+QString twoDigits(std::int64_t n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// Days as a whole number, cut toward zero, with no grouping ("###0").
+QString wholeDaysText(double days) {
+    return QString::number(std::trunc(days) + 0.0, 'f', 0);
+}
+
+// The minute count of a warning; 0 when it does not fit a 16-bit count.
+qint16 warningMinutes(double remaining) {
+    const double minutes = std::floor(remaining * kMinutesPerDay) + 1;
+    if (!(minutes <= std::numeric_limits<qint16>::max()))
+        return 0;
+    return static_cast<qint16>(minutes);
+}
+
+void warningStep(TimerState& s, double remaining, platform::WindowState& windowState,
+                 DisplayUpdate& u) {
+    const qint16 minutes = warningMinutes(remaining);
+    if (minutes == s.nLastWarnMin || minutes > s.nWarnMin)
+        return;
+    if (s.nLastWarnMin == 0) {
+        if (windowState != platform::WindowState::Normal) {
+            u.restoreWindow = true;
+            windowState = platform::WindowState::Normal;
+        }
+        u.bringToTop = true;
+    }
+    s.nLastWarnMin = minutes;
+    if (minutes <= 0) {
+        u.colour = LineColour::Green;
+        return;
+    }
+    u.colour = LineColour::Yellow;
+    if (minutes <= kManyBeepsFrom) {
+        u.beeps = minutes;
+        u.pauseAfterBeepMs = kWarnBeepPauseMs;
+    } else {
+        u.beeps = 1;
+    }
+}
+
+struct Fields {
+    QString value;
+    QString heading;
+};
+
+Fields timeOfDayFields(const TimerState& s, double remaining, const QString& separator) {
+    const std::int64_t seconds =
+        wholeSeconds(remaining) % static_cast<std::int64_t>(kSecondsPerDay);
+    Fields f;
+    if (s.bHr) {
+        f.value += u' ' + twoDigits(seconds / 3600);
+        f.heading += QStringLiteral(" hh");
+    }
+    if (s.bMin) {
+        f.value += separator + twoDigits(seconds / 60 % 60);
+        f.heading += QStringLiteral(":mm");
+    }
+    if (s.bSec) {
+        f.value += separator + twoDigits(seconds % 60);
+        f.heading += QStringLiteral(":ss");
+    }
+    return f;
+}
+
+QString windowTitle(const TimerState& s, const QString& valueText,
+                    platform::WindowState windowState) {
+    const bool stopWatch = s.nTimeorInterval == kModeStopWatch;
+    const QString& name = stopWatch ? kStopWatchName : kProgramTitle;
+    if (windowState == platform::WindowState::Minimized)
+        return valueText + u' ' + name;
+    if (s.sEventTitle.isEmpty())
+        return name;
+    return (stopWatch ? QStringLiteral("Timing of ") : QStringLiteral("Tempiro to ")) +
+           s.sEventTitle;
+}
+
+} // namespace
+
+DisplayUpdate decideUpdate(TimerState& s, double now, platform::WindowState windowState,
+                           const DateText& text) {
+    DisplayUpdate u;
+    double remaining = 0;
+    bool expired = false;
+
+    // A newly installed alarm starts with a clean slate.
+    if (s.bAlarmTimeChg) {
+        s.nExpireBeeps = 0;
+        s.bAlarmTimeChg = false;
+        u.restartTimer = s.bPaused;
+        s.bPaused = false;
+        if (s.nTimeorInterval == kModeStopWatch) {
+            u.alarmCaption = caption::kStartTime;
+            s.dAlarmTime = now;
+        } else {
+            u.alarmCaption = caption::kAlarmTime;
+        }
+    }
+
+    switch (s.nTimeorInterval) {
+    case kModeTime:
+    case kModeStopWatch:
+        remaining = s.dAlarmTime - now;
+        break;
+    case kModeInterval:
+        remaining = s.dAlarmTime;
+        s.dAlarmTime = now + remaining;
+        s.nTimeorInterval = kModeTime;
+        break;
+    default:
+        break;
+    }
+
+    if (s.bShowLocalTime) {
+        u.alarmTimeText = text.generalDate(now);
+        u.alarmCaption = caption::kLocalTime;
+    } else {
+        u.alarmTimeText = text.generalDate(s.dAlarmTime);
+    }
+
+    if (s.nTimeorInterval == kModeTime) {
+        if (remaining <= 0) {
+            if (s.nExpireBeeps < kMaxExpireBeeps) {
+                u.beeps = 1;
+                ++s.nExpireBeeps;
+            }
+            expired = true;
+            u.colour = LineColour::Red;
+            u.systemCaption = caption::kTimeExpired;
+        } else {
+            if (s.bWarn)
+                warningStep(s, remaining, windowState, u);
+            else
+                u.colour = LineColour::Green;
+            u.systemCaption = caption::kTimeRemain;
+        }
+    } else if (s.nTimeorInterval == kModeStopWatch) {
+        u.colour = LineColour::Green;
+        u.systemCaption = caption::kTimeElapsed;
+    }
+
+    QString valueText;
+    QString heading;
+    if (s.bTTlDay) {
+        heading = QStringLiteral("Days");
+        valueText = wholeDaysText(s.dAlarmTime - now);
+    } else {
+        if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
+            if (!s.bForceRedraw)
+                return u;
+            s.bForceRedraw = false;
+        }
+        const Fields fields = timeOfDayFields(s, remaining, text.timeSeparator());
+        valueText = fields.value;
+        heading = fields.heading;
+
+        if (s.bDay) {
+            if (remaining >= kOneHour) {
+                u.colour = LineColour::Green;
+                if (std::trunc(remaining) >= kCurrentTimeFromDays) {
+                    valueText = text.generalDate(now);
+                    heading.clear();
+                    u.systemCaption = caption::kCurrentTime;
+                } else {
+                    valueText =
+                        u' ' + twoDigits(static_cast<int>(std::trunc(remaining))) + valueText;
+                    u.systemCaption = caption::kTimeRemain;
+                    heading = QStringLiteral(" dy") + heading;
+                }
+            } else if (expired) {
+                u.colour = LineColour::Red;
+                u.systemCaption = caption::kTimeExpired;
+            } else if (s.nTimeorInterval != kModeStopWatch) {
+                u.colour = LineColour::Yellow;
+                u.systemCaption = caption::kTimeRemain;
+            }
+        }
+    }
+
+    u.rebuilt = true;
+    u.heading = heading;
+    u.labelsVisible = s.bLbl;
+    if (expired)
+        valueText = u'+' + valueText;
+    u.valueText = valueText;
+    u.title = windowTitle(s, valueText, windowState);
+    return u;
+}
+
+} // namespace tempiro

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/DateText.h"
+#include "core/TimerState.h"
+#include "platform/WindowControl.h"
+
+#include <QString>
+#include <optional>
+
+namespace tempiro {
+
+enum class LineColour { Red, Green, Yellow };
+
+// Everything one display update decides, for the main window to apply. Optional parts are
+// left untouched on the window when absent.
+struct DisplayUpdate {
+    // Side effects, to be carried out in this order.
+    bool restartTimer = false;  // the take-over of a new alarm ended a pause
+    bool restoreWindow = false; // first warning: back from minimised or maximised...
+    bool bringToTop = false;    // ...and into the topmost band
+    int beeps = 0;
+    int pauseAfterBeepMs = 0;
+
+    QString alarmTimeText; // the upper big line, written on every update
+    std::optional<QString> alarmCaption;
+    std::optional<LineColour> colour; // the last colour given to the lower line
+    std::optional<QString> systemCaption;
+
+    // With seconds hidden most ticks leave the value text, heading and title alone.
+    bool rebuilt = false;
+    QString heading;
+    bool labelsVisible = false;
+    QString valueText;
+    QString title;
+};
+
+namespace caption {
+inline const QString kAlarmTime = QStringLiteral("Alarm Time");
+inline const QString kStartTime = QStringLiteral("Start Time");
+inline const QString kLocalTime = QStringLiteral("Local Time");
+inline const QString kTimeRemain = QStringLiteral("Time Remain");
+inline const QString kTimeExpired = QStringLiteral("Time Expired");
+inline const QString kTimeElapsed = QStringLiteral("Time Elapsed");
+inline const QString kCurrentTime = QStringLiteral("Current Time");
+} // namespace caption
+
+// One display update at `now`: takes over a new alarm, works out the remaining or elapsed
+// time, warnings and expiry, and every text of the display. Updates the state's alarm,
+// flags and tick memory as it goes.
+DisplayUpdate decideUpdate(TimerState& state, double now, platform::WindowState windowState,
+                           const DateText& text);
+
+} // namespace tempiro

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The state of the one running timer: the alarm record, the display options, the run-time
+// flags and the memory kept from one tick to the next. The main window carries it as its own
+// fields; the display engine works on it directly.
+namespace tempiro {
+
+enum AlarmMode : qint16 { kModeTime = 0, kModeInterval = 1, kModeStopWatch = 2 };
+
+inline const QString kProgramTitle = QStringLiteral("Tempiro Timer");
+
+struct AlarmRecord {
+    bool bAlarmTimeChg = false; // a new alarm waits for the next display update
+    qint16 nTimeorInterval = kModeTime;
+    double dAlarmTime = 0; // target, interval length or stop-watch start, by mode
+    QString sEventTitle;
+    bool bWarn = false;
+    qint16 nWarnMin = 0;
+    bool bAutoOpen = false;
+};
+
+struct DisplayOptions {
+    bool bSec = false;
+    bool bMin = false;
+    bool bHr = false;
+    bool bDay = false;
+    bool bTTlDay = false;
+    bool bLbl = false;
+    bool bShowLocalTime = false;
+    bool bShowMenus = false;
+    bool bKeepTop = false;
+    bool bAdminReadOnly = false; // kept and stored for the companion only
+};
+
+struct RunFlags {
+    bool bForceRedraw = false;
+    bool bPaused = false;
+};
+
+struct TickMemory {
+    qint16 nExpireBeeps = 0;
+    qint16 nLastWarnMin = 0;
+};
+
+struct TimerState : AlarmRecord, DisplayOptions, RunFlags, TickMemory {};
+
+// What a start with nothing stored looks like: every unit and the labels shown, menus shown,
+// a 5-minute warning lead (off), and a target two hours after now.
+struct FirstStart {
+    static constexpr qint16 kWarnMinutes = 5;
+    static constexpr double kTargetAhead = 2.0 / 24.0;
+    static void apply(TimerState& state, double now);
+};
+
+} // namespace tempiro

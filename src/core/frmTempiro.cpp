@@ -1,0 +1,380 @@
+#include "core/frmTempiro.h"
+
+#include "core/ClickableLabel.h"
+#include "core/DayCount.h"
+#include "core/Twips.h"
+#include "core/modMain.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+using tempiro::LineColour;
+
+namespace {
+
+// The window as designed, in twips.
+constexpr double kClientWidth = 5280;
+constexpr double kClientHeight = 4290;
+const QPoint kTopmostPosition(320, 25);
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kMagenta(192, 0, 192);
+
+QFont labelFont(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void setBlackBackground(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+double logicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
+}
+
+} // namespace
+
+frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_services(services)
+    , m_text(QLocale()) {
+    setObjectName(QStringLiteral("frmTempiro"));
+    setWindowTitle(tempiro::kProgramTitle);
+    createControls();
+    createMenus();
+
+    tmrSec = new QTimer(this);
+    tmrSec->setInterval(kTickMilliseconds);
+    connect(tmrSec, &QTimer::timeout, this, &frmTempiro::tmrSec_Timer);
+    tmrSec->start();
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmTempiro::onFocusWindowChanged);
+}
+
+void frmTempiro::createControls() {
+    const double dpi = logicalDpi();
+    auto place = [dpi](QWidget* widget, double left, double top, double width, double height) {
+        widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));
+    };
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    frameDisplay = new QFrame(client);
+    frameDisplay->setObjectName(QStringLiteral("frameDisplay"));
+    frameDisplay->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    place(frameDisplay, 204, 0, 4365, 1795);
+
+    const QString bigFamily = QStringLiteral("MS Sans Serif");
+    const QString smallFamily = QStringLiteral("Small Fonts");
+
+    lblAlarmTime = new ClickableLabel(frameDisplay);
+    lblAlarmTime->setObjectName(QStringLiteral("lblAlarmTime"));
+    lblAlarmTime->setFont(labelFont(bigFamily, 18, true));
+    lblAlarmTime->setAlignment(Qt::AlignCenter);
+    setTextColour(lblAlarmTime, kMagenta);
+    setBlackBackground(lblAlarmTime);
+    place(lblAlarmTime, 90, 225, 4170, 495);
+
+    lblLabel = new QLabel(frameDisplay);
+    lblLabel->setObjectName(QStringLiteral("lblLabel"));
+    lblLabel->setFont(labelFont(bigFamily, 13.5, true));
+    lblLabel->setAlignment(Qt::AlignCenter);
+    place(lblLabel, 105, 825, 4170, 345);
+
+    lblSystemTime = new ClickableLabel(frameDisplay);
+    lblSystemTime->setObjectName(QStringLiteral("lblSystemTime"));
+    lblSystemTime->setFont(labelFont(bigFamily, 18, true));
+    lblSystemTime->setAlignment(Qt::AlignCenter);
+    setTextColour(lblSystemTime, kRed);
+    setBlackBackground(lblSystemTime);
+    place(lblSystemTime, 105, 1215, 4170, 495);
+
+    // The captions lie over the right end of the big lines: no background of their own, so
+    // the big text stays readable.
+    lblAlarm = new QLabel(QStringLiteral("Alarm Time"), frameDisplay);
+    lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
+    lblAlarm->setFont(labelFont(smallFamily, 6.75, false));
+    lblAlarm->setWordWrap(true);
+    setTextColour(lblAlarm, kYellow);
+    place(lblAlarm, 3630, 1275, 525, 375);
+
+    lblSystem = new QLabel(QStringLiteral("System Time"), frameDisplay);
+    lblSystem->setObjectName(QStringLiteral("lblSystem"));
+    lblSystem->setFont(labelFont(smallFamily, 6.75, false));
+    lblSystem->setWordWrap(true);
+    setTextColour(lblSystem, kYellow);
+    place(lblSystem, 3630, 285, 525, 375);
+
+    txtURL = new QLineEdit(client);
+    txtURL->setObjectName(QStringLiteral("txtURL"));
+    txtURL->setFont(labelFont(smallFamily, 6.75, false));
+    place(txtURL, 210, 1968, 4365, 228);
+
+    cmdGo = new QPushButton(QStringLiteral("&Go"), client);
+    cmdGo->setObjectName(QStringLiteral("cmdGo"));
+    place(cmdGo, 4596, 1968, 598, 228);
+
+    connect(lblSystemTime, &ClickableLabel::clicked, this, &frmTempiro::lblSystemTime_Click);
+    connect(lblAlarmTime, &ClickableLabel::clicked, this, &frmTempiro::lblAlarmTime_Click);
+
+    resize(tempiro::twipsToPixels(kClientWidth, dpi),
+           tempiro::twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
+}
+
+void frmTempiro::createMenus() {
+    auto addItem = [this](QMenu* menu, const QString& caption, void (frmTempiro::*handler)()) {
+        QAction* item = menu->addAction(caption);
+        if (handler)
+            connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+    auto addCheckItem = [&](QMenu* menu, const QString& caption, void (frmTempiro::*handler)()) {
+        QAction* item = addItem(menu, caption, handler);
+        item->setCheckable(true);
+        return item;
+    };
+
+    mnuSet = menuBar()->addMenu(QStringLiteral("&Set"));
+    mnuSetTime = addItem(mnuSet, QStringLiteral("&Alarm..."), &frmTempiro::mnuSetTime_Click);
+    mnuSetClock = addItem(mnuSet, QStringLiteral("&Clock..."), nullptr);
+
+    mnuDisp = menuBar()->addMenu(QStringLiteral("&Display"));
+    mnuDispSec = addCheckItem(mnuDisp, QStringLiteral("&Seconds"), &frmTempiro::mnuDispSec_Click);
+    mnuDispMin = addCheckItem(mnuDisp, QStringLiteral("&Minutes"), &frmTempiro::mnuDispMin_Click);
+    mnuDispHr = addCheckItem(mnuDisp, QStringLiteral("&Hours"), &frmTempiro::mnuDispHr_Click);
+    mnuDispDay = addCheckItem(mnuDisp, QStringLiteral("&Days"), &frmTempiro::mnuDispDay_Click);
+    mnuDisp->addSeparator();
+    mnuDispTtlDay =
+        addCheckItem(mnuDisp, QStringLiteral("&Total Days"), &frmTempiro::mnuDispTtlDay_Click);
+    mnuDisp->addSeparator();
+    mnuDispLbl = addCheckItem(mnuDisp, QStringLiteral("&Labels"), &frmTempiro::mnuDispLbl_Click);
+    mnuDispMenus = addCheckItem(mnuDisp, QStringLiteral("&Menus"), &frmTempiro::mnuDispMenus_Click);
+    mnuDisp->addSeparator();
+    mnuDispLocalTime = addCheckItem(mnuDisp, QStringLiteral("Show Local &Time"),
+                                    &frmTempiro::mnuDispLocalTime_Click);
+    mnuDisp->addSeparator();
+    mnuDispTop =
+        addCheckItem(mnuDisp, QStringLiteral("Keep on Top"), &frmTempiro::mnuDispTop_Click);
+
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuToolsAppoint = addItem(mnuTools, QStringLiteral("Create &Appointment in Outlook"), nullptr);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpHelp = addItem(mnuHelp, QStringLiteral("&Help"), nullptr);
+    mnuHelpWebSite = addItem(mnuHelp, QStringLiteral("Marrowby Software &Web Site"), nullptr);
+    mnuHelpAbout = addItem(mnuHelp, QStringLiteral("&About"), nullptr);
+}
+
+double frmTempiro::Now() const {
+    return tempiro::toDayCount(m_services.clock.localNow());
+}
+
+void frmTempiro::Form_Load() {
+    tempiro::FirstStart::apply(*this, Now());
+    txtURL->clear();
+
+    mnuDispSec->setChecked(bSec);
+    mnuDispMin->setChecked(bMin);
+    mnuDispHr->setChecked(bHr);
+    mnuDispDay->setChecked(bDay);
+    mnuDispTtlDay->setChecked(bTTlDay);
+    mnuDispLbl->setChecked(bLbl);
+    mnuDispLocalTime->setChecked(bShowLocalTime);
+
+    ShowMenus(bShowMenus);
+
+    if (bKeepTop) {
+        bKeepTop = false;
+        mnuDispTop_Click();
+    }
+    bForceRedraw = true;
+}
+
+void frmTempiro::Form_Activate() {
+    UpdateDisplay();
+    const bool hasLink = !txtURL->text().isEmpty();
+    txtURL->setVisible(hasLink);
+    cmdGo->setVisible(hasLink);
+}
+
+void frmTempiro::onFocusWindowChanged(QWindow* focusWindow) {
+    // Coming back from another of the program's own windows activates the main window;
+    // coming back from another program (no focus window in between) does not.
+    const bool fromOwnWindow = m_hadFocusWindow;
+    m_hadFocusWindow = focusWindow != nullptr;
+    if (fromOwnWindow && focusWindow && focusWindow == windowHandle())
+        Form_Activate();
+}
+
+void frmTempiro::tmrSec_Timer() {
+    UpdateDisplay();
+}
+
+void frmTempiro::UpdateDisplay() {
+    const double now = Now();
+    applyUpdate(tempiro::decideUpdate(*this, now, m_services.windows.state(*this), m_text));
+}
+
+void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {
+    if (u.restartTimer)
+        tmrSec->start();
+    if (u.restoreWindow) {
+        m_services.windows.setState(*this, platform::WindowState::Normal);
+        m_services.windows.bringToFront(*this);
+    }
+    if (u.bringToTop)
+        SetKeepOnTop(true);
+    for (int i = 0; i < u.beeps; ++i) {
+        m_services.sound.beep();
+        m_services.sound.sleep(u.pauseAfterBeepMs);
+    }
+
+    lblAlarmTime->setText(u.alarmTimeText);
+    if (u.alarmCaption)
+        lblAlarm->setText(*u.alarmCaption);
+    if (u.colour)
+        setLineColour(*u.colour);
+    if (u.systemCaption)
+        lblSystem->setText(*u.systemCaption);
+
+    if (!u.rebuilt)
+        return;
+    lblLabel->setText(u.heading);
+    lblLabel->setVisible(u.labelsVisible);
+    lblSystem->setVisible(u.labelsVisible);
+    lblAlarm->setVisible(u.labelsVisible);
+    setWindowTitle(u.title);
+    lblSystemTime->setText(u.valueText);
+}
+
+void frmTempiro::setLineColour(LineColour colour) {
+    switch (colour) {
+    case LineColour::Red:
+        setTextColour(lblSystemTime, kRed);
+        break;
+    case LineColour::Green:
+        setTextColour(lblSystemTime, kGreen);
+        break;
+    case LineColour::Yellow:
+        setTextColour(lblSystemTime, kYellow);
+        break;
+    }
+}
+
+void frmTempiro::lblSystemTime_Click() {
+    bPaused = !bPaused;
+    if (bPaused) {
+        tmrSec->stop();
+        setLineColour(LineColour::Yellow);
+    } else {
+        tmrSec->start();
+    }
+}
+
+void frmTempiro::lblAlarmTime_Click() {
+    mnuSetTime_Click();
+}
+
+void frmTempiro::mnuSetTime_Click() {
+    // The time entry dialog is not part of the program yet.
+}
+
+void frmTempiro::ShowMenus(bool show) {
+    mnuDisp->menuAction()->setVisible(show);
+    mnuSet->menuAction()->setVisible(show);
+    mnuTools->menuAction()->setVisible(show);
+    mnuHelp->menuAction()->setVisible(show);
+    mnuDispMenus->setChecked(show);
+}
+
+void frmTempiro::SetKeepOnTop(bool on) {
+    m_services.windows.setTopmostAndMove(*this, on, kTopmostPosition);
+}
+
+void frmTempiro::flipUnit(bool& flag, QAction* item) {
+    flag = !flag;
+    item->setChecked(flag);
+    if (flag && mnuDispTtlDay->isChecked())
+        mnuDispTtlDay_Click();
+    bForceRedraw = true;
+}
+
+void frmTempiro::mnuDispSec_Click() {
+    flipUnit(bSec, mnuDispSec);
+}
+void frmTempiro::mnuDispMin_Click() {
+    flipUnit(bMin, mnuDispMin);
+}
+void frmTempiro::mnuDispHr_Click() {
+    flipUnit(bHr, mnuDispHr);
+}
+void frmTempiro::mnuDispDay_Click() {
+    flipUnit(bDay, mnuDispDay);
+}
+
+void frmTempiro::mnuDispTtlDay_Click() {
+    bTTlDay = !bTTlDay;
+    mnuDispTtlDay->setChecked(bTTlDay);
+    if (bTTlDay) {
+        // Each of these turns its unit off, so none of them calls back in here.
+        if (mnuDispSec->isChecked())
+            mnuDispSec_Click();
+        if (mnuDispDay->isChecked())
+            mnuDispDay_Click();
+        if (mnuDispHr->isChecked())
+            mnuDispHr_Click();
+        if (mnuDispMin->isChecked())
+            mnuDispMin_Click();
+    }
+    bForceRedraw = true;
+}
+
+void frmTempiro::mnuDispLbl_Click() {
+    bLbl = !bLbl;
+    mnuDispLbl->setChecked(bLbl);
+    bForceRedraw = true;
+}
+
+void frmTempiro::mnuDispMenus_Click() {
+    bShowMenus = !bShowMenus;
+    ShowMenus(bShowMenus);
+    bForceRedraw = true;
+}
+
+void frmTempiro::mnuDispLocalTime_Click() {
+    bShowLocalTime = !bShowLocalTime;
+    mnuDispLocalTime->setChecked(bShowLocalTime);
+    lblAlarm->setText(bShowLocalTime ? tempiro::caption::kLocalTime : tempiro::caption::kAlarmTime);
+    bForceRedraw = true;
+}
+
+void frmTempiro::mnuDispTop_Click() {
+    bKeepTop = !bKeepTop;
+    mnuDispTop->setChecked(bKeepTop);
+    SetKeepOnTop(bKeepTop);
+    bForceRedraw = true;
+}

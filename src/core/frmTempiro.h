@@ -1,0 +1,96 @@
+#pragma once
+
+#include "core/DateText.h"
+#include "core/DisplayEngine.h"
+#include "core/TimerState.h"
+#include "platform/Services.h"
+
+#include <QMainWindow>
+
+class ClickableLabel;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QWindow;
+
+// The main window: it owns the alarm and the display options (its TimerState fields), shows
+// the remaining time on every tick and carries the menus. Handlers are ordinary members so
+// that other windows and tests can run them as if the user had acted.
+class frmTempiro : public QMainWindow, public tempiro::TimerState {
+    Q_OBJECT
+public:
+    static constexpr int kTickMilliseconds = 945;
+
+    explicit frmTempiro(const platform::Services& services, QWidget* parent = nullptr);
+
+    void Form_Load();
+    void Form_Activate();
+
+    void tmrSec_Timer();
+    void UpdateDisplay();
+    void lblSystemTime_Click();
+    void lblAlarmTime_Click();
+    void mnuSetTime_Click();
+
+    void mnuDispSec_Click();
+    void mnuDispMin_Click();
+    void mnuDispHr_Click();
+    void mnuDispDay_Click();
+    void mnuDispTtlDay_Click();
+    void mnuDispLbl_Click();
+    void mnuDispMenus_Click();
+    void mnuDispLocalTime_Click();
+    void mnuDispTop_Click();
+
+    void ShowMenus(bool show);
+    void SetKeepOnTop(bool on);
+
+    // The current local date and time as a day count.
+    double Now() const;
+
+    QTimer* tmrSec = nullptr;
+    QFrame* frameDisplay = nullptr;
+    ClickableLabel* lblAlarmTime = nullptr;
+    QLabel* lblLabel = nullptr;
+    ClickableLabel* lblSystemTime = nullptr;
+    QLabel* lblAlarm = nullptr;
+    QLabel* lblSystem = nullptr;
+    QLineEdit* txtURL = nullptr;
+    QPushButton* cmdGo = nullptr;
+
+    QMenu* mnuSet = nullptr;
+    QAction* mnuSetTime = nullptr;
+    QAction* mnuSetClock = nullptr;
+    QMenu* mnuDisp = nullptr;
+    QAction* mnuDispSec = nullptr;
+    QAction* mnuDispMin = nullptr;
+    QAction* mnuDispHr = nullptr;
+    QAction* mnuDispDay = nullptr;
+    QAction* mnuDispTtlDay = nullptr;
+    QAction* mnuDispLbl = nullptr;
+    QAction* mnuDispMenus = nullptr;
+    QAction* mnuDispLocalTime = nullptr;
+    QAction* mnuDispTop = nullptr;
+    QMenu* mnuTools = nullptr;
+    QAction* mnuToolsAppoint = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpWebSite = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+private:
+    void createControls();
+    void createMenus();
+    void applyUpdate(const tempiro::DisplayUpdate& update);
+    void setLineColour(tempiro::LineColour colour);
+    void flipUnit(bool& flag, QAction* item);
+    void onFocusWindowChanged(QWindow* focusWindow);
+
+    platform::Services m_services;
+    tempiro::DateText m_text;
+    bool m_hadFocusWindow = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Sound.h"
+#include "platform/WindowControl.h"
+
+namespace platform {
+
+// The outside things the timer's windows use, handed to them at construction so that tests can
+// put doubles in their place.
+struct Services {
+    Clock& clock;
+    Sound& sound;
+    WindowControl& windows;
+};
+
+} // namespace platform

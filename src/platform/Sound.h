@@ -1,0 +1,20 @@
+#pragma once
+
+namespace platform {
+
+// The audible side of warnings and expiry, and the pause between warning beeps.
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void beep() = 0;
+    // Blocks the calling thread; the warning beeps are spaced by it on purpose.
+    virtual void sleep(int milliseconds) = 0;
+};
+
+class SystemSound final : public Sound {
+public:
+    void beep() override;
+    void sleep(int milliseconds) override;
+};
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+
+class QWidget;
+
+namespace platform {
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+// What the timer asks of the window manager for its main window: the window state, bringing
+// it forward, and the topmost band.
+class WindowControl {
+public:
+    virtual ~WindowControl() = default;
+    virtual WindowState state(const QWidget& window) const = 0;
+    virtual void setState(QWidget& window, WindowState state) = 0;
+    virtual void bringToFront(QWidget& window) = 0;
+    // Puts the window into (on) or out of the topmost band, then moves its outer top-left
+    // corner to topLeft (screen pixels), keeping its size, and shows it.
+    virtual void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) = 0;
+};
+
+class SystemWindowControl final : public WindowControl {
+public:
+    WindowState state(const QWidget& window) const override;
+    void setState(QWidget& window, WindowState state) override;
+    void bringToFront(QWidget& window) override;
+    void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) override;
+};
+
+} // namespace platform

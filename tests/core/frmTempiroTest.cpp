@@ -1,0 +1,217 @@
+#include "core/frmTempiro.h"
+
+#include "core/ClickableLabel.h"
+#include "core/DayCount.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace tempiro;
+
+namespace {
+
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+
+QColor textColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        fake.clock.set(start);
+        form = std::make_unique<frmTempiro>(fake.services());
+    }
+    ~MainWindowTest() override { QLocale::setDefault(QLocale::c()); }
+
+    void startProgram() {
+        form->Form_Load();
+        form->show();
+        form->Form_Activate();
+    }
+
+    const double start = toDayCount(QDate(2026, 12, 8), QTime(9, 30, 0));
+    platform::FakePlatform fake;
+    std::unique_ptr<frmTempiro> form;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartCountsDownTwoHoursWithEveryUnitShown) {
+    startProgram();
+    const frmTempiro& f = *form;
+    EXPECT_TRUE(f.bSec && f.bMin && f.bHr && f.bDay && f.bLbl && f.bShowMenus);
+    EXPECT_FALSE(f.bTTlDay || f.bShowLocalTime || f.bWarn || f.bAutoOpen || f.bKeepTop);
+    EXPECT_EQ(f.nWarnMin, 5);
+    EXPECT_EQ(f.nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(f.dAlarmTime, start + 2.0 / 24.0);
+    EXPECT_TRUE(f.sEventTitle.isEmpty());
+    EXPECT_TRUE(f.txtURL->text().isEmpty());
+    EXPECT_TRUE(f.txtURL->isHidden());
+    EXPECT_TRUE(f.cmdGo->isHidden());
+
+    EXPECT_TRUE(f.mnuDispSec->isChecked());
+    EXPECT_TRUE(f.mnuDispDay->isChecked());
+    EXPECT_FALSE(f.mnuDispTtlDay->isChecked());
+    EXPECT_TRUE(f.mnuDispMenus->isChecked());
+    EXPECT_FALSE(f.mnuDispTop->isChecked());
+    EXPECT_TRUE(f.tmrSec->isActive());
+    EXPECT_EQ(f.tmrSec->interval(), 945);
+    EXPECT_TRUE(fake.windows.topmostCalls.empty());
+}
+
+TEST_F(MainWindowTest, EachTickShowsTheRemainingTime) {
+    startProgram();
+    EXPECT_EQ(form->lblSystemTime->text(), " 00 02:00:00");
+    EXPECT_EQ(form->lblLabel->text(), " dy hh:mm:ss");
+    EXPECT_EQ(form->lblAlarmTime->text(), "12/8/2026 11:30:00 AM");
+    EXPECT_EQ(form->lblSystem->text(), "Time Remain");
+    EXPECT_EQ(form->lblAlarm->text(), "Alarm Time");
+    EXPECT_EQ(textColour(form->lblSystemTime), kGreen);
+    EXPECT_EQ(form->windowTitle(), "Tempiro Timer");
+
+    fake.clock.advanceSeconds(61);
+    form->tmrSec_Timer();
+    EXPECT_EQ(form->lblSystemTime->text(), " 00 01:58:59");
+
+    fake.clock.set(start + 2.0 / 24.0 + 3.0 / kSecondsPerDay);
+    form->tmrSec_Timer();
+    EXPECT_EQ(form->lblSystemTime->text(), "+ 00:00:03");
+    EXPECT_EQ(form->lblSystem->text(), "Time Expired");
+    EXPECT_EQ(textColour(form->lblSystemTime), kRed);
+    EXPECT_EQ(fake.sound.beepCount(), 1);
+}
+
+TEST_F(MainWindowTest, ClickingTheLowerLinePausesAndResumes) {
+    startProgram();
+    form->lblSystemTime->resize(200, 30);
+    QTest::mouseClick(form->lblSystemTime, Qt::LeftButton);
+    EXPECT_TRUE(form->bPaused);
+    EXPECT_FALSE(form->tmrSec->isActive());
+    EXPECT_EQ(textColour(form->lblSystemTime), kYellow);
+
+    form->lblSystemTime_Click();
+    EXPECT_FALSE(form->bPaused);
+    EXPECT_TRUE(form->tmrSec->isActive());
+    fake.clock.advanceSeconds(90);
+    form->tmrSec_Timer();
+    EXPECT_EQ(form->lblSystemTime->text(), " 00 01:58:30") << "a pause never moves the target";
+    EXPECT_EQ(textColour(form->lblSystemTime), kGreen);
+}
+
+TEST_F(MainWindowTest, TheFirstWarningRestoresTheWindowAndPutsItOnTop) {
+    startProgram();
+    form->bWarn = true;
+    form->nWarnMin = 10;
+    form->dAlarmTime = fake.clock.now() + 4.5 / kMinutesPerDay;
+    fake.windows.currentState = platform::WindowState::Minimized;
+    const QSize size = form->size();
+
+    form->tmrSec_Timer();
+    EXPECT_EQ(fake.windows.stateChanges,
+              std::vector<platform::WindowState>{platform::WindowState::Normal});
+    ASSERT_EQ(fake.windows.topmostCalls.size(), 1u);
+    EXPECT_TRUE(fake.windows.topmostCalls[0].on);
+    EXPECT_EQ(fake.windows.topmostCalls[0].topLeft, QPoint(320, 25));
+    EXPECT_EQ(form->size(), size);
+    EXPECT_FALSE(form->bKeepTop);
+    EXPECT_FALSE(form->mnuDispTop->isChecked());
+
+    using E = platform::FakeSound::Event;
+    std::vector<platform::FakeSound::Entry> fiveBeeps;
+    for (int i = 0; i < 5; ++i) {
+        fiveBeeps.push_back({E::Beep, 0});
+        fiveBeeps.push_back({E::Sleep, 300});
+    }
+    EXPECT_EQ(fake.sound.log, fiveBeeps);
+    EXPECT_EQ(textColour(form->lblSystemTime), kYellow);
+}
+
+TEST_F(MainWindowTest, ShowMenusHidesAndShowsAllFourMenus) {
+    startProgram();
+    form->mnuDispMenus_Click();
+    EXPECT_FALSE(form->bShowMenus);
+    for (QMenu* menu : {form->mnuSet, form->mnuDisp, form->mnuTools, form->mnuHelp})
+        EXPECT_FALSE(menu->menuAction()->isVisible());
+    EXPECT_FALSE(form->mnuDispMenus->isChecked());
+
+    form->ShowMenus(true);
+    for (QMenu* menu : {form->mnuSet, form->mnuDisp, form->mnuTools, form->mnuHelp})
+        EXPECT_TRUE(menu->menuAction()->isVisible());
+    EXPECT_TRUE(form->mnuDispMenus->isChecked());
+}
+
+TEST_F(MainWindowTest, MenuBarCarriesEveryItem) {
+    auto captions = [](QMenu* menu) {
+        QStringList list;
+        for (QAction* action : menu->actions())
+            list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return list;
+    };
+    EXPECT_EQ(form->mnuSet->title(), "&Set");
+    EXPECT_EQ(captions(form->mnuSet), (QStringList{"&Alarm...", "&Clock..."}));
+    EXPECT_EQ(form->mnuDisp->title(), "&Display");
+    EXPECT_EQ(captions(form->mnuDisp),
+              (QStringList{"&Seconds", "&Minutes", "&Hours", "&Days", "-", "&Total Days", "-",
+                           "&Labels", "&Menus", "-", "Show Local &Time", "-", "Keep on Top"}));
+    EXPECT_EQ(form->mnuTools->title(), "&Tools");
+    EXPECT_EQ(captions(form->mnuTools), (QStringList{"Create &Appointment in Outlook"}));
+    EXPECT_EQ(form->mnuHelp->title(), "&Help");
+    EXPECT_EQ(captions(form->mnuHelp),
+              (QStringList{"&Help", "Marrowby Software &Web Site", "&About"}));
+}
+
+TEST_F(MainWindowTest, TotalDaysAndTheUnitsExcludeEachOther) {
+    startProgram();
+    form->bForceRedraw = false;
+    form->mnuDispTtlDay_Click();
+    EXPECT_TRUE(form->bTTlDay);
+    EXPECT_FALSE(form->bSec || form->bMin || form->bHr || form->bDay);
+    for (QAction* unit : {form->mnuDispSec, form->mnuDispMin, form->mnuDispHr, form->mnuDispDay})
+        EXPECT_FALSE(unit->isChecked());
+    EXPECT_TRUE(form->bForceRedraw);
+
+    form->mnuDispSec_Click();
+    EXPECT_TRUE(form->bSec);
+    EXPECT_FALSE(form->bTTlDay);
+    EXPECT_FALSE(form->mnuDispTtlDay->isChecked());
+
+    // Turning a unit off touches nothing else.
+    form->mnuDispSec_Click();
+    EXPECT_FALSE(form->bSec);
+    EXPECT_FALSE(form->bTTlDay);
+}
+
+TEST_F(MainWindowTest, KeepOnTopMovesTheWindowWithoutResizingIt) {
+    startProgram();
+    const QSize size = form->size();
+    form->mnuDispTop_Click();
+    EXPECT_TRUE(form->bKeepTop);
+    EXPECT_TRUE(form->mnuDispTop->isChecked());
+    form->mnuDispTop_Click();
+    ASSERT_EQ(fake.windows.topmostCalls.size(), 2u);
+    EXPECT_TRUE(fake.windows.topmostCalls[0].on);
+    EXPECT_FALSE(fake.windows.topmostCalls[1].on);
+    EXPECT_EQ(fake.windows.topmostCalls[1].topLeft, QPoint(320, 25));
+    EXPECT_EQ(form->size(), size);
+}
+
+TEST_F(MainWindowTest, ShowLocalTimeChangesTheUpperCaptionAtOnce) {
+    startProgram();
+    form->mnuDispLocalTime_Click();
+    EXPECT_EQ(form->lblAlarm->text(), "Local Time");
+    fake.clock.advanceSeconds(5);
+    form->tmrSec_Timer();
+    EXPECT_EQ(form->lblAlarmTime->text(), "12/8/2026 9:30:05 AM");
+    form->mnuDispLocalTime_Click();
+    EXPECT_EQ(form->lblAlarm->text(), "Alarm Time");
+}

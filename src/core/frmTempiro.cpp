@@ -236,7 +236,18 @@ void frmTempiro::tmrSec_Timer() {
 
 void frmTempiro::UpdateDisplay() {
     const double now = Now();
-    applyUpdate(tempiro::decideUpdate(*this, now, m_services.windows.state(*this), m_text));
+    if (bAlarmTimeChg && modMain::bTrace)
+        modMain::TraceLine(QStringLiteral("New alarm: mode %1, time %2")
+                               .arg(nTimeorInterval)
+                               .arg(m_text.generalDate(dAlarmTime)));
+    const tempiro::DisplayUpdate update =
+        tempiro::decideUpdate(*this, now, m_services.windows.state(*this), m_text);
+    if (update.beeps > 0 && modMain::bTrace)
+        modMain::TraceLine(QStringLiteral("Beeps: %1, last warning minute: %2, expiry beeps: %3")
+                               .arg(update.beeps)
+                               .arg(nLastWarnMin)
+                               .arg(nExpireBeeps));
+    applyUpdate(update);
 }
 
 void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {

@@ -1,5 +1,7 @@
 #include "core/modMain.h"
 #include "platform/Clock.h"
+#include "platform/Registry.h"
+#include "platform/SettingsStore.h"
 #include "platform/Sound.h"
 #include "platform/WindowControl.h"
 
@@ -10,5 +12,7 @@ int main(int argc, char* argv[]) {
     platform::SystemClock clock;
     platform::SystemSound sound;
     platform::SystemWindowControl windows;
-    return modMain::Main(app, {clock, sound, windows});
+    platform::QSettingsStore settings;
+    platform::RegFileRegistry registry;
+    return modMain::Main(app, {clock, sound, windows, settings, registry});
 }

@@ -117,4 +117,21 @@ QString DateText::generalDate(double dayCount) const {
     return date + u' ' + m_locale.toString(local.time, m_timeFormat);
 }
 
+std::optional<double> DateText::fromGeneralDate(const QString& text) const {
+    const QString trimmed = text.trimmed();
+    if (const QTime time = m_locale.toTime(trimmed, m_timeFormat); time.isValid())
+        return toDayCount(dayCountEpoch(), time);
+    if (const QDate date = m_locale.toDate(trimmed, m_dateFormat); date.isValid())
+        return toDayCount(date);
+    // The date may itself contain blanks ("25 Dec 2003"), so try every blank as the divide.
+    for (qsizetype blank = trimmed.indexOf(u' '); blank > 0;
+         blank = trimmed.indexOf(u' ', blank + 1)) {
+        const QDate date = m_locale.toDate(trimmed.left(blank), m_dateFormat);
+        const QTime time = m_locale.toTime(trimmed.mid(blank + 1), m_timeFormat);
+        if (date.isValid() && time.isValid())
+            return toDayCount(date, time);
+    }
+    return std::nullopt;
+}
+
 } // namespace tempiro

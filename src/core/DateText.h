@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 namespace tempiro {
 
@@ -14,6 +15,8 @@ public:
     explicit DateText(const QLocale& locale);
 
     QString generalDate(double dayCount) const;
+    // Reads back exactly what generalDate writes (a date, a time, or both); nothing else.
+    std::optional<double> fromGeneralDate(const QString& text) const;
 
     const QLocale& locale() const { return m_locale; }
     const QString& dateFormat() const { return m_dateFormat; }

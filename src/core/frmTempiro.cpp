@@ -65,6 +65,9 @@ frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
     setWindowTitle(tempiro::kProgramTitle);
     createControls();
     createMenus();
+    const double dpi = logicalDpi();
+    resize(tempiro::twipsToPixels(kClientWidth, dpi),
+           tempiro::twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
 
     tmrSec = new QTimer(this);
     tmrSec->setInterval(kTickMilliseconds);
@@ -140,9 +143,6 @@ void frmTempiro::createControls() {
 
     connect(lblSystemTime, &ClickableLabel::clicked, this, &frmTempiro::lblSystemTime_Click);
     connect(lblAlarmTime, &ClickableLabel::clicked, this, &frmTempiro::lblAlarmTime_Click);
-
-    resize(tempiro::twipsToPixels(kClientWidth, dpi),
-           tempiro::twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
 }
 
 void frmTempiro::createMenus() {
@@ -194,8 +194,9 @@ double frmTempiro::Now() const {
 }
 
 void frmTempiro::Form_Load() {
-    tempiro::FirstStart::apply(*this, Now());
-    txtURL->clear();
+    QString link;
+    tempiro::settings::readValues(m_services.settings, *this, link, Now(), m_text);
+    txtURL->setText(link);
 
     mnuDispSec->setChecked(bSec);
     mnuDispMin->setChecked(bMin);
@@ -206,12 +207,61 @@ void frmTempiro::Form_Load() {
     mnuDispLocalTime->setChecked(bShowLocalTime);
 
     ShowMenus(bShowMenus);
+    restoreWindow();
 
     if (bKeepTop) {
         bKeepTop = false;
         mnuDispTop_Click();
     }
     bForceRedraw = true;
+}
+
+tempiro::settings::WindowTwips frmTempiro::windowTwips() const {
+    // The position is the outer corner; the size is the window's own, without the window
+    // manager's frame, which is not known before the window is shown.
+    const double dpi = logicalDpi();
+    const QPoint corner = frameGeometry().topLeft();
+    return {static_cast<float>(tempiro::pixelsToTwips(corner.x(), dpi)),
+            static_cast<float>(tempiro::pixelsToTwips(corner.y(), dpi)),
+            static_cast<float>(tempiro::pixelsToTwips(width(), dpi)),
+            static_cast<float>(tempiro::pixelsToTwips(height(), dpi))};
+}
+
+void frmTempiro::restoreWindow() {
+    const tempiro::settings::WindowTwips current = windowTwips();
+    const tempiro::settings::WindowTwips stored =
+        tempiro::settings::readWindow(m_services.settings, current);
+    if (stored == current)
+        return; // leaves a new window where the window manager puts it
+    const double dpi = logicalDpi();
+    const QRect restored(
+        tempiro::twipsToPixels(stored.left, dpi), tempiro::twipsToPixels(stored.top, dpi),
+        tempiro::twipsToPixels(stored.width, dpi), tempiro::twipsToPixels(stored.height, dpi));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->geometry();
+    // A place on a monitor that is no longer there would leave the window out of reach.
+    if (tempiro::settings::onSomeScreen(restored, screens) && restored.topLeft() != pos())
+        move(restored.topLeft());
+    if (restored.size() != size())
+        resize(restored.size());
+}
+
+void frmTempiro::Form_Unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    tempiro::settings::Closing closing;
+    closing.link = txtURL->text();
+    if (m_services.windows.state(*this) == platform::WindowState::Normal)
+        closing.normalWindow = windowTwips();
+    closing.now = Now();
+    tempiro::settings::writeAll(m_services.settings, m_services.registry, *this, closing, m_text);
+}
+
+void frmTempiro::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QMainWindow::closeEvent(event);
 }
 
 void frmTempiro::Form_Activate() {

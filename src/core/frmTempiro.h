@@ -2,6 +2,7 @@
 
 #include "core/DateText.h"
 #include "core/DisplayEngine.h"
+#include "core/Settings.h"
 #include "core/TimerState.h"
 #include "platform/Services.h"
 
@@ -29,6 +30,8 @@ public:
 
     void Form_Load();
     void Form_Activate();
+    // Saves everything and hands the alarm to the companion; runs once, at the close.
+    void Form_Unload();
 
     void tmrSec_Timer();
     void UpdateDisplay();
@@ -82,8 +85,13 @@ public:
     QAction* mnuHelpWebSite = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createControls();
+    void restoreWindow();
+    tempiro::settings::WindowTwips windowTwips() const;
     void createMenus();
     void applyUpdate(const tempiro::DisplayUpdate& update);
     void setLineColour(tempiro::LineColour colour);
@@ -93,4 +101,5 @@ private:
     platform::Services m_services;
     tempiro::DateText m_text;
     bool m_hadFocusWindow = false;
+    bool m_unloaded = false;
 };

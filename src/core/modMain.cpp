@@ -1,8 +1,12 @@
 #include "core/modMain.h"
 
+#include "core/StoredText.h"
 #include "core/frmTempiro.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
+#include <cmath>
+#include <limits>
 
 Q_LOGGING_CATEGORY(lcTrace, "tempiro.trace", QtWarningMsg)
 
@@ -15,10 +19,72 @@ void TraceLine(const QString& line) {
     qCDebug(lcTrace).noquote() << line;
 }
 
+bool SaveOptionKey(platform::Registry& registry, const QString& keyPath,
+                   platform::RegistryRoot root, const QString& valueName, const QString& value) {
+    const bool saved = OpenKeyAndSet(registry, keyPath, root, valueName, value, platform::kRegSz);
+    if (bTrace)
+        TraceLine(QStringLiteral("Option Key saved: ") + valueName + QStringLiteral(", Value: ") +
+                  value);
+    return saved;
+}
+
+bool OpenKeyAndSet(platform::Registry& registry, const QString& keyPath,
+                   platform::RegistryRoot root, const QString& valueName, const QString& value,
+                   int valueType) {
+    const std::optional<platform::RegistryKey> key =
+        registry.openKey(root, keyPath, kOptionKeyAccess);
+    if (!key)
+        return false;
+    SetkeyValue(registry, *key, valueName, valueType, value);
+    registry.closeKey(*key);
+    return true;
+}
+
+long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const QString& valueName,
+                 int valueType, const QString& value) {
+    switch (valueType) {
+    case platform::kRegSz:
+        return registry.setStringValue(key, valueName, value);
+    case platform::kRegDword: {
+        const std::optional<double> number = tempiro::stored::toNumber(value);
+        const bool fits = number && *number >= std::numeric_limits<qint32>::min() &&
+                          *number <= std::numeric_limits<qint32>::max();
+        return registry.setDwordValue(key, valueName,
+                                      fits ? static_cast<qint32>(std::nearbyint(*number)) : 0);
+    }
+    default:
+        return 0;
+    }
+}
+
+void HandOffAutoOpen(platform::Registry& registry, bool autoOpen) {
+    const auto root = platform::RegistryRoot::Users;
+    const QString flag = tempiro::stored::booleanText(autoOpen);
+    SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("bTPAutoOpen"), flag);
+    SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("bAutoOpen"), flag);
+    SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("bAdminReadOnly"),
+                  tempiro::stored::booleanText(true));
+}
+
+void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate) {
+    const auto root = platform::RegistryRoot::Users;
+    SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("sTPAlarmTime"),
+                  generalDate);
+    SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("AlarmTime"),
+                  generalDate);
+}
+
 int Main(QApplication& app, const platform::Services& services) {
     bTrace = true;
     bTraceErrors = true;
     frmTempiro form(services);
+    // A logout, a kill or the end of the desktop session closes the window as the user would,
+    // so that the alarm is saved.
+    platform::TerminationSignals termination;
+    QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &form,
+                     &QWidget::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &QWidget::close);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmTempiro::Form_Unload);
     form.Form_Load();
     form.show();
     form.Form_Activate();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Registry.h"
 #include "platform/Services.h"
 
 #include <QLoggingCategory>
@@ -19,6 +20,33 @@ extern bool bTraceErrors;
 // Diagnostic lines go to the "tempiro.trace" logging category, which is off unless a developer
 // enables it (QT_LOGGING_RULES="tempiro.trace.debug=true"); the user never sees them.
 void TraceLine(const QString& line);
+
+// The companion clock's hand-off: values written into the default user's part of the
+// registry, in the companion's options key and in the default user's copy of our settings.
+inline const QString kSettingsKeyBase =
+    QStringLiteral(".DEFAULT\\Software\\VB and VBA Program Settings\\");
+inline const QString kCompanionOptionsKey = kSettingsKeyBase + QStringLiteral("TVSrvc\\Options");
+inline const QString kDefaultUserSettingsKey =
+    kSettingsKeyBase + QStringLiteral("Tempiro Timer\\Settings");
+// Query value, set value, create subkey, enumerate subkeys, notify, create link.
+inline constexpr quint32 kOptionKeyAccess = 0x3F;
+
+// Sets a text value in an existing key; false when the key could not be opened.
+bool SaveOptionKey(platform::Registry& registry, const QString& keyPath,
+                   platform::RegistryRoot root, const QString& valueName, const QString& value);
+// Opens an existing key (never creating it), sets the value and closes the key; true when
+// the key could be opened, whatever the write gave.
+bool OpenKeyAndSet(platform::Registry& registry, const QString& keyPath,
+                   platform::RegistryRoot root, const QString& valueName, const QString& value,
+                   int valueType);
+// Writes one value of the given type into an open key; the registry's result code, 0 for a
+// type it does not write.
+long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const QString& valueName,
+                 int valueType, const QString& value);
+
+// Steps of the close: the auto-open flag (with "bAdminReadOnly"), then the target.
+void HandOffAutoOpen(platform::Registry& registry, bool autoOpen);
+void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate);
 
 // Program entry: shows the main window and runs until it is closed.
 int Main(QApplication& app, const platform::Services& services);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Registry.h"
+#include "platform/SettingsStore.h"
 #include "platform/Sound.h"
 #include "platform/WindowControl.h"
 
@@ -12,6 +14,8 @@ struct Services {
     Clock& clock;
     Sound& sound;
     WindowControl& windows;
+    SettingsStore& settings;
+    Registry& registry;
 };
 
 } // namespace platform

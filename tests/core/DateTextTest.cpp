@@ -91,3 +91,33 @@ TEST(FormatHelpers, FindTheSeparatorBetweenHoursAndMinutes) {
     EXPECT_EQ(timeSeparatorOf("HHmm"), ":");
     EXPECT_EQ(DateText(QLocale(QLocale::Finnish, QLocale::Finland)).timeSeparator(), ".");
 }
+
+TEST(GeneralDate, ReadsBackWhatItWritesToTheSecondInManyLocales) {
+    const std::vector<double> values = {at(QDate(2003, 12, 25), QTime(22, 0)),
+                                        at(QDate(2003, 12, 25)),
+                                        0.75,
+                                        0.0,
+                                        -0.25,
+                                        at(QDate(100, 1, 1), QTime(0, 0, 1)),
+                                        at(QDate(9999, 12, 31), QTime(23, 59, 59)),
+                                        at(QDate(2024, 2, 29), QTime(12, 0)),
+                                        at(QDate(2024, 3, 10), QTime(2, 30))};
+    for (const QLocale& locale :
+         {kUS, kGB, kDE, QLocale::c(), QLocale(QLocale::French, QLocale::France),
+          QLocale(QLocale::Japanese, QLocale::Japan)}) {
+        const DateText text(locale);
+        for (const double value : values) {
+            const QString written = text.generalDate(value);
+            const std::optional<double> back = text.fromGeneralDate(written);
+            ASSERT_TRUE(back.has_value()) << written.toStdString();
+            EXPECT_NEAR(*back, value, 0.5 / kSecondsPerDay) << written.toStdString();
+        }
+    }
+}
+
+TEST(GeneralDate, RefusesTextItDidNotWrite) {
+    const DateText text(kUS);
+    for (const char* bad :
+         {"", "maybe", "2/30/2004", "12/25/2003 25:00:00 PM", "12/25/2003 10:00 PM PST"})
+        EXPECT_FALSE(text.fromGeneralDate(QString::fromUtf8(bad)).has_value()) << bad;
+}

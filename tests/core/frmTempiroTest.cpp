@@ -215,3 +215,82 @@ TEST_F(MainWindowTest, ShowLocalTimeChangesTheUpperCaptionAtOnce) {
     form->mnuDispLocalTime_Click();
     EXPECT_EQ(form->lblAlarm->text(), "Alarm Time");
 }
+
+TEST_F(MainWindowTest, StoredOptionsAlarmAndLinkComeBackAtLoad) {
+    fake.settings.set("bTTlDay", "True");
+    fake.settings.set("bSec", "False");
+    fake.settings.set("bLbl", "False");
+    fake.settings.set("bShowLocalTime", "True");
+    fake.settings.set("bShowMenus", "False");
+    fake.settings.set("sLink", "https://example.org/lot/42");
+    fake.settings.set("sEventTitle", "Lot 42");
+    fake.settings.set("AlarmTime", "12/10/2026 6:00:00 PM");
+    startProgram();
+    EXPECT_TRUE(form->mnuDispTtlDay->isChecked());
+    EXPECT_FALSE(form->mnuDispSec->isChecked());
+    EXPECT_FALSE(form->mnuDispLbl->isChecked());
+    EXPECT_TRUE(form->mnuDispLocalTime->isChecked());
+    EXPECT_FALSE(form->mnuDisp->menuAction()->isVisible());
+    EXPECT_FALSE(form->mnuDispMenus->isChecked());
+    EXPECT_EQ(form->txtURL->text(), "https://example.org/lot/42");
+    EXPECT_FALSE(form->txtURL->isHidden());
+    EXPECT_FALSE(form->cmdGo->isHidden());
+    EXPECT_EQ(form->windowTitle(), "Tempiro to Lot 42");
+    EXPECT_EQ(form->lblSystemTime->text(), "2");
+}
+
+TEST_F(MainWindowTest, KeepOnTopSavedOnIsAppliedAgainAtLoad) {
+    fake.settings.set("bKeepTop", "True");
+    fake.settings.set("LeftfrmTempiro", "1500");
+    fake.settings.set("TopfrmTempiro", "1500");
+    startProgram();
+    EXPECT_TRUE(form->bKeepTop);
+    EXPECT_TRUE(form->mnuDispTop->isChecked());
+    ASSERT_EQ(fake.windows.topmostCalls.size(), 1u);
+    EXPECT_TRUE(fake.windows.topmostCalls[0].on);
+    EXPECT_EQ(form->pos(), QPoint(320, 25)) << "whatever position was saved";
+}
+
+TEST_F(MainWindowTest, TheWindowComesBackWhereAndAsLargeAsItWas) {
+    fake.settings.set("LeftfrmTempiro", "1500");
+    fake.settings.set("TopfrmTempiro", "3000");
+    fake.settings.set("WidthfrmTempiro", "6000");
+    fake.settings.set("HeightfrmTempiro", "4500");
+    startProgram();
+    EXPECT_EQ(form->pos(), QPoint(100, 200));
+    EXPECT_EQ(form->size(), QSize(400, 300));
+}
+
+TEST_F(MainWindowTest, APlaceOffEveryScreenKeepsTheDesignedPosition) {
+    const QPoint designed = form->pos();
+    fake.settings.set("LeftfrmTempiro", "60000");
+    fake.settings.set("TopfrmTempiro", "-45000");
+    fake.settings.set("WidthfrmTempiro", "6000");
+    startProgram();
+    EXPECT_EQ(form->pos(), designed);
+    EXPECT_EQ(form->width(), 400) << "the size is still restored";
+}
+
+TEST_F(MainWindowTest, ClosingSavesOnceAndMinimisedKeepsTheOldGeometry) {
+    fake.settings.set("LeftfrmTempiro", "1500");
+    startProgram();
+    fake.windows.currentState = platform::WindowState::Minimized;
+    fake.clock.advanceSeconds(30);
+    form->close();
+    form->Form_Unload();
+    EXPECT_FALSE(fake.settings.writtenKeys.contains("LeftfrmTempiro"));
+    EXPECT_EQ(fake.settings.writtenKeys.count("AlarmTime"), 1);
+    EXPECT_EQ(fake.settings.value("AlarmTime"), "12/8/2026 11:30:00 AM");
+    EXPECT_EQ(fake.settings.flushes, 1);
+}
+
+TEST_F(MainWindowTest, ClosingInTheNormalStateSavesThePlace) {
+    startProgram();
+    form->move(150, 75);
+    form->resize(420, 330);
+    form->close();
+    EXPECT_EQ(fake.settings.value("LeftfrmTempiro"), "2250");
+    EXPECT_EQ(fake.settings.value("TopfrmTempiro"), "1125");
+    EXPECT_EQ(fake.settings.value("WidthfrmTempiro"), "6300");
+    EXPECT_EQ(fake.settings.value("HeightfrmTempiro"), "4950");
+}

@@ -33,4 +33,63 @@ void FakeWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint topLe
     window.move(topLeft);
 }
 
+namespace {
+QString ownKey(const QString& key) {
+    return QStringLiteral("Tempiro Timer/Settings/") + key;
+}
+QString fullKey(const QString& application, const QString& section, const QString& key) {
+    return application + u'/' + section + u'/' + key;
+}
+} // namespace
+
+QString FakeSettingsStore::read(const QString& application, const QString& section,
+                                const QString& key, const QString& defaultValue) {
+    const auto found = values.find(fullKey(application, section, key));
+    return found == values.end() ? defaultValue : found->second;
+}
+
+void FakeSettingsStore::write(const QString& application, const QString& section,
+                              const QString& key, const QString& value) {
+    values[fullKey(application, section, key)] = value;
+    writtenKeys << key;
+}
+
+void FakeSettingsStore::set(const QString& key, const QString& value) {
+    values[ownKey(key)] = value;
+}
+
+QString FakeSettingsStore::value(const QString& key) const {
+    const auto found = values.find(ownKey(key));
+    return found == values.end() ? QString() : found->second;
+}
+
+bool FakeSettingsStore::contains(const QString& key) const {
+    return values.count(ownKey(key)) > 0;
+}
+
+std::optional<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const QString& path,
+                                                 quint32 access) {
+    accessRequested.push_back(access);
+    if (root != RegistryRoot::Users || !existingKeys.contains(path))
+        return std::nullopt;
+    ++openKeys;
+    m_open[m_next] = path;
+    return m_next++;
+}
+
+long FakeRegistry::setStringValue(RegistryKey key, const QString& name, const QString& text) {
+    writes.push_back({m_open.at(key), name, text});
+    return kRegSuccess;
+}
+
+long FakeRegistry::setDwordValue(RegistryKey key, const QString& name, qint32 value) {
+    writes.push_back({m_open.at(key), name, QString::number(value)});
+    return kRegSuccess;
+}
+
+void FakeRegistry::closeKey(RegistryKey key) {
+    if (m_open.erase(key))
+        --openKeys;
+}
+
 } // namespace platform

@@ -3,6 +3,10 @@
 #include "platform/Services.h"
 
 #include <QPoint>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <map>
 #include <vector>
 
 namespace platform {
@@ -55,11 +59,57 @@ public:
     int broughtToFront = 0;
 };
 
+// Settings kept in memory by "application/section/key"; remembers the order of writes.
+class FakeSettingsStore final : public SettingsStore {
+public:
+    QString read(const QString& application, const QString& section, const QString& key,
+                 const QString& defaultValue) override;
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override;
+    void flush() override { ++flushes; }
+
+    // For the program's own section.
+    void set(const QString& key, const QString& value);
+    QString value(const QString& key) const;
+    bool contains(const QString& key) const;
+
+    std::map<QString, QString> values;
+    QStringList writtenKeys;
+    int flushes = 0;
+};
+
+// A registry whose keys exist when a test says so; every value written is logged.
+class FakeRegistry final : public Registry {
+public:
+    struct Write {
+        QString keyPath;
+        QString name;
+        QString value;
+        bool operator==(const Write&) const = default;
+    };
+    std::optional<RegistryKey> openKey(RegistryRoot root, const QString& path,
+                                       quint32 access) override;
+    long setStringValue(RegistryKey key, const QString& name, const QString& text) override;
+    long setDwordValue(RegistryKey key, const QString& name, qint32 value) override;
+    void closeKey(RegistryKey key) override;
+
+    QSet<QString> existingKeys; // key paths under HKEY_USERS
+    std::vector<Write> writes;
+    std::vector<quint32> accessRequested;
+    int openKeys = 0; // opened and not yet closed
+
+private:
+    std::map<RegistryKey, QString> m_open;
+    RegistryKey m_next = 1;
+};
+
 struct FakePlatform {
     FakeClock clock;
     FakeSound sound;
     FakeWindowControl windows;
-    Services services() { return {clock, sound, windows}; }
+    FakeSettingsStore settings;
+    FakeRegistry registry;
+    Services services() { return {clock, sound, windows, settings, registry}; }
 };
 
 } // namespace platform

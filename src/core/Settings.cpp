@@ -1,0 +1,130 @@
+#include "core/Settings.h"
+
+#include "core/StoredText.h"
+#include "core/modMain.h"
+
+namespace tempiro::settings {
+
+namespace {
+
+class Reader {
+public:
+    Reader(platform::SettingsStore& store)
+        : m_store(store) {}
+
+    QString text(const QString& key, const QString& defaultValue) {
+        return m_store.read(kProgramTitle, kSection, key, defaultValue);
+    }
+    void boolean(const QString& key, bool defaultValue, bool& field) {
+        if (const auto value = stored::toBoolean(text(key, stored::booleanText(defaultValue))))
+            field = *value;
+    }
+    void integer(const QString& key, qint16 defaultValue, qint16& field) {
+        if (const auto value = stored::toInteger16(text(key, stored::integerText(defaultValue))))
+            field = *value;
+    }
+    void single(const QString& key, float defaultValue, float& field) {
+        if (const auto value = stored::toSingle(text(key, stored::singleText(defaultValue))))
+            field = *value;
+    }
+
+private:
+    platform::SettingsStore& m_store;
+};
+
+class Writer {
+public:
+    Writer(platform::SettingsStore& store)
+        : m_store(store) {}
+    void text(const QString& key, const QString& value) {
+        m_store.write(kProgramTitle, kSection, key, value);
+    }
+    void boolean(const QString& key, bool value) { text(key, stored::booleanText(value)); }
+    void integer(const QString& key, qint16 value) { text(key, stored::integerText(value)); }
+    void single(const QString& key, float value) { text(key, stored::singleText(value)); }
+
+private:
+    platform::SettingsStore& m_store;
+};
+
+} // namespace
+
+void readValues(platform::SettingsStore& store, TimerState& s, QString& link, double now,
+                const DateText& dateText) {
+    Reader read(store);
+    read.boolean(QStringLiteral("bSec"), true, s.bSec);
+    read.boolean(QStringLiteral("bMin"), true, s.bMin);
+    read.boolean(QStringLiteral("bHr"), true, s.bHr);
+    read.boolean(QStringLiteral("bDay"), true, s.bDay);
+    read.boolean(QStringLiteral("bTTlDay"), false, s.bTTlDay);
+    read.boolean(QStringLiteral("bLbl"), true, s.bLbl);
+    read.boolean(QStringLiteral("bWarn"), false, s.bWarn);
+    read.integer(QStringLiteral("nWarnMin"), FirstStart::kWarnMinutes, s.nWarnMin);
+    read.boolean(QStringLiteral("bAutoOpen"), false, s.bAutoOpen);
+    read.boolean(QStringLiteral("bAdminReadOnly"), false, s.bAdminReadOnly);
+    read.boolean(QStringLiteral("bKeepTop"), false, s.bKeepTop);
+    read.boolean(QStringLiteral("bShowLocalTime"), false, s.bShowLocalTime);
+    read.boolean(QStringLiteral("bShowMenus"), true, s.bShowMenus);
+    link = read.text(QStringLiteral("sLink"), QString());
+    read.integer(QStringLiteral("nTimeorInterval"), kModeTime, s.nTimeorInterval);
+    // The default target is offered as text in the form this program writes.
+    const QString target = read.text(QStringLiteral("AlarmTime"),
+                                     dateText.generalDate(now + FirstStart::kTargetAhead));
+    if (const std::optional<double> value = dateText.fromGeneralDate(target))
+        s.dAlarmTime = *value;
+    else if (modMain::bTraceErrors)
+        modMain::TraceLine(QStringLiteral("AlarmTime not readable: ") + target);
+    s.sEventTitle = read.text(QStringLiteral("sEventTitle"), QString());
+}
+
+WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current) {
+    Reader read(store);
+    WindowTwips window = current;
+    read.single(QStringLiteral("Left") + kWindowName, current.left, window.left);
+    read.single(QStringLiteral("Top") + kWindowName, current.top, window.top);
+    read.single(QStringLiteral("Width") + kWindowName, current.width, window.width);
+    read.single(QStringLiteral("Height") + kWindowName, current.height, window.height);
+    return window;
+}
+
+bool onSomeScreen(const QRect& window, const QList<QRect>& screens) {
+    for (const QRect& screen : screens)
+        if (screen.intersects(window))
+            return true;
+    return false;
+}
+
+void writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,
+              const Closing& closing, const DateText& dateText) {
+    Writer write(store);
+    if (closing.normalWindow) {
+        write.single(QStringLiteral("Left") + kWindowName, closing.normalWindow->left);
+        write.single(QStringLiteral("Top") + kWindowName, closing.normalWindow->top);
+        write.single(QStringLiteral("Width") + kWindowName, closing.normalWindow->width);
+        write.single(QStringLiteral("Height") + kWindowName, closing.normalWindow->height);
+    }
+    write.boolean(QStringLiteral("bSec"), s.bSec);
+    write.boolean(QStringLiteral("bMin"), s.bMin);
+    write.boolean(QStringLiteral("bHr"), s.bHr);
+    write.boolean(QStringLiteral("bDay"), s.bDay);
+    write.boolean(QStringLiteral("bTTlDay"), s.bTTlDay);
+    write.boolean(QStringLiteral("bLbl"), s.bLbl);
+    write.boolean(QStringLiteral("bWarn"), s.bWarn);
+    write.integer(QStringLiteral("nWarnMin"), s.nWarnMin);
+    write.boolean(QStringLiteral("bKeepTop"), s.bKeepTop);
+    write.boolean(QStringLiteral("bShowLocalTime"), s.bShowLocalTime);
+    write.boolean(QStringLiteral("bShowMenus"), s.bShowMenus);
+    write.boolean(QStringLiteral("bAutoOpen"), s.bAutoOpen);
+    modMain::HandOffAutoOpen(registry, s.bAutoOpen);
+    write.text(QStringLiteral("sLink"), closing.link);
+    write.integer(QStringLiteral("nTimeorInterval"), s.nTimeorInterval);
+    write.text(QStringLiteral("sEventTitle"), s.sEventTitle);
+    if (s.dAlarmTime == 0)
+        s.dAlarmTime = closing.now;
+    const QString target = dateText.generalDate(s.dAlarmTime);
+    write.text(QStringLiteral("AlarmTime"), target);
+    modMain::HandOffAlarmTime(registry, target);
+    store.flush();
+}
+
+} // namespace tempiro::settings

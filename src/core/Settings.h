@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/DateText.h"
+#include "core/TimerState.h"
+#include "platform/Registry.h"
+#include "platform/SettingsStore.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+// What survives between runs: the options, the alarm, the event link and the main window's
+// place, read once while the main window loads and written once while it closes.
+namespace tempiro::settings {
+
+inline const QString kSection = QStringLiteral("Settings");
+inline const QString kWindowName = QStringLiteral("frmTempiro");
+
+// The main window's outer position and its size, in twips.
+struct WindowTwips {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    bool operator==(const WindowTwips&) const = default;
+};
+
+// Reads the seventeen value keys into the state and the event link. A stored text that does
+// not convert leaves its field as it was; an absent key gives the key's default, for the
+// target two hours after now.
+void readValues(platform::SettingsStore& store, TimerState& state, QString& link, double now,
+                const DateText& text);
+
+// Reads the four geometry keys, each defaulting to the current value.
+WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current);
+
+// Whether a window rectangle (pixels) can be reached on one of the screens.
+bool onSomeScreen(const QRect& window, const QList<QRect>& screens);
+
+struct Closing {
+    QString link;
+    std::optional<WindowTwips> normalWindow; // absent while minimised or maximised
+    double now = 0;
+};
+
+// Writes every key in the order a close writes them, handing the auto-open flag and the
+// target to the companion on the way. A target of exactly 0 (one that could not be read at
+// start) becomes the moment of closing.
+void writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& state,
+              const Closing& closing, const DateText& text);
+
+} // namespace tempiro::settings

@@ -1,0 +1,44 @@
+#include "platform/SettingsStore.h"
+
+#include <QSettings>
+#include <QStringList>
+
+namespace platform {
+
+const QString QSettingsStore::kOrganisation = QStringLiteral("VB and VBA Program Settings");
+
+QSettingsStore::QSettingsStore() = default;
+QSettingsStore::~QSettingsStore() = default;
+
+QSettings& QSettingsStore::settingsOf(const QString& application) {
+    std::unique_ptr<QSettings>& settings = m_settings[application];
+    if (!settings) {
+        settings = std::make_unique<QSettings>(kOrganisation, application);
+        // The organisation-wide file belongs to other programs of the same maker.
+        settings->setFallbacksEnabled(false);
+    }
+    return *settings;
+}
+
+QString QSettingsStore::read(const QString& application, const QString& section, const QString& key,
+                             const QString& defaultValue) {
+    const QVariant value = settingsOf(application).value(section + u'/' + key);
+    if (!value.isValid())
+        return defaultValue;
+    // A hand-edited value with an unquoted comma comes back as a list of its parts.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+void QSettingsStore::write(const QString& application, const QString& section, const QString& key,
+                           const QString& value) {
+    settingsOf(application).setValue(section + u'/' + key, value);
+}
+
+void QSettingsStore::flush() {
+    for (auto& [application, settings] : m_settings)
+        settings->sync();
+}
+
+} // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <map>
+#include <memory>
+
+class QSettings;
+
+namespace platform {
+
+// The per-user key-value store of texts, addressed by application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text, or defaultValue when the key is absent.
+    virtual QString read(const QString& application, const QString& section, const QString& key,
+                         const QString& defaultValue) = 0;
+    virtual void write(const QString& application, const QString& section, const QString& key,
+                       const QString& value) = 0;
+    // Makes every write so far permanent.
+    virtual void flush() = 0;
+};
+
+// QSettings under the organisation "VB and VBA Program Settings": on Windows the registry keys
+// "Software\VB and VBA Program Settings\<application>\<section>", elsewhere the file
+// "<config home>/VB and VBA Program Settings/<application>.conf" with one group per section.
+class QSettingsStore final : public SettingsStore {
+public:
+    static const QString kOrganisation;
+
+    QSettingsStore();
+    ~QSettingsStore() override;
+
+    QString read(const QString& application, const QString& section, const QString& key,
+                 const QString& defaultValue) override;
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override;
+    void flush() override;
+
+private:
+    QSettings& settingsOf(const QString& application);
+    std::map<QString, std::unique_ptr<QSettings>> m_settings;
+};
+
+} // namespace platform

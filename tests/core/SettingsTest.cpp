@@ -1,0 +1,225 @@
+#include "core/Settings.h"
+
+#include "core/DayCount.h"
+#include "core/DisplayEngine.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+using namespace tempiro;
+using namespace tempiro::settings;
+using Write = platform::FakeRegistry::Write;
+
+namespace {
+
+const QString kCompanion =
+    QStringLiteral(".DEFAULT\\Software\\VB and VBA Program Settings\\TVSrvc\\Options");
+const QString kDefaultUser =
+    QStringLiteral(".DEFAULT\\Software\\VB and VBA Program Settings\\Tempiro Timer\\Settings");
+
+class SettingsTest : public ::testing::Test {
+protected:
+    TimerState read() {
+        TimerState state;
+        readValues(store, state, link, now, text);
+        return state;
+    }
+    void close(TimerState& state, std::optional<WindowTwips> window = WindowTwips{}) {
+        writeAll(store, registry, state, {link, window, now}, text);
+    }
+
+    double now = toDayCount(QDate(2026, 12, 8), QTime(9, 30, 0));
+    DateText text{QLocale(QLocale::English, QLocale::UnitedStates)};
+    platform::FakeSettingsStore store;
+    platform::FakeRegistry registry;
+    QString link = QStringLiteral("unset");
+};
+
+} // namespace
+
+TEST_F(SettingsTest, NothingStoredGivesTheFirstStartDefaults) {
+    const TimerState state = read();
+    TimerState expected;
+    FirstStart::apply(expected, now);
+    EXPECT_EQ(state.bSec, expected.bSec);
+    EXPECT_EQ(state.bMin, expected.bMin);
+    EXPECT_EQ(state.bHr, expected.bHr);
+    EXPECT_EQ(state.bDay, expected.bDay);
+    EXPECT_EQ(state.bTTlDay, expected.bTTlDay);
+    EXPECT_EQ(state.bLbl, expected.bLbl);
+    EXPECT_EQ(state.bWarn, expected.bWarn);
+    EXPECT_EQ(state.nWarnMin, 5);
+    EXPECT_EQ(state.bAutoOpen, expected.bAutoOpen);
+    EXPECT_EQ(state.bAdminReadOnly, expected.bAdminReadOnly);
+    EXPECT_EQ(state.bKeepTop, expected.bKeepTop);
+    EXPECT_EQ(state.bShowLocalTime, expected.bShowLocalTime);
+    EXPECT_EQ(state.bShowMenus, expected.bShowMenus);
+    EXPECT_EQ(state.nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 2.0 / 24.0);
+    EXPECT_TRUE(state.sEventTitle.isEmpty());
+    EXPECT_TRUE(link.isEmpty());
+}
+
+TEST_F(SettingsTest, AnUnreadableTextLeavesTheInitialValueNotTheDefault) {
+    store.set("bSec", "maybe");
+    store.set("bShowMenus", "");
+    store.set("nWarnMin", "99999");
+    store.set("nTimeorInterval", "two");
+    store.set("AlarmTime", "whenever");
+    const TimerState state = read();
+    EXPECT_FALSE(state.bSec) << "the initial false, not the default true";
+    EXPECT_FALSE(state.bShowMenus);
+    EXPECT_EQ(state.nWarnMin, 0);
+    EXPECT_EQ(state.nTimeorInterval, kModeTime);
+    EXPECT_EQ(state.dAlarmTime, 0);
+    EXPECT_TRUE(state.bMin) << "the other keys still load";
+}
+
+TEST_F(SettingsTest, StoredTextsAreConverted) {
+    store.set("bTTlDay", "TRUE");
+    store.set("bSec", "0");
+    store.set("nWarnMin", "7.5");
+    store.set("sLink", "https://auction.example/item?id=7, \"rare\"");
+    store.set("sEventTitle", "Ends soon");
+    store.set("AlarmTime", "12/25/2026 10:00:00 PM");
+    const TimerState state = read();
+    EXPECT_TRUE(state.bTTlDay);
+    EXPECT_FALSE(state.bSec);
+    EXPECT_EQ(state.nWarnMin, 8);
+    EXPECT_EQ(link, "https://auction.example/item?id=7, \"rare\"");
+    EXPECT_EQ(state.sEventTitle, "Ends soon");
+    EXPECT_DOUBLE_EQ(state.dAlarmTime, toDayCount(QDate(2026, 12, 25), QTime(22, 0)));
+}
+
+TEST_F(SettingsTest, ZeroOrNegativeWarningLeadIsKeptAsStored) {
+    store.set("nWarnMin", "-4");
+    EXPECT_EQ(read().nWarnMin, -4);
+    store.set("nWarnMin", "0");
+    EXPECT_EQ(read().nWarnMin, 0);
+}
+
+TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
+    registry.existingKeys = {kCompanion, kDefaultUser};
+    TimerState state = read();
+    link = QStringLiteral("https://example.org/event");
+    state.sEventTitle = QStringLiteral("Launch");
+    close(state, WindowTwips{100, 200, 5280, 4800});
+    EXPECT_EQ(store.writtenKeys, (QStringList{"LeftfrmTempiro",
+                                              "TopfrmTempiro",
+                                              "WidthfrmTempiro",
+                                              "HeightfrmTempiro",
+                                              "bSec",
+                                              "bMin",
+                                              "bHr",
+                                              "bDay",
+                                              "bTTlDay",
+                                              "bLbl",
+                                              "bWarn",
+                                              "nWarnMin",
+                                              "bKeepTop",
+                                              "bShowLocalTime",
+                                              "bShowMenus",
+                                              "bAutoOpen",
+                                              "sLink",
+                                              "nTimeorInterval",
+                                              "sEventTitle",
+                                              "AlarmTime"}));
+    EXPECT_EQ(store.value("LeftfrmTempiro"), "100");
+    EXPECT_EQ(store.value("HeightfrmTempiro"), "4800");
+    EXPECT_EQ(store.value("bSec"), "True");
+    EXPECT_EQ(store.value("bTTlDay"), "False");
+    EXPECT_EQ(store.value("nWarnMin"), "5");
+    EXPECT_EQ(store.value("sLink"), "https://example.org/event");
+    EXPECT_EQ(store.value("AlarmTime"), "12/8/2026 11:30:00 AM");
+    EXPECT_FALSE(store.contains("bAdminReadOnly"));
+    EXPECT_EQ(store.flushes, 1);
+
+    EXPECT_EQ(registry.writes, (std::vector<Write>{
+                                   {kCompanion, "bTPAutoOpen", "False"},
+                                   {kDefaultUser, "bAutoOpen", "False"},
+                                   {kDefaultUser, "bAdminReadOnly", "True"},
+                                   {kCompanion, "sTPAlarmTime", "12/8/2026 11:30:00 AM"},
+                                   {kDefaultUser, "AlarmTime", "12/8/2026 11:30:00 AM"},
+                               }));
+    EXPECT_EQ(registry.openKeys, 0) << "every key opened is closed";
+    for (const quint32 access : registry.accessRequested)
+        EXPECT_EQ(access, 0x3Fu);
+}
+
+TEST_F(SettingsTest, ClosingMinimisedOrMaximisedKeepsTheStoredGeometry) {
+    store.set("LeftfrmTempiro", "1500");
+    TimerState state = read();
+    close(state, std::nullopt);
+    EXPECT_EQ(store.value("LeftfrmTempiro"), "1500");
+    EXPECT_FALSE(store.writtenKeys.contains("LeftfrmTempiro"));
+    EXPECT_FALSE(store.writtenKeys.contains("HeightfrmTempiro"));
+    EXPECT_TRUE(store.writtenKeys.contains("AlarmTime"));
+}
+
+TEST_F(SettingsTest, AnUnreadableTargetIsReplacedByTheMomentOfClosing) {
+    store.set("AlarmTime", "soon");
+    TimerState state = read();
+    now += 1.0 / 24;
+    close(state);
+    EXPECT_DOUBLE_EQ(state.dAlarmTime, now);
+    EXPECT_EQ(store.value("AlarmTime"), "12/8/2026 10:30:00 AM");
+}
+
+TEST_F(SettingsTest, AStopWatchRunsOnAcrossARestart) {
+    TimerState running = read();
+    running.nTimeorInterval = kModeStopWatch;
+    running.dAlarmTime = now - 3.0 / 24;
+    close(running);
+    EXPECT_EQ(store.value("nTimeorInterval"), "2");
+
+    now += 1.0; // the next day
+    TimerState restarted = read();
+    EXPECT_EQ(restarted.nTimeorInterval, kModeStopWatch);
+    EXPECT_NEAR(restarted.dAlarmTime, running.dAlarmTime, 0.5 / kSecondsPerDay);
+    const DisplayUpdate u = decideUpdate(restarted, now, platform::WindowState::Normal, text);
+    EXPECT_EQ(u.valueText, " 03:00:00") << "a day and three hours, whole days dropped";
+}
+
+TEST_F(SettingsTest, AStoredIntervalStartsFromTheNextStart) {
+    store.set("nTimeorInterval", "1");
+    store.set("AlarmTime", "12:30:00 AM");
+    TimerState state = read();
+    EXPECT_EQ(state.nTimeorInterval, kModeInterval);
+    decideUpdate(state, now, platform::WindowState::Normal, text);
+    EXPECT_EQ(state.nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 30.0 / kMinutesPerDay);
+}
+
+TEST_F(SettingsTest, HandOffWritesOnlyIntoKeysThatExist) {
+    TimerState state = read();
+    close(state);
+    EXPECT_TRUE(registry.writes.empty());
+
+    registry.existingKeys = {kCompanion};
+    state.bAutoOpen = true;
+    state.sEventTitle = QStringLiteral("Not for the companion");
+    link = QStringLiteral("https://example.org/");
+    close(state);
+    EXPECT_EQ(registry.writes, (std::vector<Write>{
+                                   {kCompanion, "bTPAutoOpen", "True"},
+                                   {kCompanion, "sTPAlarmTime", "12/8/2026 11:30:00 AM"},
+                               }));
+}
+
+TEST_F(SettingsTest, GeometryDefaultsToTheCurrentValues) {
+    const WindowTwips current{300, 450, 5280, 4800};
+    EXPECT_EQ(readWindow(store, current), current);
+    store.set("TopfrmTempiro", "900.5");
+    store.set("WidthfrmTempiro", "narrow");
+    const WindowTwips restored = readWindow(store, current);
+    EXPECT_EQ(restored.top, 900.5f);
+    EXPECT_EQ(restored.width, 5280.0f);
+}
+
+TEST(WindowPlacement, ARectangleOffEveryScreenIsOutOfReach) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    EXPECT_TRUE(onSomeScreen(QRect(3000, 900, 350, 300), screens));
+    EXPECT_TRUE(onSomeScreen(QRect(-200, -100, 350, 300), screens));
+    EXPECT_FALSE(onSomeScreen(QRect(3300, 100, 350, 300), screens));
+    EXPECT_FALSE(onSomeScreen(QRect(100, 1100, 350, 300), screens));
+}

@@ -1,0 +1,104 @@
+#include "core/DayCount.h"
+#include "core/Settings.h"
+#include "platform/SettingsStore.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tempiro;
+
+namespace {
+
+// Every QSettings of this test program lives in its own temporary folder, never in the
+// developer's configuration.
+class QSettingsStoreTest : public ::testing::Test {
+protected:
+    QSettingsStoreTest() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    }
+    QString file() const {
+        return QDir(dir.path()).filePath("VB and VBA Program Settings/Tempiro Timer.conf");
+    }
+
+    QTemporaryDir dir;
+    DateText text{QLocale(QLocale::English, QLocale::UnitedStates)};
+    double now = toDayCount(QDate(2026, 12, 8), QTime(9, 30, 0));
+};
+
+} // namespace
+
+TEST_F(QSettingsStoreTest, EveryKeyRoundTripsThroughTheFile) {
+    TimerState saved;
+    saved.bSec = saved.bDay = saved.bLbl = saved.bWarn = saved.bKeepTop = true;
+    saved.bShowMenus = saved.bAutoOpen = true;
+    saved.nWarnMin = -7;
+    saved.nTimeorInterval = kModeStopWatch;
+    saved.dAlarmTime = toDayCount(QDate(2026, 12, 7), QTime(23, 15, 42));
+    saved.sEventTitle = QStringLiteral("Auktion; \"Zeit\", ü\nzweite Zeile \\ Ende");
+    const QString link = QStringLiteral("https://example.org/a?b=1,2;c=\"d\"");
+    const settings::WindowTwips window{-1500, 300.5f, 5280, 4815};
+    {
+        platform::QSettingsStore store;
+        platform::FakeRegistry registry;
+        TimerState state = saved;
+        settings::writeAll(store, registry, state, {link, window, now}, text);
+    }
+    ASSERT_TRUE(QFile::exists(file()));
+
+    platform::QSettingsStore store;
+    TimerState loaded;
+    QString loadedLink;
+    settings::readValues(store, loaded, loadedLink, now + 1, text);
+    EXPECT_EQ(loaded.bSec, true);
+    EXPECT_EQ(loaded.bMin, false);
+    EXPECT_EQ(loaded.bHr, false);
+    EXPECT_EQ(loaded.bDay, true);
+    EXPECT_EQ(loaded.bTTlDay, false);
+    EXPECT_EQ(loaded.bLbl, true);
+    EXPECT_EQ(loaded.bWarn, true);
+    EXPECT_EQ(loaded.nWarnMin, -7);
+    EXPECT_EQ(loaded.bAutoOpen, true);
+    EXPECT_EQ(loaded.bKeepTop, true);
+    EXPECT_EQ(loaded.bShowLocalTime, false);
+    EXPECT_EQ(loaded.bShowMenus, true);
+    EXPECT_EQ(loadedLink, link);
+    EXPECT_EQ(loaded.nTimeorInterval, kModeStopWatch);
+    EXPECT_NEAR(loaded.dAlarmTime, saved.dAlarmTime, 0.5 / kSecondsPerDay);
+    EXPECT_EQ(loaded.sEventTitle, saved.sEventTitle);
+    EXPECT_EQ(settings::readWindow(store, {}), window);
+}
+
+TEST_F(QSettingsStoreTest, ValuesAreTextsInTheSettingsGroup) {
+    {
+        platform::QSettingsStore store;
+        store.write("Tempiro Timer", "Settings", "bSec", "True");
+        store.write("Tempiro Timer", "Settings", "nWarnMin", "5");
+    }
+    QFile conf(file());
+    ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(conf.readAll(), "[Settings]\nbSec=True\nnWarnMin=5\n");
+}
+
+TEST_F(QSettingsStoreTest, AHandEditedFileLoadsWhatItCan) {
+    QDir().mkpath(QFileInfo(file()).path());
+    QFile conf(file());
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[Settings]\nbSec=False\nsEventTitle=Fair, Spring\nnWarnMin=lots\n\x01\x02 junk\n"
+               "sLink=https://example.org\n");
+    conf.close();
+
+    platform::QSettingsStore store;
+    TimerState state;
+    QString link;
+    settings::readValues(store, state, link, now, text);
+    EXPECT_FALSE(state.bSec);
+    EXPECT_EQ(state.sEventTitle, "Fair, Spring");
+    EXPECT_EQ(state.nWarnMin, 0);
+    EXPECT_EQ(link, "https://example.org");
+    EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 2.0 / 24);
+    EXPECT_EQ(store.read("Tempiro Timer", "Settings", "absent", "fallback"), "fallback");
+}

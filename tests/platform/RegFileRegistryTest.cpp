@@ -1,0 +1,123 @@
+#include "core/modMain.h"
+#include "platform/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using platform::RegFileRegistry;
+using platform::RegistryRoot;
+
+namespace {
+
+const QByteArray kCompanionHeader =
+    "[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program Settings\\TVSrvc\\Options]";
+const QByteArray kDefaultUserHeader =
+    "[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program Settings\\Tempiro Timer\\Settings]";
+
+class RegFileRegistryTest : public ::testing::Test {
+protected:
+    QString file() const { return QDir(dir.path()).filePath("HKEY_USERS.reg"); }
+    void writeFile(const QByteArray& content) {
+        QFile out(file());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    }
+    QByteArray readFile() const {
+        QFile in(file());
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+    }
+    bool save(const QString& key, const QString& name, const QString& value) {
+        return modMain::SaveOptionKey(registry, key, RegistryRoot::Users, name, value);
+    }
+
+    QTemporaryDir dir;
+    RegFileRegistry registry{dir.path()};
+};
+
+} // namespace
+
+TEST_F(RegFileRegistryTest, NoFileOrNoSectionMeansTheKeyDoesNotExist) {
+    EXPECT_FALSE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "True"));
+    EXPECT_FALSE(QFile::exists(file())) << "a key is never created";
+
+    const QByteArray content = "REGEDIT4\n\n[HKEY_USERS\\.DEFAULT\\Software\\Other]\n\"a\"=\"b\"\n";
+    writeFile(content);
+    EXPECT_FALSE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "True"));
+    EXPECT_EQ(readFile(), content);
+}
+
+TEST_F(RegFileRegistryTest, SettingAValueKeepsEveryOtherLineByteForByte) {
+    const QByteArray before = "REGEDIT4\r\n\r\n" + kCompanionHeader +
+                              "\r\n\"Chime\"=\"on\"\r\n\"bTPAutoOpen\"=\"False\"\r\n"
+                              "\"Volume\"=dword:0000000a\r\n\r\n; a comment\r\n" +
+                              kDefaultUserHeader + "\r\n\"AlarmTime\"=\"old\"\r\n";
+    writeFile(before);
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "True"));
+    const QByteArray expected = "REGEDIT4\r\n\r\n" + kCompanionHeader +
+                                "\r\n\"Chime\"=\"on\"\r\n\"bTPAutoOpen\"=\"True\"\r\n"
+                                "\"Volume\"=dword:0000000a\r\n\r\n; a comment\r\n" +
+                                kDefaultUserHeader + "\r\n\"AlarmTime\"=\"old\"\r\n";
+    EXPECT_EQ(readFile(), expected);
+}
+
+TEST_F(RegFileRegistryTest, ANewValueGoesAtTheEndOfItsSection) {
+    writeFile("REGEDIT4\n\n" + kCompanionHeader + "\n\"Chime\"=\"on\"\n\n" + kDefaultUserHeader +
+              "\n");
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "sTPAlarmTime", "12/25/2026 10:00:00 PM"));
+    EXPECT_TRUE(save(modMain::kDefaultUserSettingsKey, "AlarmTime", "12/25/2026 10:00:00 PM"));
+    EXPECT_EQ(readFile(),
+              "REGEDIT4\n\n" + kCompanionHeader +
+                  "\n\"Chime\"=\"on\"\n\"sTPAlarmTime\"=\"12/25/2026 10:00:00 PM\"\n\n" +
+                  kDefaultUserHeader + "\n\"AlarmTime\"=\"12/25/2026 10:00:00 PM\"\n");
+}
+
+TEST_F(RegFileRegistryTest, ALastSectionWithoutAFinalLineBreakStillTakesValues) {
+    writeFile("REGEDIT4\n\n" + kCompanionHeader);
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "False"));
+    EXPECT_EQ(readFile(), "REGEDIT4\n\n" + kCompanionHeader + "\n\"bTPAutoOpen\"=\"False\"\n");
+}
+
+TEST_F(RegFileRegistryTest, NamesAndTextsAreEscapedAndMatchedWithoutRegardToCase) {
+    writeFile("REGEDIT4\n\n" + kCompanionHeader.toLower() + "\n\"BTPAUTOOPEN\"=\"False\"\n");
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "True"));
+    EXPECT_TRUE(
+        save(modMain::kCompanionOptionsKey, "Odd \"name\"", "C:\\Zeit \"jetzt\" 25.12.2026 ü"));
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "Odd \"NAME\"", "second"));
+    EXPECT_EQ(readFile(), "REGEDIT4\n\n" + kCompanionHeader.toLower() +
+                              "\n\"bTPAutoOpen\"=\"True\"\n\"Odd \\\"NAME\\\"\"=\"second\"\n");
+
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "Path", "C:\\Zeit \"jetzt\" 25.12.2026 ü"));
+    EXPECT_TRUE(readFile().endsWith(
+        QString("\"Path\"=\"C:\\\\Zeit \\\"jetzt\\\" 25.12.2026 ü\"\n").toUtf8()));
+}
+
+TEST_F(RegFileRegistryTest, NumbersAreWrittenAsDwords) {
+    writeFile("REGEDIT4\n\n" + kCompanionHeader + "\n");
+    EXPECT_TRUE(modMain::OpenKeyAndSet(registry, modMain::kCompanionOptionsKey, RegistryRoot::Users,
+                                       "Count", "26", platform::kRegDword));
+    EXPECT_TRUE(modMain::OpenKeyAndSet(registry, modMain::kCompanionOptionsKey, RegistryRoot::Users,
+                                       "Other", "x", 7));
+    EXPECT_EQ(readFile(), "REGEDIT4\n\n" + kCompanionHeader + "\n\"Count\"=dword:0000001a\n");
+}
+
+TEST_F(RegFileRegistryTest, TheCloseHandsTheFiveValuesToTheCompanion) {
+    writeFile("REGEDIT4\n\n" + kCompanionHeader + "\n\n" + kDefaultUserHeader + "\n");
+    modMain::HandOffAutoOpen(registry, false);
+    modMain::HandOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
+    EXPECT_EQ(readFile(), "REGEDIT4\n\n" + kCompanionHeader +
+                              "\n\"bTPAutoOpen\"=\"False\"\n"
+                              "\"sTPAlarmTime\"=\"12/25/2026 10:00:00 PM\"\n\n" +
+                              kDefaultUserHeader +
+                              "\n\"bAutoOpen\"=\"False\"\n\"bAdminReadOnly\"=\"True\"\n"
+                              "\"AlarmTime\"=\"12/25/2026 10:00:00 PM\"\n");
+}
+
+TEST_F(RegFileRegistryTest, ArbitraryBytesAroundTheSectionSurvive) {
+    QByteArray noise("\x00\xff\xfe garbage \x80\r\n", 15);
+    const QByteArray before = noise + kCompanionHeader + "\n" + noise;
+    writeFile(before);
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "True"));
+    EXPECT_EQ(readFile(), before + "\"bTPAutoOpen\"=\"True\"\r\n");
+}

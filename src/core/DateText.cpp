@@ -1,68 +1,23 @@
 #include "core/DateText.h"
 
 #include "core/DayCount.h"
-
-#include <functional>
+#include "core/FormatScan.h"
 
 namespace tempiro {
 
-namespace {
-
-// Calls onField(letter, runLength, position) for every run of one format letter outside quoted
-// text, and onLiteral(text, position) for everything else, in order.
-void scanFormat(const QString& format,
-                const std::function<void(QChar, qsizetype, qsizetype)>& onField,
-                const std::function<void(const QString&, qsizetype)>& onLiteral) {
-    qsizetype i = 0;
-    while (i < format.size()) {
-        const QChar c = format.at(i);
-        if (c == u'\'') {
-            qsizetype end = i + 1;
-            while (end < format.size()) {
-                if (format.at(end) == u'\'') {
-                    if (end + 1 < format.size() && format.at(end + 1) == u'\'') {
-                        end += 2;
-                        continue;
-                    }
-                    break;
-                }
-                ++end;
-            }
-            const qsizetype stop = qMin(end + 1, format.size());
-            onLiteral(format.mid(i, stop - i), i);
-            i = stop;
-        } else if (c.isLetter() && c.unicode() < 128) {
-            qsizetype end = i;
-            while (end < format.size() && format.at(end) == c)
-                ++end;
-            onField(c, end - i, i);
-            i = end;
-        } else {
-            onLiteral(QString(c), i);
-            ++i;
-        }
-    }
-}
-
-QString unquoted(const QString& literal) {
-    if (literal.size() >= 2 && literal.startsWith(u'\'') && literal.endsWith(u'\''))
-        return literal.mid(1, literal.size() - 2)
-            .replace(QStringLiteral("''"), QStringLiteral("'"));
-    return literal;
-}
-
-} // namespace
+// Built in DateParse.cpp from the locale's formats and names.
+std::shared_ptr<const DateText::Vocabulary> makeVocabulary(const DateText& text);
 
 QString withFourDigitYear(const QString& dateFormat) {
     QString out;
     scanFormat(
         dateFormat,
-        [&](QChar letter, qsizetype length, qsizetype) {
+        [&](QChar letter, qsizetype length) {
             if (letter == u'y' && length == 2)
                 length = 4;
             out += QString(length, letter);
         },
-        [&](const QString& literal, qsizetype) { out += literal; });
+        [&](const QString& literal) { out += literal; });
     return out;
 }
 
@@ -70,13 +25,16 @@ QString withoutZoneName(const QString& timeFormat) {
     QString out;
     scanFormat(
         timeFormat,
-        [&](QChar letter, qsizetype length, qsizetype) {
-            if (letter != u't')
+        [&](QChar letter, qsizetype length) {
+            if (letter == u'B') // a day period Qt does not write; AM/PM says the same
+                out += QStringLiteral("AP");
+            else if (letter != u't')
                 out += QString(length, letter);
         },
-        [&](const QString& literal, qsizetype) { out += literal; });
-    // Some locales wrap the zone name in brackets: "H:mm:ss (t)".
+        [&](const QString& literal) { out += literal; });
+    // Some locales wrap the zone name in brackets: "H:mm:ss (t)", "Ah:mm:ss [t]".
     out.remove(QStringLiteral("()"));
+    out.remove(QStringLiteral("[]"));
     return out.simplified();
 }
 
@@ -86,7 +44,7 @@ QString timeSeparatorOf(const QString& timeFormat) {
     bool done = false;
     scanFormat(
         timeFormat,
-        [&](QChar letter, qsizetype, qsizetype) {
+        [&](QChar letter, qsizetype) {
             if (done)
                 return;
             if (afterHours)
@@ -94,7 +52,7 @@ QString timeSeparatorOf(const QString& timeFormat) {
             else if (letter == u'h' || letter == u'H')
                 afterHours = true;
         },
-        [&](const QString& literal, qsizetype) {
+        [&](const QString& literal) {
             if (afterHours && !done)
                 separator += unquoted(literal);
         });
@@ -105,7 +63,8 @@ DateText::DateText(const QLocale& locale)
     : m_locale(locale)
     , m_dateFormat(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)))
     , m_timeFormat(withoutZoneName(locale.timeFormat(QLocale::LongFormat)))
-    , m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat))) {}
+    , m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat)))
+    , m_vocabulary(makeVocabulary(*this)) {}
 
 QString DateText::generalDate(double dayCount) const {
     const LocalDateTime local = toLocalDateTime(dayCount);
@@ -115,23 +74,6 @@ QString DateText::generalDate(double dayCount) const {
     if (local.time == QTime(0, 0))
         return date;
     return date + u' ' + m_locale.toString(local.time, m_timeFormat);
-}
-
-std::optional<double> DateText::fromGeneralDate(const QString& text) const {
-    const QString trimmed = text.trimmed();
-    if (const QTime time = m_locale.toTime(trimmed, m_timeFormat); time.isValid())
-        return toDayCount(dayCountEpoch(), time);
-    if (const QDate date = m_locale.toDate(trimmed, m_dateFormat); date.isValid())
-        return toDayCount(date);
-    // The date may itself contain blanks ("25 Dec 2003"), so try every blank as the divide.
-    for (qsizetype blank = trimmed.indexOf(u' '); blank > 0;
-         blank = trimmed.indexOf(u' ', blank + 1)) {
-        const QDate date = m_locale.toDate(trimmed.left(blank), m_dateFormat);
-        const QTime time = m_locale.toTime(trimmed.mid(blank + 1), m_timeFormat);
-        if (date.isValid() && time.isValid())
-            return toDayCount(date, time);
-    }
-    return std::nullopt;
 }
 
 } // namespace tempiro

@@ -1,5 +1,6 @@
 #include "core/Settings.h"
 
+#include "core/DayCount.h"
 #include "core/StoredText.h"
 #include "core/modMain.h"
 
@@ -70,8 +71,8 @@ void readValues(platform::SettingsStore& store, TimerState& s, QString& link, do
     // The default target is offered as text in the form this program writes.
     const QString target = read.text(QStringLiteral("AlarmTime"),
                                      dateText.generalDate(now + FirstStart::kTargetAhead));
-    if (const std::optional<double> value = dateText.fromGeneralDate(target))
-        s.dAlarmTime = *value;
+    if (const ParseResult value = dateText.parse(target, toLocalDateTime(now).date.year()))
+        s.dAlarmTime = *value.value;
     else if (modMain::bTraceErrors)
         modMain::TraceLine(QStringLiteral("AlarmTime not readable: ") + target);
     s.sEventTitle = read.text(QStringLiteral("sEventTitle"), QString());

@@ -3,19 +3,33 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
+PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth fonts-dejavu-core
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build configure deps bench clean format
+.PHONY: run test build configure deps bench fuzz clean format
 
 run: build
 	./$(BUILD_DIR)/bin/tempiro
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz
+
+# A bounded libFuzzer run of each target over its corpus (FUZZ_SECONDS each).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -g -O1
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
+	  -DTEMPIRO_BUILD_TESTS=OFF -DTEMPIRO_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_parse
+	rm -rf $(FUZZ_DIR)/corpus && mkdir -p $(FUZZ_DIR)/corpus/parse
+	./$(FUZZ_DIR)/bin/fuzz_parse -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/parse fuzz/corpus/parse
 
 bench: build
 	./$(BUILD_DIR)/bin/tempiro_bench

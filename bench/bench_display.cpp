@@ -31,4 +31,3 @@ void BM_UpdateDisplaySecondsHidden(benchmark::State& bench) {
 
 BENCHMARK(BM_UpdateDisplayDefaultOptions);
 BENCHMARK(BM_UpdateDisplaySecondsHidden);
-BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/TimeZoneSource.h"
 
 #include <QPoint>
 #include <QSet>
@@ -101,6 +102,20 @@ public:
 private:
     std::map<RegistryKey, QString> m_open;
     RegistryKey m_next = 1;
+};
+
+// A local zone set by the test.
+class FakeTimeZoneSource final : public TimeZoneSource {
+public:
+    TimeZoneQuery query() override {
+        ++queries;
+        return zone;
+    }
+    void set(const QString& standardName, bool daylight) {
+        zone = {daylight ? kTimeZoneDaylight : kTimeZoneStandard, standardName};
+    }
+    TimeZoneQuery zone;
+    int queries = 0;
 };
 
 struct FakePlatform {

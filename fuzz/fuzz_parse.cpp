@@ -1,0 +1,66 @@
+// Arbitrary text into the date/time parser and the time entry validation: nothing may crash,
+// and whatever the parser accepts must come back unchanged through the General Date writer.
+#include "core/DateText.h"
+#include "core/DayCount.h"
+#include "platform/fakes/FakePlatform.h"
+#include "timeentry/TimeValidation.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+struct Entry final : TimeEntryFields {
+    QString text;
+    int mode = 0;
+    QString timeText() const override { return text; }
+    void setTimeText(const QString& t) override { text = t; }
+    int selectedMode() const override { return mode; }
+    void setStatus(const QString&) override {}
+};
+
+const std::vector<tempiro::DateText>& parsers() {
+    static const std::vector<tempiro::DateText> all = {
+        tempiro::DateText(QLocale(QLocale::English, QLocale::UnitedStates)),
+        tempiro::DateText(QLocale(QLocale::German, QLocale::Germany)),
+        tempiro::DateText(QLocale(QLocale::Japanese, QLocale::Japan)),
+        tempiro::DateText(QLocale(QLocale::Spanish, QLocale::Colombia)),
+    };
+    return all;
+}
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
+                                           static_cast<qsizetype>(size));
+    const double now = tempiro::toDayCount(QDate(2026, 12, 8), QTime(21, 0));
+    platform::FakeTimeZoneSource zones;
+    zones.set(QStringLiteral("Eastern Standard Time"), false);
+    for (const tempiro::DateText& parser : parsers()) {
+        const tempiro::ParseResult result = parser.parse(text, 2026);
+        if (result) {
+            check(std::isfinite(*result.value));
+            const tempiro::ParseResult back = parser.parse(parser.generalDate(*result.value), 2026);
+            check(back.value.has_value());
+            check(std::fabs(*back.value - *result.value) < 0.5 / tempiro::kSecondsPerDay);
+        } else {
+            check(result.stoppedAt >= 0 && result.stoppedAt <= text.size());
+        }
+        for (const int mode : {0, 1, 2}) {
+            Entry entry;
+            entry.text = text;
+            entry.mode = mode;
+            if (ValidateTimeEntry(entry, now, parser, zones) && mode != 2)
+                check(parser.parse(entry.text, 2026).value.has_value());
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,62 @@
+#include "timeentry/TimeValidation.h"
+
+#include "core/DayCount.h"
+#include "core/TimerState.h"
+#include "timeentry/ZoneOffsets.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kZoneAbbreviationLength = 3;
+
+int yearOf(double dayCount) {
+    return tempiro::toLocalDateTime(dayCount).date.year();
+}
+
+} // namespace
+
+bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateText& text,
+                       platform::TimeZoneSource& zones) {
+    const QString typed = entry.timeText().trimmed();
+    entry.setTimeText(typed);
+    const int mode = entry.selectedMode();
+    if (mode == tempiro::kModeStopWatch)
+        return true;
+
+    const int currentYear = yearOf(now);
+    tempiro::ParseResult parsed = text.parse(typed, currentYear);
+    int shiftHours = 0;
+    if (!parsed) {
+        qint16 local = 0;
+        modMain::GetLocalZoneOffset(zones, local);
+        qint16 remote = 0;
+        if (modMain::GetRemoteZoneOffset(typed, remote)) {
+            // A blank left before the abbreviation does not matter to the parser.
+            shiftHours = local - remote;
+            parsed = text.parse(typed.left(typed.size() - kZoneAbbreviationLength), currentYear);
+        }
+    }
+    if (!parsed) {
+        entry.setTimeText(text.generalDate(now));
+        entry.setStatus(validation::kNotAValidDate);
+        return false;
+    }
+    double d = *parsed.value + shiftHours / 24.0;
+
+    if (d < 1.0) {
+        if (mode == tempiro::kModeTime) {
+            d += std::floor(now);
+            if (d < now)
+                d += 1.0;
+        }
+    } else if (yearOf(d) - currentYear > validation::kMaxYearsAhead) {
+        entry.setStatus(validation::kBeyondThirtyYears);
+        return false;
+    } else if (d < now) {
+        entry.setStatus(validation::kInThePast);
+        return false;
+    }
+    entry.setTimeText(text.generalDate(d));
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/DateText.h"
+#include "platform/TimeZoneSource.h"
+
+#include <QString>
+
+// What the validation reads and writes of the time entry dialog.
+class TimeEntryFields {
+public:
+    virtual ~TimeEntryFields() = default;
+    virtual QString timeText() const = 0;
+    virtual void setTimeText(const QString& text) = 0;
+    virtual int selectedMode() const = 0; // 0 Time, 1 Interval, 2 Stop watch
+    virtual void setStatus(const QString& message) = 0;
+};
+
+namespace validation {
+inline const QString kNotAValidDate = QStringLiteral("Date/time is not in the correct format.");
+inline const QString kBeyondThirtyYears = QStringLiteral("Date must be within 30 years.");
+inline const QString kInThePast = QStringLiteral("Date/time must be in the future.");
+inline constexpr int kMaxYearsAhead = 30;
+} // namespace validation
+
+// Decides whether the time box holds an acceptable entry for the selected mode at `now`:
+// trims it, converts a trailing United States zone to local time, completes a bare time of
+// day to its next occurrence (Time mode), checks the 30-year and future rules of a dated entry,
+// and rewrites the box in General Date form. On refusal the status line says why.
+bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateText& text,
+                       platform::TimeZoneSource& zones);

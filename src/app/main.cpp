@@ -3,6 +3,7 @@
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
+#include "platform/TimeZoneSource.h"
 #include "platform/WindowControl.h"
 
 #include <QApplication>
@@ -14,5 +15,6 @@ int main(int argc, char* argv[]) {
     platform::SystemWindowControl windows;
     platform::QSettingsStore settings;
     platform::RegFileRegistry registry;
-    return modMain::Main(app, {clock, sound, windows, settings, registry});
+    platform::SystemTimeZoneSource zones;
+    return modMain::Main(app, {clock, sound, windows, settings, registry, zones});
 }

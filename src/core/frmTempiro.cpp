@@ -4,6 +4,7 @@
 #include "core/DayCount.h"
 #include "core/Twips.h"
 #include "core/modMain.h"
+#include "timeentry/frmEnterTime.h"
 
 #include <QAction>
 #include <QFrame>
@@ -360,8 +361,24 @@ void frmTempiro::lblAlarmTime_Click() {
     mnuSetTime_Click();
 }
 
+frmEnterTime* frmTempiro::enterTime() const {
+    return m_enterTime.data();
+}
+
 void frmTempiro::mnuSetTime_Click() {
-    // The time entry dialog is not part of the program yet.
+    // One dialog at a time; one that is closing is replaced by a new one.
+    if (!m_enterTime || !m_enterTime->isVisible())
+        m_enterTime = new frmEnterTime(m_services, this);
+    m_enterTime->nSettingMode = 1;
+    m_enterTime->dSyncNextTime = dAlarmTime;
+    m_enterTime->nTorI = nTimeorInterval;
+    m_enterTime->sEventTitle = sEventTitle;
+    m_enterTime->bWarn = bWarn;
+    m_enterTime->nWarnMin = nWarnMin;
+    m_enterTime->bAutoOpen = bAutoOpen;
+    m_enterTime->sURL = txtURL->text();
+    m_enterTime->myForm = this;
+    m_enterTime->Show();
 }
 
 void frmTempiro::ShowMenus(bool show) {

@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class ClickableLabel;
 class QAction;
@@ -17,6 +18,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class QWindow;
+class frmEnterTime;
 
 // The main window: it owns the alarm and the display options (its TimerState fields), shows
 // the remaining time on every tick and carries the menus. Handlers are ordinary members so
@@ -54,6 +56,9 @@ public:
 
     // The current local date and time as a day count.
     double Now() const;
+    const platform::Services& services() const { return m_services; }
+    // The open time entry dialog, if any.
+    frmEnterTime* enterTime() const;
 
     QTimer* tmrSec = nullptr;
     QFrame* frameDisplay = nullptr;
@@ -102,4 +107,5 @@ private:
     tempiro::DateText m_text;
     bool m_hadFocusWindow = false;
     bool m_unloaded = false;
+    QPointer<frmEnterTime> m_enterTime;
 };

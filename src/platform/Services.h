@@ -4,6 +4,7 @@
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
+#include "platform/TimeZoneSource.h"
 #include "platform/WindowControl.h"
 
 namespace platform {
@@ -16,6 +17,7 @@ struct Services {
     WindowControl& windows;
     SettingsStore& settings;
     Registry& registry;
+    TimeZoneSource& zones;
 };
 
 } // namespace platform

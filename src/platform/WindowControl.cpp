@@ -32,10 +32,12 @@ void SystemWindowControl::bringToFront(QWidget& window) {
     window.activateWindow();
 }
 
-void SystemWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) {
+void SystemWindowControl::setTopmost(QWidget& window, bool on) {
     // QWidget::setWindowFlag would hide the window and recreate its native window; the
     // QWindow flag changes the band of the live window instead.
     Qt::WindowFlags flags = window.windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) == on)
+        return;
     flags.setFlag(Qt::WindowStaysOnTopHint, on);
     if (QWindow* handle = window.windowHandle()) {
         window.overrideWindowFlags(flags);
@@ -43,6 +45,10 @@ void SystemWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint top
     } else {
         window.setWindowFlags(flags);
     }
+}
+
+void SystemWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) {
+    setTopmost(window, on);
     window.move(topLeft);
     window.show();
 }

@@ -19,6 +19,8 @@ public:
     // Puts the window into (on) or out of the topmost band, then moves its outer top-left
     // corner to topLeft (screen pixels), keeping its size, and shows it.
     virtual void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) = 0;
+    // Into or out of the topmost band, without moving the window.
+    virtual void setTopmost(QWidget& window, bool on) = 0;
 };
 
 class SystemWindowControl final : public WindowControl {
@@ -27,6 +29,7 @@ public:
     void setState(QWidget& window, WindowState state) override;
     void bringToFront(QWidget& window) override;
     void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) override;
+    void setTopmost(QWidget& window, bool on) override;
 };
 
 } // namespace platform

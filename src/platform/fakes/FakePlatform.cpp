@@ -28,6 +28,10 @@ void FakeWindowControl::setState(QWidget&, WindowState state) {
     stateChanges.push_back(state);
 }
 
+void FakeWindowControl::setTopmost(QWidget& window, bool on) {
+    bandChanges.emplace_back(&window, on);
+}
+
 void FakeWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) {
     topmostCalls.push_back({on, topLeft});
     window.move(topLeft);

@@ -53,10 +53,12 @@ public:
     void setState(QWidget&, WindowState state) override;
     void bringToFront(QWidget&) override { ++broughtToFront; }
     void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) override;
+    void setTopmost(QWidget& window, bool on) override;
 
     WindowState currentState = WindowState::Normal;
     std::vector<WindowState> stateChanges;
     std::vector<TopmostCall> topmostCalls;
+    std::vector<std::pair<const QWidget*, bool>> bandChanges; // setTopmost without a move
     int broughtToFront = 0;
 };
 
@@ -124,7 +126,8 @@ struct FakePlatform {
     FakeWindowControl windows;
     FakeSettingsStore settings;
     FakeRegistry registry;
-    Services services() { return {clock, sound, windows, settings, registry}; }
+    FakeTimeZoneSource zones;
+    Services services() { return {clock, sound, windows, settings, registry, zones}; }
 };
 
 } // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/WindowControl.h"
+
+#include <QtGlobal>
+
+class QWidget;
+
+// Dialogs open beside the main window, never over it: to its right when that fits on the
+// screen, else to its left, below or above it, and as a last resort in the screen's top-left
+// corner.
+namespace placement {
+
+inline constexpr double kRightGap = 20; // twips between the main window and a dialog on its right
+inline constexpr qint16 kGap = 100;     // twips a dialog is shifted along the other sides
+
+// Outer rectangles in twips, relative to the screen's top-left corner.
+struct Rect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+struct Place {
+    float left = 0;
+    float top = 0;
+    bool leaveTopmost = false; // the corner: out of the topmost band
+    bool operator==(const Place&) const = default;
+};
+
+// Where the dialog goes; its left must already hold the place right of the owner. Each side is
+// tested on its own axis only, with sums rounded to single precision.
+Place besideOwner(const Rect& dialog, const Rect& owner, float screenWidth, float screenHeight,
+                  qint16 gap);
+
+// The dialog's first place, to the right of the owner with the tops level.
+Place rightOf(const Rect& owner);
+
+} // namespace placement
+
+// Moves a dialog beside its owner on the owner's screen, as besideOwner decides; the dialog's
+// current left must already be the place right of the owner.
+void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
+                      platform::WindowControl& windows);
+
+// The first two steps of a dialog's placement: right of the owner, then PlaceBesideOwner.
+void PlaceDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);

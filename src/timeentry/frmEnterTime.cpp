@@ -1,0 +1,299 @@
+#include "timeentry/frmEnterTime.h"
+
+#include "core/DayCount.h"
+#include "core/Twips.h"
+#include "core/frmTempiro.h"
+#include "mainwindow/DialogPlacement.h"
+#include "timeentry/WarningMinutes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+constexpr double kClientWidth = 3930;
+constexpr double kClientHeight = 3945;
+constexpr int kWarnListLength = 30;
+constexpr double kDialogFontPoints = 8;
+
+const char* const kHintProperty = "tempiroHint";
+
+const std::array<QString, 3> kModeHints = {
+    QStringLiteral("Enter a date/time (mm/dd/yy hh:mm:ss)  for the alarm."),
+    QStringLiteral("Enter the time interval (hh:mm:ss) to set the alarm."),
+    QStringLiteral("Operate in the stop watch mode."),
+};
+
+double logicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
+}
+
+constexpr double kSmallestCaptionPoints = 6;
+
+void fitCaption(QWidget& caption, int dialogWidth) {
+    const int room = dialogWidth - caption.x();
+    QFont font = caption.font();
+    while (caption.sizeHint().width() > room && font.pointSizeF() > kSmallestCaptionPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        caption.setFont(font);
+    }
+    caption.resize(std::clamp(caption.sizeHint().width(), caption.width(), room), caption.height());
+}
+
+} // namespace
+
+frmEnterTime::frmEnterTime(const platform::Services& services, frmTempiro* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_services(services)
+    , m_text(QLocale()) {
+    setObjectName(QStringLiteral("frmEnterTime"));
+    setWindowTitle(QStringLiteral("Enter Time"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    createControls();
+}
+
+void frmEnterTime::createControls() {
+    const double dpi = logicalDpi();
+    auto place = [this, dpi](QWidget* widget, double left, double top, double width,
+                             double height) {
+        widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));
+        widget->installEventFilter(this);
+    };
+    setFixedSize(tempiro::twipsToPixels(kClientWidth, dpi),
+                 tempiro::twipsToPixels(kClientHeight, dpi));
+    // The layout is measured for a small dialog font of 8 points.
+    QFont font = this->font();
+    font.setPointSizeF(kDialogFontPoints);
+    setFont(font);
+
+    Label1 = new QLabel(QStringLiteral("Time for next setting:"), this);
+    place(Label1, 120, 90, 1875, 225);
+    txtTime = new QLineEdit(this);
+    QFont big = txtTime->font();
+    big.setPointSizeF(13.5);
+    txtTime->setFont(big);
+    place(txtTime, 120, 375, 3660, 480);
+    setHint(txtTime, QStringLiteral("Edit or enter the time for the setting to occur"));
+
+    optTorI[0] = new QRadioButton(QStringLiteral("&Time"), this);
+    place(optTorI[0], 120, 1005, 780, 240);
+    optTorI[1] = new QRadioButton(QStringLiteral("&Interval"), this);
+    place(optTorI[1], 120, 1275, 870, 240);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    place(cmdOK, 1455, 1215, 1095, 375);
+    setHint(cmdOK, QStringLiteral("To set time and exit form."));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    place(cmdCancel, 2700, 1215, 1095, 375);
+    setHint(cmdCancel, QStringLiteral("To exit form without setting time."));
+    // Enter means OK only inside the time box.
+    for (QPushButton* button : {cmdOK, cmdCancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    lblStatus = new QLabel(this);
+    lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    place(lblStatus, 15, 3675, 3915, 270);
+
+    optTorI[2] = new QRadioButton(QStringLiteral("&Stop Watch"), this);
+    place(optTorI[2], 120, 1545, 1260, 240);
+    for (int index = 0; index < 3; ++index) {
+        setHint(optTorI[index], kModeHints[index]);
+        connect(optTorI[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked)
+                optTorI_Click(index);
+        });
+    }
+
+    txtTitle = new QLineEdit(this);
+    place(txtTitle, 120, 2475, 3660, 360);
+    setHint(txtTitle, QStringLiteral("Event description"));
+    Label2 = new QLabel(QStringLiteral("Event title:"), this);
+    place(Label2, 120, 2235, 1110, 225);
+
+    chkWarn = new QCheckBox(QStringLiteral("warn me                minutes before ending"), this);
+    place(chkWarn, 120, 1890, 3345, 228);
+    setHint(chkWarn, QStringLiteral("Sound a warning beep 5 minutes before event expires"));
+
+    txtURL = new QLineEdit(this);
+    place(txtURL, 120, 3105, 3660, 360);
+    setHint(txtURL, QStringLiteral("Web address of event being timed"));
+    Label3 = new QLabel(QStringLiteral("Event URL:"), this);
+    place(Label3, 120, 2880, 1110, 225);
+
+    chkAutoOpen = new QCheckBox(QStringLiteral("auto open on due date"), this);
+    place(chkAutoOpen, 1896, 84, 2664, 228);
+    setHint(chkAutoOpen, QStringLiteral("Check to start timer automatically on event due date"));
+
+    cboWarnMn = new QComboBox(this);
+    cboWarnMn->setEditable(true);
+    cboWarnMn->setInsertPolicy(QComboBox::NoInsert);
+    place(cboWarnMn, 1080, 1845, 555, 315);
+
+    const std::array<QWidget*, 11> tabOrder = {txtTime,   optTorI[0],  optTorI[1], cmdOK,
+                                               cmdCancel, optTorI[2],  txtTitle,   chkWarn,
+                                               txtURL,    chkAutoOpen, cboWarnMn};
+    for (size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // The design's sizes were measured with a narrower font than most desktops have: a caption
+    // gets the width its text needs, and a smaller font where the dialog ends first.
+    for (QWidget* caption : std::initializer_list<QWidget*>{
+             Label1, optTorI[0], optTorI[1], optTorI[2], chkWarn, chkAutoOpen, Label2, Label3})
+        fitCaption(*caption, width());
+    cboWarnMn->raise();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmEnterTime::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmEnterTime::cmdCancel_Click);
+}
+
+void frmEnterTime::setHint(QWidget* control, const QString& hint) {
+    control->setProperty(kHintProperty, hint);
+}
+
+double frmEnterTime::Now() const {
+    return tempiro::toDayCount(m_services.clock.localNow());
+}
+
+void frmEnterTime::Show() {
+    if (!m_loaded) {
+        Form_Load();
+        m_loaded = true;
+        show();
+        txtTime->setFocus();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void frmEnterTime::Form_Load() {
+    txtTime->setText(m_text.generalDate(dSyncNextTime > 0 ? dSyncNextTime : Now()));
+    chkWarn->setChecked(bWarn);
+    chkAutoOpen->setChecked(bAutoOpen);
+    // A mode that is none of the three (a damaged settings file) opens as Time.
+    const int mode = nTorI >= 0 && nTorI <= 2 ? nTorI : 0;
+    optTorI[mode]->setChecked(true);
+    optTorI_Click(mode);
+    txtTitle->setText(sEventTitle);
+    txtURL->setText(sURL);
+    cboWarnMn->clear();
+    for (int minutes = 1; minutes <= kWarnListLength; ++minutes)
+        cboWarnMn->addItem(QString::number(minutes));
+    cboWarnMn->setEditText(QString::number(nWarnMin));
+    if (myForm)
+        PlaceDialogBeside(*this, *myForm, m_services.windows);
+}
+
+void frmEnterTime::optTorI_Click(int index) {
+    const bool stopWatch = index == 2;
+    cmdOK->setText(stopWatch ? QStringLiteral("Start") : QStringLiteral("OK"));
+    chkWarn->setEnabled(!stopWatch);
+    chkAutoOpen->setEnabled(!stopWatch);
+    if (stopWatch)
+        txtTime->clear();
+}
+
+QString frmEnterTime::timeText() const {
+    return txtTime->text();
+}
+void frmEnterTime::setTimeText(const QString& text) {
+    txtTime->setText(text);
+}
+void frmEnterTime::setStatus(const QString& message) {
+    lblStatus->setText(message);
+}
+
+int frmEnterTime::selectedMode() const {
+    for (int index = 0; index < 3; ++index)
+        if (optTorI[index]->isChecked())
+            return index;
+    return 0;
+}
+
+bool frmEnterTime::ValidateTimeEntry() {
+    return ::ValidateTimeEntry(*this, Now(), m_text, m_services.zones);
+}
+
+void frmEnterTime::cmdOK_Click() {
+    if (!ValidateTimeEntry()) {
+        m_services.sound.beep();
+        return;
+    }
+    std::optional<qint16> warnMinutes;
+    if (chkWarn->isChecked()) {
+        warnMinutes = warning::minutesFromText(cboWarnMn->currentText());
+        if (!warnMinutes) {
+            setStatus(warning::kOutOfRange);
+            m_services.sound.beep();
+            return;
+        }
+    }
+    if (!myForm)
+        return;
+    const double now = Now();
+    const int mode = selectedMode();
+    myForm->nTimeorInterval = static_cast<qint16>(mode);
+    if (mode == 2)
+        myForm->dAlarmTime = now;
+    else if (const tempiro::ParseResult target =
+                 m_text.parse(txtTime->text(), tempiro::toLocalDateTime(now).date.year()))
+        myForm->dAlarmTime = *target.value;
+    myForm->bAlarmTimeChg = true;
+    myForm->sEventTitle = txtTitle->text();
+    if (warnMinutes)
+        myForm->nWarnMin = *warnMinutes;
+    myForm->bWarn = warnMinutes.has_value();
+    myForm->bAutoOpen = chkAutoOpen->isChecked();
+    myForm->txtURL->setText(txtURL->text());
+    close();
+}
+
+void frmEnterTime::cmdCancel_Click() {
+    close();
+}
+
+void frmEnterTime::keyPressEvent(QKeyEvent* event) {
+    // Escape is the Cancel button's.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCancel_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frmEnterTime::txtTime_KeyPress(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdOK_Click();
+        return true;
+    }
+    // Typing in the box of a stop watch means a time after all.
+    if (!event->text().isEmpty() && optTorI[2]->isChecked())
+        optTorI[0]->setChecked(true);
+    return false;
+}
+
+bool frmEnterTime::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const QVariant hint = watched->property(kHintProperty);
+        if (hint.isValid())
+            setStatus(hint.toString());
+    } else if (event->type() == QEvent::KeyPress && watched == txtTime) {
+        return txtTime_KeyPress(static_cast<QKeyEvent*>(event));
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/DateText.h"
+#include "platform/Services.h"
+#include "timeentry/TimeValidation.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class frmTempiro;
+
+// The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
+// the event's title and web address, the warning and auto-open. OK writes the new alarm
+// straight into the main window; the main window keeps running while it is open.
+class frmEnterTime : public QDialog, public TimeEntryFields {
+    Q_OBJECT
+public:
+    frmEnterTime(const platform::Services& services, frmTempiro* owner);
+
+    // Set by the main window before every showing; read only while loading.
+    qint16 nSettingMode = 0;
+    double dSyncNextTime = 0;
+    qint16 nTorI = 0;
+    QString sEventTitle;
+    QString sURL;
+    bool bWarn = false;
+    qint16 nWarnMin = 0;
+    bool bAutoOpen = false;
+    frmTempiro* myForm = nullptr;
+
+    // Loads the dialog the first time, then shows it or brings it forward.
+    void Show();
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void optTorI_Click(int index);
+    bool ValidateTimeEntry();
+
+    QString timeText() const override;
+    void setTimeText(const QString& text) override;
+    int selectedMode() const override;
+    void setStatus(const QString& message) override;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtTime = nullptr;
+    std::array<QRadioButton*, 3> optTorI{};
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QLabel* lblStatus = nullptr;
+    QLineEdit* txtTitle = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* chkWarn = nullptr;
+    QLineEdit* txtURL = nullptr;
+    QLabel* Label3 = nullptr;
+    QCheckBox* chkAutoOpen = nullptr;
+    QComboBox* cboWarnMn = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void setHint(QWidget* control, const QString& hint);
+    bool txtTime_KeyPress(QKeyEvent* event);
+    double Now() const;
+
+    platform::Services m_services;
+    tempiro::DateText m_text;
+    bool m_loaded = false;
+};

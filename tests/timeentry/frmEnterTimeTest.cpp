@@ -1,0 +1,366 @@
+#include "timeentry/frmEnterTime.h"
+
+#include "core/ClickableLabel.h"
+#include "core/DayCount.h"
+#include "core/frmTempiro.h"
+#include "platform/fakes/FakePlatform.h"
+#include "timeentry/WarningMinutes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace tempiro;
+
+namespace {
+
+constexpr double kSecond = 1.0 / kSecondsPerDay;
+constexpr double kMinute = 1.0 / kMinutesPerDay;
+
+class EnterTimeTest : public ::testing::Test {
+protected:
+    EnterTimeTest() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        fake.clock.set(start);
+        form = std::make_unique<frmTempiro>(fake.services());
+        form->Form_Load();
+        form->show();
+        form->Form_Activate();
+    }
+    ~EnterTimeTest() override {
+        form.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    frmEnterTime& open() {
+        form->mnuSetTime_Click();
+        frmEnterTime* dialog = form->enterTime();
+        EXPECT_NE(dialog, nullptr);
+        return *dialog;
+    }
+    void typeIntoTimeBox(frmEnterTime& dialog, const QString& text) {
+        dialog.txtTime->clear();
+        QTest::keyClicks(dialog.txtTime, text);
+    }
+    bool isOpen() const { return form->enterTime() && form->enterTime()->isVisible(); }
+
+    const double start = toDayCount(QDate(2026, 12, 8), QTime(21, 0, 0));
+    platform::FakePlatform fake;
+    std::unique_ptr<frmTempiro> form;
+};
+
+} // namespace
+
+TEST_F(EnterTimeTest, OpensFilledWithTheCurrentAlarm) {
+    form->sEventTitle = "Auction";
+    form->bWarn = true;
+    form->nWarnMin = 45;
+    form->bAutoOpen = true;
+    form->txtURL->setText("https://example.org/lot/1");
+    frmEnterTime& dialog = open();
+    EXPECT_EQ(dialog.windowTitle(), "Enter Time");
+    EXPECT_EQ(dialog.txtTime->text(), "12/8/2026 11:00:00 PM");
+    EXPECT_TRUE(dialog.optTorI[0]->isChecked());
+    EXPECT_EQ(dialog.cmdOK->text(), "OK");
+    EXPECT_EQ(dialog.txtTitle->text(), "Auction");
+    EXPECT_EQ(dialog.txtURL->text(), "https://example.org/lot/1");
+    EXPECT_TRUE(dialog.chkWarn->isChecked());
+    EXPECT_TRUE(dialog.chkAutoOpen->isChecked());
+    EXPECT_EQ(dialog.cboWarnMn->currentText(), "45") << "although the list stops at 30";
+    EXPECT_EQ(dialog.cboWarnMn->count(), 30);
+    EXPECT_EQ(dialog.cboWarnMn->itemText(0), "1");
+    EXPECT_EQ(dialog.cboWarnMn->itemText(29), "30");
+    EXPECT_EQ(dialog.nSettingMode, 1);
+    EXPECT_EQ(dialog.myForm, form.get());
+    EXPECT_FALSE(dialog.isModal());
+    EXPECT_TRUE(form->tmrSec->isActive()) << "the main window keeps counting";
+}
+
+TEST_F(EnterTimeTest, CaptionsAreTheDesignsOwn) {
+    frmEnterTime& dialog = open();
+    EXPECT_EQ(dialog.Label1->text(), "Time for next setting:");
+    EXPECT_EQ(dialog.optTorI[0]->text(), "&Time");
+    EXPECT_EQ(dialog.optTorI[1]->text(), "&Interval");
+    EXPECT_EQ(dialog.optTorI[2]->text(), "&Stop Watch");
+    EXPECT_EQ(dialog.cmdCancel->text(), "Cancel");
+    EXPECT_EQ(dialog.Label2->text(), "Event title:");
+    EXPECT_EQ(dialog.Label3->text(), "Event URL:");
+    EXPECT_EQ(dialog.chkWarn->text(), "warn me                minutes before ending");
+    EXPECT_EQ(dialog.chkAutoOpen->text(), "auto open on due date");
+    EXPECT_FALSE(dialog.cmdOK->isDefault() || dialog.cmdOK->autoDefault());
+    EXPECT_FALSE(dialog.cmdCancel->isDefault() || dialog.cmdCancel->autoDefault());
+}
+
+TEST_F(EnterTimeTest, EachControlShowsItsHintWhenItTakesTheFocus) {
+    frmEnterTime& dialog = open();
+    const std::vector<std::pair<QWidget*, QString>> hints = {
+        {dialog.txtTime, "Edit or enter the time for the setting to occur"},
+        {dialog.optTorI[0], "Enter a date/time (mm/dd/yy hh:mm:ss)  for the alarm."},
+        {dialog.optTorI[1], "Enter the time interval (hh:mm:ss) to set the alarm."},
+        {dialog.optTorI[2], "Operate in the stop watch mode."},
+        {dialog.cmdOK, "To set time and exit form."},
+        {dialog.cmdCancel, "To exit form without setting time."},
+        {dialog.txtTitle, "Event description"},
+        {dialog.txtURL, "Web address of event being timed"},
+        {dialog.chkWarn, "Sound a warning beep 5 minutes before event expires"},
+        {dialog.chkAutoOpen, "Check to start timer automatically on event due date"},
+    };
+    for (const auto& [control, hint] : hints) {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(control, &focusIn);
+        EXPECT_EQ(dialog.lblStatus->text(), hint);
+    }
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(dialog.cboWarnMn, &focusIn);
+    EXPECT_EQ(dialog.lblStatus->text(), "Check to start timer automatically on event due date")
+        << "the warning minutes leave the status line alone";
+}
+
+TEST_F(EnterTimeTest, OpenedOnAStopWatchTypingSwitchesToTime) {
+    form->nTimeorInterval = kModeStopWatch;
+    frmEnterTime& dialog = open();
+    EXPECT_TRUE(dialog.optTorI[2]->isChecked());
+    EXPECT_TRUE(dialog.txtTime->text().isEmpty());
+    EXPECT_EQ(dialog.cmdOK->text(), "Start");
+    EXPECT_FALSE(dialog.chkWarn->isEnabled());
+    EXPECT_FALSE(dialog.chkAutoOpen->isEnabled());
+
+    QTest::keyClick(dialog.txtTime, Qt::Key_1);
+    EXPECT_TRUE(dialog.optTorI[0]->isChecked());
+    EXPECT_EQ(dialog.cmdOK->text(), "OK");
+    EXPECT_TRUE(dialog.chkWarn->isEnabled());
+    EXPECT_TRUE(dialog.chkAutoOpen->isEnabled());
+    EXPECT_EQ(dialog.txtTime->text(), "1");
+}
+
+TEST_F(EnterTimeTest, OpenedWithoutATargetShowsNow) {
+    form->dAlarmTime = 0;
+    EXPECT_EQ(open().txtTime->text(), "12/8/2026 9:00:00 PM");
+}
+
+TEST_F(EnterTimeTest, AnUnknownModeOpensAsTime) {
+    form->nTimeorInterval = 7;
+    EXPECT_TRUE(open().optTorI[0]->isChecked());
+}
+
+TEST_F(EnterTimeTest, StopWatchThenTimeLeavesTheBoxEmptyAndOkRefusesIt) {
+    frmEnterTime& dialog = open();
+    dialog.optTorI[2]->setChecked(true);
+    EXPECT_TRUE(dialog.txtTime->text().isEmpty());
+    dialog.optTorI[0]->setChecked(true);
+    EXPECT_TRUE(dialog.txtTime->text().isEmpty());
+    dialog.cmdOK_Click();
+    EXPECT_EQ(dialog.lblStatus->text(), "Date/time is not in the correct format.");
+    EXPECT_EQ(dialog.txtTime->text(), "12/8/2026 9:00:00 PM");
+    EXPECT_EQ(fake.sound.beepCount(), 1);
+    EXPECT_TRUE(isOpen());
+}
+
+TEST_F(EnterTimeTest, EnterInTheTimeBoxIsOk) {
+    frmEnterTime& dialog = open();
+    typeIntoTimeBox(dialog, "7/4/1990");
+    QTest::keyClick(dialog.txtTime, Qt::Key_Return);
+    EXPECT_TRUE(isOpen());
+    EXPECT_EQ(dialog.lblStatus->text(), "Date/time must be in the future.");
+    EXPECT_EQ(fake.sound.beepCount(), 1);
+
+    typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
+    QTest::keyClick(dialog.txtTime, Qt::Key_Enter);
+    EXPECT_FALSE(isOpen());
+    EXPECT_DOUBLE_EQ(form->dAlarmTime, toDayCount(QDate(2026, 12, 25), QTime(22, 0)));
+    EXPECT_TRUE(form->bAlarmTimeChg);
+}
+
+TEST_F(EnterTimeTest, OkWritesTheAlarmIntoTheMainWindow) {
+    fake.zones.set("Eastern Standard Time", false);
+    frmEnterTime& dialog = open();
+    typeIntoTimeBox(dialog, "12/25/2026 10:00 PM PST");
+    dialog.txtTitle->setText("Lot 7");
+    dialog.txtURL->setText("https://auction.example/lot/7");
+    dialog.chkWarn->setChecked(true);
+    dialog.cboWarnMn->setEditText("7.5");
+    dialog.chkAutoOpen->setChecked(true);
+    dialog.cmdOK_Click();
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(form->nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(form->dAlarmTime, toDayCount(QDate(2026, 12, 26), QTime(1, 0)));
+    EXPECT_TRUE(form->bAlarmTimeChg);
+    EXPECT_EQ(form->sEventTitle, "Lot 7");
+    EXPECT_TRUE(form->bWarn);
+    EXPECT_EQ(form->nWarnMin, 8);
+    EXPECT_TRUE(form->bAutoOpen);
+    EXPECT_EQ(form->txtURL->text(), "https://auction.example/lot/7");
+
+    form->Form_Activate();
+    EXPECT_FALSE(form->bAlarmTimeChg);
+    EXPECT_FALSE(form->txtURL->isHidden());
+    EXPECT_FALSE(form->cmdGo->isHidden());
+    EXPECT_EQ(form->windowTitle(), "Tempiro to Lot 7");
+}
+
+TEST_F(EnterTimeTest, WarningMinutesAreReadFromTheirLeadingNumber) {
+    for (const auto& [typed, stored] : std::vector<std::pair<QString, qint16>>{
+             {"6.5", 6}, {"abc", 0}, {"-2", -2}, {"12 min", 12}}) {
+        frmEnterTime& dialog = open();
+        dialog.chkWarn->setChecked(true);
+        dialog.cboWarnMn->setEditText(typed);
+        dialog.cmdOK_Click();
+        EXPECT_EQ(form->nWarnMin, stored) << typed.toStdString();
+    }
+}
+
+TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritten) {
+    const double before = form->dAlarmTime;
+    frmEnterTime& dialog = open();
+    typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
+    dialog.chkWarn->setChecked(true);
+    dialog.cboWarnMn->setEditText("99999");
+    dialog.cmdOK_Click();
+    EXPECT_TRUE(isOpen());
+    EXPECT_EQ(dialog.lblStatus->text(), warning::kOutOfRange);
+    EXPECT_EQ(fake.sound.beepCount(), 1);
+    EXPECT_EQ(form->dAlarmTime, before);
+    EXPECT_FALSE(form->bAlarmTimeChg);
+}
+
+TEST_F(EnterTimeTest, WithoutWarningTheMinutesStayAsTheyWere) {
+    form->nWarnMin = 12;
+    frmEnterTime& dialog = open();
+    dialog.chkWarn->setChecked(false);
+    dialog.cboWarnMn->setEditText("3");
+    dialog.cmdOK_Click();
+    EXPECT_FALSE(form->bWarn);
+    EXPECT_EQ(form->nWarnMin, 12);
+}
+
+TEST_F(EnterTimeTest, OkInStopWatchModeStartsNowWhateverTheBoxSays) {
+    frmEnterTime& dialog = open();
+    dialog.optTorI[2]->setChecked(true);
+    dialog.txtTime->setText("not a date");
+    fake.clock.advanceSeconds(7);
+    dialog.cmdOK_Click();
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(form->nTimeorInterval, kModeStopWatch);
+    EXPECT_DOUBLE_EQ(form->dAlarmTime, start + 7 * kSecond);
+
+    fake.clock.advanceSeconds(3);
+    form->Form_Activate();
+    EXPECT_DOUBLE_EQ(form->dAlarmTime, start + 10 * kSecond) << "restarted at the take-over";
+    EXPECT_EQ(form->lblAlarm->text(), "Start Time");
+    EXPECT_EQ(form->lblSystemTime->text(), " 00:00:00");
+}
+
+TEST_F(EnterTimeTest, CancelAndEscapeChangeNothing) {
+    const double before = form->dAlarmTime;
+    frmEnterTime& dialog = open();
+    typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
+    dialog.txtTitle->setText("changed");
+    dialog.cmdCancel_Click();
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(form->dAlarmTime, before);
+    EXPECT_TRUE(form->sEventTitle.isEmpty());
+    EXPECT_FALSE(form->bAlarmTimeChg);
+
+    frmEnterTime& again = open();
+    again.txtTitle->setText("changed");
+    QTest::keyClick(&again, Qt::Key_Escape);
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(form->sEventTitle.isEmpty());
+}
+
+TEST_F(EnterTimeTest, OpeningAgainKeepsWhatTheBoxesShow) {
+    frmEnterTime& dialog = open();
+    dialog.txtTitle->setText("typed so far");
+    form->sEventTitle = "other";
+    frmEnterTime& again = open();
+    EXPECT_EQ(&again, &dialog) << "one dialog";
+    EXPECT_EQ(again.txtTitle->text(), "typed so far");
+    EXPECT_EQ(again.sEventTitle, "other") << "the public variables are set again";
+}
+
+TEST_F(EnterTimeTest, OpenedOnAnIntervalSetAMinuteAgoShowsItsTarget) {
+    form->nTimeorInterval = kModeInterval;
+    form->dAlarmTime = 10 * kMinute;
+    form->bAlarmTimeChg = true;
+    form->tmrSec_Timer();
+    fake.clock.advanceSeconds(60);
+    form->tmrSec_Timer();
+    frmEnterTime& dialog = open();
+    EXPECT_TRUE(dialog.optTorI[0]->isChecked());
+    EXPECT_EQ(dialog.txtTime->text(), "12/8/2026 9:10:00 PM");
+}
+
+TEST_F(EnterTimeTest, AcceptingWhilePausedRunsTheDisplayAgain) {
+    form->lblSystemTime_Click();
+    ASSERT_FALSE(form->tmrSec->isActive());
+    frmEnterTime& dialog = open();
+    typeIntoTimeBox(dialog, "10:30 PM");
+    dialog.cmdOK_Click();
+    form->Form_Activate();
+    EXPECT_TRUE(form->tmrSec->isActive());
+    EXPECT_FALSE(form->bPaused);
+    EXPECT_EQ(form->lblSystemTime->text(), " 00 01:30:00");
+}
+
+TEST_F(EnterTimeTest, WithSecondsHiddenTheNewTargetShowsAboveAtOnceAndBelowNextMinute) {
+    form->mnuDispSec_Click();
+    fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(21, 0, 10)));
+    form->tmrSec_Timer(); // uses up the forced redraw
+    fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(21, 0, 37)));
+    const QString before = form->lblSystemTime->text();
+    frmEnterTime& dialog = open();
+    typeIntoTimeBox(dialog, "12/8/2026 10:30 PM");
+    dialog.cmdOK_Click();
+    form->Form_Activate();
+    EXPECT_EQ(form->lblAlarmTime->text(), "12/8/2026 10:30:00 PM");
+    EXPECT_EQ(form->lblSystemTime->text(), before);
+    fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(21, 1, 0)));
+    form->tmrSec_Timer();
+    EXPECT_EQ(form->lblSystemTime->text(), " 00 01:29");
+}
+
+TEST_F(EnterTimeTest, TheLinkRowFollowsTheAcceptedLink) {
+    frmEnterTime& dialog = open();
+    dialog.txtURL->setText("https://example.org/");
+    dialog.cmdOK_Click();
+    form->Form_Activate();
+    EXPECT_FALSE(form->txtURL->isHidden());
+    frmEnterTime& again = open();
+    again.txtURL->clear();
+    again.cmdOK_Click();
+    form->Form_Activate();
+    EXPECT_TRUE(form->txtURL->isHidden());
+    EXPECT_TRUE(form->cmdGo->isHidden());
+}
+
+TEST_F(EnterTimeTest, ClickingTheUpperLineOpensTheDialogBesideTheMainWindow) {
+    form->move(40, 40);
+    form->lblAlarmTime->resize(200, 30);
+    QTest::mouseClick(form->lblAlarmTime, Qt::LeftButton);
+    ASSERT_TRUE(isOpen());
+    const QRect main = form->frameGeometry();
+    const QRect dialog = form->enterTime()->frameGeometry();
+    EXPECT_GT(dialog.left(), main.right()) << "never over the main window";
+    EXPECT_EQ(dialog.top(), main.top());
+}
+
+TEST_F(EnterTimeTest, ReturningFromTheDialogActivatesTheMainWindow) {
+    frmEnterTime& dialog = open();
+    typeIntoTimeBox(dialog, "11:00 PM");
+    dialog.cmdOK_Click();
+    // The focus passes from the program's dialog to the main window.
+    emit qApp->focusWindowChanged(dialog.windowHandle());
+    emit qApp->focusWindowChanged(form->windowHandle());
+    EXPECT_FALSE(form->bAlarmTimeChg);
+    // Coming back from another program does not.
+    form->bAlarmTimeChg = true;
+    emit qApp->focusWindowChanged(nullptr);
+    emit qApp->focusWindowChanged(form->windowHandle());
+    EXPECT_TRUE(form->bAlarmTimeChg);
+}

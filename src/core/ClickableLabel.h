@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "core/FittedLabel.h"
 
-// A label that reports a click (press and release on it with the left button).
-class ClickableLabel : public QLabel {
+// A big time line that reports a click (press and release on it with the left button).
+class ClickableLabel : public FittedLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    using FittedLabel::FittedLabel;
 
 signals:
     void clicked();

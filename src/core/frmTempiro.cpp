@@ -4,6 +4,7 @@
 #include "core/DayCount.h"
 #include "core/Twips.h"
 #include "core/modMain.h"
+#include "mainwindow/Layout.h"
 #include "timeentry/frmEnterTime.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -79,71 +81,126 @@ frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
 }
 
 void frmTempiro::createControls() {
-    const double dpi = logicalDpi();
-    auto place = [dpi](QWidget* widget, double left, double top, double width, double height) {
-        widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));
-    };
-
     auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->installEventFilter(this);
     setCentralWidget(client);
 
     frameDisplay = new QFrame(client);
     frameDisplay->setObjectName(QStringLiteral("frameDisplay"));
     frameDisplay->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    place(frameDisplay, 204, 0, 4365, 1795);
-
-    const QString bigFamily = QStringLiteral("MS Sans Serif");
-    const QString smallFamily = QStringLiteral("Small Fonts");
 
     lblAlarmTime = new ClickableLabel(frameDisplay);
     lblAlarmTime->setObjectName(QStringLiteral("lblAlarmTime"));
-    lblAlarmTime->setFont(labelFont(bigFamily, 18, true));
     lblAlarmTime->setAlignment(Qt::AlignCenter);
     setTextColour(lblAlarmTime, kMagenta);
     setBlackBackground(lblAlarmTime);
-    place(lblAlarmTime, 90, 225, 4170, 495);
 
-    lblLabel = new QLabel(frameDisplay);
+    lblLabel = new FittedLabel(frameDisplay);
     lblLabel->setObjectName(QStringLiteral("lblLabel"));
-    lblLabel->setFont(labelFont(bigFamily, 13.5, true));
     lblLabel->setAlignment(Qt::AlignCenter);
-    place(lblLabel, 105, 825, 4170, 345);
 
     lblSystemTime = new ClickableLabel(frameDisplay);
     lblSystemTime->setObjectName(QStringLiteral("lblSystemTime"));
-    lblSystemTime->setFont(labelFont(bigFamily, 18, true));
     lblSystemTime->setAlignment(Qt::AlignCenter);
     setTextColour(lblSystemTime, kRed);
     setBlackBackground(lblSystemTime);
-    place(lblSystemTime, 105, 1215, 4170, 495);
 
     // The captions lie over the right end of the big lines: no background of their own, so
     // the big text stays readable.
     lblAlarm = new QLabel(QStringLiteral("Alarm Time"), frameDisplay);
     lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
-    lblAlarm->setFont(labelFont(smallFamily, 6.75, false));
     lblAlarm->setWordWrap(true);
     setTextColour(lblAlarm, kYellow);
-    place(lblAlarm, 3630, 1275, 525, 375);
 
     lblSystem = new QLabel(QStringLiteral("System Time"), frameDisplay);
     lblSystem->setObjectName(QStringLiteral("lblSystem"));
-    lblSystem->setFont(labelFont(smallFamily, 6.75, false));
     lblSystem->setWordWrap(true);
     setTextColour(lblSystem, kYellow);
-    place(lblSystem, 3630, 285, 525, 375);
 
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
-    txtURL->setFont(labelFont(smallFamily, 6.75, false));
-    place(txtURL, 210, 1968, 4365, 228);
+    txtURL->setFont(labelFont(layout::kSmallFonts, 6.75, false));
 
     cmdGo = new QPushButton(QStringLiteral("&Go"), client);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
-    place(cmdGo, 4596, 1968, 598, 228);
 
     connect(lblSystemTime, &ClickableLabel::clicked, this, &frmTempiro::lblSystemTime_Click);
     connect(lblAlarmTime, &ClickableLabel::clicked, this, &frmTempiro::lblAlarmTime_Click);
+
+    m_layout = layout::designed();
+    applyLayout();
+}
+
+void frmTempiro::applyLayout() {
+    const double dpi = logicalDpi();
+    auto place = [dpi](QWidget* widget, const layout::Box& box) {
+        widget->setGeometry(
+            tempiro::twipsToPixels(QRectF(box.left, box.top, box.width, box.height), dpi));
+    };
+    const layout::Controls& c = m_layout;
+    place(frameDisplay, c.frameDisplay);
+    place(lblAlarmTime, c.lblAlarmTime);
+    place(lblLabel, c.lblLabel);
+    place(lblSystemTime, c.lblSystemTime);
+    place(lblAlarm, c.lblAlarm);
+    place(lblSystem, c.lblSystem);
+    place(txtURL, c.txtURL);
+    place(cmdGo, c.cmdGo);
+    const QString bigFamily = layout::kSansSerif;
+    lblAlarmTime->setFont(labelFont(bigFamily, c.alarmTimePoints, true));
+    lblLabel->setFont(labelFont(bigFamily, c.labelPoints, true));
+    lblSystemTime->setFont(labelFont(bigFamily, c.systemTimePoints, true));
+    lblAlarm->setFont(labelFont(c.alarmCaption.family, c.alarmCaption.points, false));
+    lblSystem->setFont(labelFont(c.systemCaption.family, c.systemCaption.points, false));
+    // Keep the big text clear of the captions lying over the lines' right ends.
+    const int captionRoom = bLbl ? lblAlarm->width() : 0;
+    lblAlarmTime->setReservedRight(captionRoom);
+    lblSystemTime->setReservedRight(captionRoom);
+    lblAlarm->raise();
+    lblSystem->raise();
+}
+
+void frmTempiro::Form_Resize() {
+    const double dpi = logicalDpi();
+    const QWidget* client = centralWidget();
+    layout::Window window;
+    window.minimized = m_services.windows.state(*this) == platform::WindowState::Minimized;
+    window.clientWidth = tempiro::pixelsToTwips(client->width(), dpi);
+    window.clientHeight = tempiro::pixelsToTwips(client->height(), dpi);
+    window.outerWidth = tempiro::pixelsToTwips(frameGeometry().width(), dpi);
+    window.bLbl = bLbl;
+    if (layout::resize(window, m_layout)) {
+        bForceRedraw = true;
+        return;
+    }
+    applyLayout();
+}
+
+void frmTempiro::Form_Click() {
+    bShowMenus = !bShowMenus;
+    ShowMenus(bShowMenus);
+}
+
+bool frmTempiro::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget()) {
+        if (event->type() == QEvent::Resize) {
+            Form_Resize();
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            // Only the window's own background: the margin around the frame.
+            const auto* press = static_cast<QMouseEvent*>(event);
+            if (press->button() == Qt::LeftButton &&
+                !centralWidget()->childAt(press->position().toPoint()))
+                Form_Click();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmTempiro::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
 }
 
 void frmTempiro::createMenus() {
@@ -435,6 +492,7 @@ void frmTempiro::mnuDispLbl_Click() {
     bLbl = !bLbl;
     mnuDispLbl->setChecked(bLbl);
     bForceRedraw = true;
+    Form_Resize();
 }
 
 void frmTempiro::mnuDispMenus_Click() {

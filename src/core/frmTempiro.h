@@ -4,12 +4,14 @@
 #include "core/DisplayEngine.h"
 #include "core/Settings.h"
 #include "core/TimerState.h"
+#include "mainwindow/Layout.h"
 #include "platform/Services.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 class ClickableLabel;
+class FittedLabel;
 class QAction;
 class QFrame;
 class QLabel;
@@ -34,6 +36,10 @@ public:
     void Form_Activate();
     // Saves everything and hands the alarm to the companion; runs once, at the close.
     void Form_Unload();
+    // Lays the display out for the client area's size (nothing while minimised).
+    void Form_Resize();
+    // A click on the window's background shows or hides the menu bar.
+    void Form_Click();
 
     void tmrSec_Timer();
     void UpdateDisplay();
@@ -63,7 +69,7 @@ public:
     QTimer* tmrSec = nullptr;
     QFrame* frameDisplay = nullptr;
     ClickableLabel* lblAlarmTime = nullptr;
-    QLabel* lblLabel = nullptr;
+    FittedLabel* lblLabel = nullptr;
     ClickableLabel* lblSystemTime = nullptr;
     QLabel* lblAlarm = nullptr;
     QLabel* lblSystem = nullptr;
@@ -92,12 +98,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
     void restoreWindow();
     tempiro::settings::WindowTwips windowTwips() const;
     void createMenus();
+    void applyLayout();
     void applyUpdate(const tempiro::DisplayUpdate& update);
     void setLineColour(tempiro::LineColour colour);
     void flipUnit(bool& flag, QAction* item);
@@ -108,4 +117,5 @@ private:
     bool m_hadFocusWindow = false;
     bool m_unloaded = false;
     QPointer<frmEnterTime> m_enterTime;
+    layout::Controls m_layout; // the display's geometry and fonts, in twips and points
 };

@@ -2,9 +2,12 @@
 
 #include "core/ClickableLabel.h"
 #include "core/DayCount.h"
+#include "core/FittedLabel.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -293,4 +296,63 @@ TEST_F(MainWindowTest, ClosingInTheNormalStateSavesThePlace) {
     EXPECT_EQ(fake.settings.value("TopfrmTempiro"), "1125");
     EXPECT_EQ(fake.settings.value("WidthfrmTempiro"), "6300");
     EXPECT_EQ(fake.settings.value("HeightfrmTempiro"), "4950");
+}
+
+TEST_F(MainWindowTest, AClickOnTheBackgroundBringsAHiddenMenuBarBack) {
+    startProgram();
+    form->mnuDispMenus_Click();
+    ASSERT_FALSE(form->mnuDisp->menuAction()->isVisible());
+    QWidget* client = form->centralWidget();
+    form->bForceRedraw = false;
+
+    // The frame and its labels are not the background.
+    QTest::mouseClick(client, Qt::LeftButton, {}, form->frameDisplay->geometry().center());
+    QTest::mouseClick(form->lblLabel, Qt::LeftButton);
+    EXPECT_FALSE(form->mnuDisp->menuAction()->isVisible());
+
+    QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(1, client->height() - 1));
+    EXPECT_TRUE(form->bShowMenus);
+    for (QMenu* menu : {form->mnuSet, form->mnuDisp, form->mnuTools, form->mnuHelp})
+        EXPECT_TRUE(menu->menuAction()->isVisible());
+    EXPECT_TRUE(form->mnuDispMenus->isChecked());
+    EXPECT_FALSE(form->bForceRedraw) << "unlike the Menus command";
+}
+
+TEST_F(MainWindowTest, TheDisplayScalesWithTheWindow) {
+    startProgram();
+    form->resize(700, 500); // 10500 twips across at 96 dpi
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->lblAlarmTime->font().pointSizeF(), 48);
+    EXPECT_EQ(form->lblLabel->font().pointSizeF(), 46);
+    EXPECT_EQ(form->lblSystemTime->width(), form->lblAlarmTime->width());
+    EXPECT_GT(form->lblAlarm->x(), form->lblAlarmTime->width() / 2) << "over the right end";
+    EXPECT_EQ(form->lblAlarmTime->reservedRight(), form->lblAlarm->width());
+    const QFont fitted = form->lblAlarmTime->fittedFont();
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(form->lblAlarmTime->text()),
+              form->lblAlarmTime->width() - form->lblAlarm->width())
+        << "the time stays clear of its caption";
+}
+
+TEST_F(MainWindowTest, MinimisingOnlyAsksForAFullRedraw) {
+    startProgram();
+    const QRect before = form->lblSystemTime->geometry();
+    fake.windows.currentState = platform::WindowState::Minimized;
+    form->bForceRedraw = false;
+    form->Form_Resize();
+    EXPECT_TRUE(form->bForceRedraw);
+    EXPECT_EQ(form->lblSystemTime->geometry(), before);
+}
+
+TEST_F(MainWindowTest, TurningLabelsOnPlacesTheCaptionsAtOnce) {
+    fake.settings.set("bLbl", "False");
+    startProgram();
+    form->resize(500, 400); // 7500 twips across at 96 dpi
+    QCoreApplication::processEvents();
+    const QRect hiddenPlace = form->lblAlarm->geometry();
+    form->mnuDispLbl_Click();
+    EXPECT_TRUE(form->bLbl);
+    EXPECT_NE(form->lblAlarm->geometry(), hiddenPlace);
+    EXPECT_EQ(form->lblAlarm->font().pointSizeF(), 10);
+    form->tmrSec_Timer();
+    EXPECT_TRUE(form->lblAlarm->isVisible());
 }

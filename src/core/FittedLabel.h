@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that draws its text in a smaller font where the requested one would not fit its width or
+// height, and keeps
+// a strip at its right end free for a caption lying over it.
+class FittedLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setReservedRight(int pixels);
+    int reservedRight() const { return m_reservedRight; }
+    // The font the text is drawn in: the label's own, or smaller where that would not fit.
+    QFont fittedFont() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect textArea() const;
+    int m_reservedRight = 0;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+// The main window's display scales with its width: the frame, the link row, the three big
+// lines and the two captions, and their font sizes in six width bands. All lengths are twips.
+namespace layout {
+
+struct Box {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    bool operator==(const Box&) const = default;
+};
+
+struct Font {
+    QString family;
+    double points = 0;
+    bool operator==(const Font&) const = default;
+};
+
+// Everything the layout may change, as it stands before and after.
+struct Controls {
+    Box frameDisplay, lblAlarmTime, lblLabel, lblSystemTime, lblAlarm, lblSystem, txtURL, cmdGo;
+    double alarmTimePoints = 0, labelPoints = 0, systemTimePoints = 0;
+    Font alarmCaption, systemCaption;
+    bool operator==(const Controls&) const = default;
+};
+
+struct Window {
+    bool minimized = false;
+    double clientWidth = 0;
+    double clientHeight = 0;
+    double outerWidth = 0;
+    bool bLbl = true;
+};
+
+struct Band {
+    double bigPoints;     // S
+    double captionPoints; // C
+    double bottomMargin;  // M
+};
+
+inline constexpr double kNarrowBelow = 300;
+inline const QString kSmallFonts = QStringLiteral("Small Fonts");
+inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+// The band of a client width already rounded to a whole number.
+Band bandOf(double roundedWidth);
+
+// The layout of one size notification. An assignment that would give a negative width or
+// height is skipped and the control keeps its value. Returns whether the window was
+// minimised, in which case nothing changes and the display must redraw in full.
+bool resize(const Window& window, Controls& controls);
+
+// The controls as the window is designed.
+Controls designed();
+
+} // namespace layout

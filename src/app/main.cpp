@@ -1,5 +1,7 @@
 #include "core/modMain.h"
 #include "platform/Clock.h"
+#include "platform/ICalendar.h"
+#include "platform/Launch.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
@@ -7,6 +9,7 @@
 #include "platform/WindowControl.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,5 +19,11 @@ int main(int argc, char* argv[]) {
     platform::QSettingsStore settings;
     platform::RegFileRegistry registry;
     platform::SystemTimeZoneSource zones;
-    return modMain::Main(app, {clock, sound, windows, settings, registry, zones});
+    platform::SystemProgramStarter programs;
+    platform::XdgBrowserAssociation browsers;
+    platform::QtMessageBoxes messages;
+    platform::XdgDocumentOpener opener(programs);
+    platform::ICalendarProvider calendar(opener);
+    return modMain::Main(app, {clock, sound, windows, settings, registry, zones, programs, browsers,
+                               messages, calendar, QCoreApplication::applicationDirPath()});
 }

@@ -4,6 +4,7 @@
 #include "core/DayCount.h"
 #include "core/Twips.h"
 #include "core/modMain.h"
+#include "launch/modURL.h"
 #include "mainwindow/Layout.h"
 #include "timeentry/frmEnterTime.h"
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
 using tempiro::LineColour;
@@ -125,6 +127,7 @@ void frmTempiro::createControls() {
     cmdGo = new QPushButton(QStringLiteral("&Go"), client);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
 
+    connect(cmdGo, &QPushButton::clicked, this, &frmTempiro::cmdGo_Click);
     connect(lblSystemTime, &ClickableLabel::clicked, this, &frmTempiro::lblSystemTime_Click);
     connect(lblAlarmTime, &ClickableLabel::clicked, this, &frmTempiro::lblAlarmTime_Click);
 
@@ -239,7 +242,8 @@ void frmTempiro::createMenus() {
         addCheckItem(mnuDisp, QStringLiteral("Keep on Top"), &frmTempiro::mnuDispTop_Click);
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    mnuToolsAppoint = addItem(mnuTools, QStringLiteral("Create &Appointment in Outlook"), nullptr);
+    mnuToolsAppoint = addItem(mnuTools, QStringLiteral("Create &Appointment in Outlook"),
+                              &frmTempiro::mnuToolsAppoint_Click);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelpHelp = addItem(mnuHelp, QStringLiteral("&Help"), nullptr);
@@ -436,6 +440,73 @@ void frmTempiro::mnuSetTime_Click() {
     m_enterTime->sURL = txtURL->text();
     m_enterTime->myForm = this;
     m_enterTime->Show();
+}
+
+bool frmTempiro::LoadBrowserApp() {
+    setCursor(Qt::WaitCursor);
+    objBrowser.reset();
+    QString program;
+    if (!modURL::FindBrowser(m_services, program)) {
+        showBrowserProblem();
+        unsetCursor();
+        return false;
+    }
+    objBrowser = BrowserObject{program, 0};
+    unsetCursor();
+    return true;
+}
+
+void frmTempiro::cmdGo_Click() {
+    LoadBrowserApp();
+    if (!objBrowser)
+        return;
+    // The link is the user's text: it reaches the browser as one web address, never as an
+    // option or through a shell; a text without a scheme is taken as an http address.
+    QStringList arguments;
+    const QString link = txtURL->text();
+    if (!link.isEmpty()) {
+        const QUrl url = QUrl::fromUserInput(link);
+        if (!url.isValid() || url.scheme().isEmpty())
+            return;
+        arguments << url.toString(QUrl::FullyEncoded);
+    }
+    const platform::StartOutcome outcome =
+        m_services.programs.start(objBrowser->program, arguments);
+    if (!outcome.started) {
+        objBrowser.reset();
+        showBrowserProblem();
+        return;
+    }
+    objBrowser->taskId = outcome.taskId;
+}
+
+void frmTempiro::showBrowserProblem() {
+    m_services.messages.show(
+        QStringLiteral("Error in loading IEXPLORE.\r\nRadozArod cannot function correctly "
+                       "without Browser"),
+        QStringLiteral("Problem running Browser"), platform::MessageBoxes::Icon::Exclamation);
+}
+
+void frmTempiro::mnuToolsAppoint_Click() {
+    // Every step that fails is passed over silently.
+    if (!objOutlook)
+        objOutlook = m_services.calendar.create();
+    if (!objOutlook)
+        return;
+    const std::unique_ptr<platform::AppointmentItem> item = objOutlook->createAppointment();
+    if (!item)
+        return;
+    if (sEventTitle.isEmpty()) {
+        item->setSubject(QStringLiteral("Alarm"));
+        item->setBody(QStringLiteral("Alarm expired"));
+    } else {
+        item->setSubject(sEventTitle);
+        item->setBody(sEventTitle);
+    }
+    const tempiro::LocalDateTime target = tempiro::toLocalDateTime(dAlarmTime);
+    item->setStart(target.date, target.time);
+    item->setEnd(target.date, target.time);
+    item->display();
 }
 
 void frmTempiro::ShowMenus(bool show) {

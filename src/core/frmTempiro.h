@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
+#include <optional>
 
 class ClickableLabel;
 class FittedLabel;
@@ -46,6 +48,9 @@ public:
     void lblSystemTime_Click();
     void lblAlarmTime_Click();
     void mnuSetTime_Click();
+    void cmdGo_Click();
+    bool LoadBrowserApp();
+    void mnuToolsAppoint_Click();
 
     void mnuDispSec_Click();
     void mnuDispMin_Click();
@@ -107,6 +112,7 @@ private:
     tempiro::settings::WindowTwips windowTwips() const;
     void createMenus();
     void applyLayout();
+    void showBrowserProblem();
     void applyUpdate(const tempiro::DisplayUpdate& update);
     void setLineColour(tempiro::LineColour colour);
     void flipUnit(bool& flag, QAction* item);
@@ -117,5 +123,17 @@ private:
     bool m_hadFocusWindow = false;
     bool m_unloaded = false;
     QPointer<frmEnterTime> m_enterTime;
+
+public:
+    // The browser of the last click on Go (its program and the last launch's process id).
+    struct BrowserObject {
+        QString program;
+        qint64 taskId = 0;
+    };
+    std::optional<BrowserObject> objBrowser;
+    // The calendar program, created on first use of the Tools command.
+    std::unique_ptr<platform::CalendarApplication> objOutlook;
+
+private:
     layout::Controls m_layout; // the display's geometry and fonts, in twips and points
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/Calendar.h"
 #include "platform/Clock.h"
+#include "platform/Launch.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
@@ -18,6 +20,12 @@ struct Services {
     SettingsStore& settings;
     Registry& registry;
     TimeZoneSource& zones;
+    ProgramStarter& programs;
+    BrowserAssociation& browsers;
+    MessageBoxes& messages;
+    CalendarProvider& calendar;
+    // The folder of the program's executable file, without a trailing separator.
+    QString programFolder;
 };
 
 } // namespace platform

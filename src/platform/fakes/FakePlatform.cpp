@@ -96,4 +96,68 @@ void FakeRegistry::closeKey(RegistryKey key) {
         --openKeys;
 }
 
+namespace {
+
+class FakeAppointment final : public AppointmentItem {
+public:
+    FakeAppointment(FakeCalendar& calendar)
+        : m_calendar(calendar) {
+        m_calendar.items.emplace_back();
+        m_index = m_calendar.items.size() - 1;
+    }
+    bool setSubject(const QString& subject) override {
+        item().subject = subject;
+        item().steps.push_back(QStringLiteral("Subject"));
+        return true;
+    }
+    bool setBody(const QString& body) override {
+        item().body = body;
+        item().steps.push_back(QStringLiteral("Body"));
+        return true;
+    }
+    bool setStart(const QDate& date, const QTime& time) override {
+        item().startDate = date;
+        item().startTime = time;
+        item().steps.push_back(QStringLiteral("Start"));
+        return true;
+    }
+    bool setEnd(const QDate& date, const QTime& time) override {
+        item().endDate = date;
+        item().endTime = time;
+        item().steps.push_back(QStringLiteral("End"));
+        return true;
+    }
+    bool display() override {
+        item().displayed = true;
+        item().steps.push_back(QStringLiteral("Display"));
+        return true;
+    }
+
+private:
+    FakeCalendar::Item& item() { return m_calendar.items[m_index]; }
+    FakeCalendar& m_calendar;
+    size_t m_index = 0;
+};
+
+class FakeCalendarApplication final : public CalendarApplication {
+public:
+    explicit FakeCalendarApplication(FakeCalendar& calendar)
+        : m_calendar(calendar) {}
+    std::unique_ptr<AppointmentItem> createAppointment() override {
+        return std::make_unique<FakeAppointment>(m_calendar);
+    }
+
+private:
+    FakeCalendar& m_calendar;
+};
+
+} // namespace
+
+std::unique_ptr<CalendarApplication> FakeCalendar::create() {
+    if (!available)
+        return nullptr;
+    ++applicationsCreated;
+    return std::make_unique<FakeCalendarApplication>(*this);
+}
+
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <map>
 #include <vector>
 
@@ -120,6 +121,65 @@ public:
     int queries = 0;
 };
 
+// Records every start; the outcome is the test's to choose.
+class FakeProgramStarter final : public ProgramStarter {
+public:
+    struct Call {
+        QString program;
+        QStringList arguments;
+        bool operator==(const Call&) const = default;
+    };
+    StartOutcome start(const QString& program, const QStringList& arguments) override {
+        calls.push_back({program, arguments});
+        return outcome;
+    }
+    StartOutcome outcome{true, 4242, 0, {}};
+    std::vector<Call> calls;
+};
+
+class FakeBrowserAssociation final : public BrowserAssociation {
+public:
+    int findExecutable(const QString& document, QString& out) override {
+        documents << document;
+        if (resultCode >= 32)
+            out = answer;
+        return resultCode;
+    }
+    int resultCode = kFound;
+    QString answer = QStringLiteral("/usr/bin/test-browser");
+    QStringList documents;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QString caption;
+        Icon icon;
+        bool operator==(const Shown&) const = default;
+    };
+    void show(const QString& text, const QString& caption, Icon icon) override {
+        shown.push_back({text, caption, icon});
+    }
+    std::vector<Shown> shown;
+};
+
+// A calendar program that keeps every appointment it was given.
+class FakeCalendar final : public CalendarProvider {
+public:
+    struct Item {
+        QString subject, body;
+        QDate startDate, endDate;
+        QTime startTime, endTime;
+        bool displayed = false;
+        std::vector<QString> steps;
+    };
+    std::unique_ptr<CalendarApplication> create() override;
+    bool available = true;
+    int applicationsCreated = 0;
+    std::vector<Item> items;
+};
+
 struct FakePlatform {
     FakeClock clock;
     FakeSound sound;
@@ -127,7 +187,24 @@ struct FakePlatform {
     FakeSettingsStore settings;
     FakeRegistry registry;
     FakeTimeZoneSource zones;
-    Services services() { return {clock, sound, windows, settings, registry, zones}; }
+    FakeProgramStarter programs;
+    FakeBrowserAssociation browsers;
+    FakeMessageBoxes messages;
+    FakeCalendar calendar;
+    QTemporaryDir programFolder;
+    Services services() {
+        return {clock,
+                sound,
+                windows,
+                settings,
+                registry,
+                zones,
+                programs,
+                browsers,
+                messages,
+                calendar,
+                programFolder.path()};
+    }
 };
 
 } // namespace platform

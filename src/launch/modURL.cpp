@@ -1,0 +1,124 @@
+#include "launch/modURL.h"
+
+#include "core/TimerState.h"
+#include "core/modMain.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace modURL {
+
+namespace {
+
+const QString kStartBrowserAndGoTo = QStringLiteral("\r\nStart browser and go to ");
+
+// The lookup's answer as it stands in a NUL-filled buffer of kPathLength characters.
+QString lookupBuffer(const QString& answer) {
+    QString buffer = answer.left(kPathLength - 1);
+    buffer.append(QString(kPathLength - buffer.size(), QChar(u'\0')));
+    return buffer;
+}
+
+QString withoutTrailingBlanks(QString text) {
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+QString FixedWidth(const QString& text) {
+    return text.left(kPathLength).leftJustified(kPathLength, u' ');
+}
+
+QString StripNulls(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QChar(u'\0'))
+        --end;
+    return text.left(end);
+}
+
+bool FileExists(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly);
+}
+
+void CreateTestFile(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::Append))
+        file.close();
+}
+
+bool FindBrowser(const platform::Services& services, QString& browserPath) {
+    const QString document = QDir(services.programFolder).filePath(kTestDocument);
+    if (!FileExists(document))
+        CreateTestFile(document);
+    QString answer;
+    const int result = services.browsers.findExecutable(document, answer);
+    if (result < 32)
+        return false;
+    const QString r = lookupBuffer(answer);
+    const qsizetype quote = r.indexOf(u'"') + 1; // counted from 1, 0 when there is none
+    if (quote >= 3) {
+        browserPath = withoutTrailingBlanks(r.left(quote - 2));
+        return true;
+    }
+    if (!r.contains(kTestDocument, Qt::CaseInsensitive)) {
+        browserPath = StripNulls(r);
+        return true;
+    }
+    const qsizetype colon = r.indexOf(u':', 2) + 1;
+    if (colon == 0) {
+        browserPath.clear();
+        return false;
+    }
+    browserPath = r.left(colon - 3);
+    return true;
+}
+
+QString GetBrowserCommand(QString& browserPath, const QString& address) {
+    if (browserPath.contains(QStringLiteral("IEXPLORE.EXE"), Qt::CaseInsensitive) &&
+        !browserPath.contains(QStringLiteral("NETSCAPE.EXE"), Qt::CaseInsensitive)) {
+        const qsizetype option =
+            browserPath.indexOf(QStringLiteral("-nohome"), 0, Qt::CaseInsensitive);
+        if (option >= 1)
+            browserPath = StripNulls(browserPath.left(option));
+    }
+    browserPath = withoutTrailingBlanks(browserPath);
+    return u'"' + browserPath + QStringLiteral("\" ") + address;
+}
+
+bool StartBrowser(const platform::Services& services, const QString& address) {
+    using Icon = platform::MessageBoxes::Icon;
+    QString found;
+    const bool haveBrowser = FindBrowser(services, found);
+    QString field = FixedWidth(found);
+    if (!haveBrowser) {
+        services.messages.show(QStringLiteral("Cannot find Web Browser.") + kStartBrowserAndGoTo +
+                                   address,
+                               tempiro::kProgramTitle, Icon::Exclamation);
+        return false;
+    }
+    const QString command = GetBrowserCommand(field, address);
+    if (modMain::bTrace)
+        modMain::TraceLine(QStringLiteral("Browser command: ") + command);
+    // The address goes to the browser as one argument, never through a shell.
+    const platform::StartOutcome outcome =
+        services.programs.start(field, address.isEmpty() ? QStringList() : QStringList{address});
+    if (!outcome.started) {
+        services.messages.show(QStringLiteral("Can't start Web browser. Error: ") +
+                                   QString::number(outcome.errorNumber) +
+                                   QStringLiteral("  Description: ") + outcome.errorDescription,
+                               tempiro::kProgramTitle, Icon::None);
+        return false;
+    }
+    if (outcome.taskId == 0) {
+        services.messages.show(QStringLiteral("Cannot start Web Browser.") + kStartBrowserAndGoTo +
+                                   address,
+                               tempiro::kProgramTitle, Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+} // namespace modURL

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QString>
+
+// Opening a web address in the user's default browser, found by asking the desktop which
+// program opens an .htm document ("test.htm", kept empty in the program's folder).
+namespace modURL {
+
+inline constexpr int kPathLength = 128;
+inline const QString kTestDocument = QStringLiteral("test.htm");
+
+// Starts the browser on the address; false, after a message, when it could not.
+bool StartBrowser(const platform::Services& services, const QString& address);
+// The browser's path as the desktop names it; false when there is none.
+bool FindBrowser(const platform::Services& services, QString& browserPath);
+// The command line for the address; browserPath is tidied on the way.
+QString GetBrowserCommand(QString& browserPath, const QString& address);
+void CreateTestFile(const QString& path);
+bool FileExists(const QString& fileName);
+QString StripNulls(const QString& text);
+
+// A text cut or padded with blanks to the fixed width of a path field.
+QString FixedWidth(const QString& text);
+
+} // namespace modURL

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+struct StartOutcome {
+    bool started = false;
+    qint64 taskId = 0;   // the started process's id
+    int errorNumber = 0; // when not started: the system's error number
+    QString errorDescription;
+};
+
+// Starts a program as a separate process, not waited for.
+class ProgramStarter {
+public:
+    virtual ~ProgramStarter() = default;
+    virtual StartOutcome start(const QString& program, const QStringList& arguments) = 0;
+};
+
+class SystemProgramStarter final : public ProgramStarter {
+public:
+    StartOutcome start(const QString& program, const QStringList& arguments) override;
+};
+
+// Asks the desktop which program opens a document like the one given (an .htm file). Returns
+// a result code, 32 or more on success, and the program's full path in `answer`.
+class BrowserAssociation {
+public:
+    virtual ~BrowserAssociation() = default;
+    static constexpr int kFound = 42;
+    static constexpr int kNoAssociation = 31;
+    static constexpr int kFileNotFound = 2;
+    virtual int findExecutable(const QString& document, QString& answer) = 0;
+};
+
+// The desktop's default handler for text/html (xdg-mime), its Exec program resolved to a full
+// path with the entry's field codes and arguments dropped.
+class XdgBrowserAssociation final : public BrowserAssociation {
+public:
+    int findExecutable(const QString& document, QString& answer) override;
+    // The program of a desktop entry's Exec line; empty when there is none.
+    static QString execProgram(const QString& desktopEntry);
+};
+
+// Message boxes with an OK button and the given caption.
+class MessageBoxes {
+public:
+    enum class Icon { None, Exclamation };
+    virtual ~MessageBoxes() = default;
+    virtual void show(const QString& text, const QString& caption, Icon icon) = 0;
+};
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(const QString& text, const QString& caption, Icon icon) override;
+};
+
+// Opens a file with the desktop's handler for its type; false when nothing could be started.
+class DocumentOpener {
+public:
+    virtual ~DocumentOpener() = default;
+    virtual bool open(const QString& file) = 0;
+};
+
+class XdgDocumentOpener final : public DocumentOpener {
+public:
+    explicit XdgDocumentOpener(ProgramStarter& starter)
+        : m_starter(starter) {}
+    bool open(const QString& file) override;
+
+private:
+    ProgramStarter& m_starter;
+};
+
+} // namespace platform

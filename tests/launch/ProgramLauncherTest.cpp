@@ -1,0 +1,114 @@
+#include "launch/ProgramLauncher.h"
+
+#include "platform/fakes/FakePlatform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using modMain::ProgramCommandLine;
+using modMain::StartProgram;
+
+TEST(ProgramLauncher, TheCommandLineIsPlainConcatenation) {
+    EXPECT_EQ(ProgramCommandLine(R"(C:\Apps)", R"(\Tavolek.exe)", ""), R"(C:\Apps\Tavolek.exe )");
+    EXPECT_EQ(ProgramCommandLine(R"(C:\)", R"(\Tavolek.exe)", ""), R"(C:\\Tavolek.exe )");
+    EXPECT_EQ(ProgramCommandLine("/opt/tempiro", "/tavolek", "-x 1"), "/opt/tempiro/tavolek -x 1");
+}
+
+TEST(ProgramLauncher, OutcomesOfAStart) {
+    platform::FakePlatform fake;
+    EXPECT_TRUE(StartProgram(fake.services(), "/opt/tempiro", "/tavolek", "one 'two words'"));
+    ASSERT_EQ(fake.programs.calls.size(), 1u);
+    EXPECT_EQ(fake.programs.calls[0].program, "/opt/tempiro/tavolek");
+    EXPECT_EQ(fake.programs.calls[0].arguments, (QStringList{"one", "two words"}));
+    EXPECT_TRUE(fake.messages.shown.empty());
+
+    fake.programs.outcome = {false, 0, 2, "No such file or directory"};
+    EXPECT_FALSE(StartProgram(fake.services(), "/opt/tempiro", "/tavolek", ""));
+    EXPECT_TRUE(fake.messages.shown.empty()) << "a missing program shows nothing";
+
+    fake.programs.outcome = {true, 0, 0, {}};
+    EXPECT_TRUE(StartProgram(fake.services(), "/opt/tempiro", "/tavolek", ""));
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].text, "Cannot start shell.\r\n");
+    EXPECT_EQ(fake.messages.shown[0].caption, "Tempiro Timer");
+    EXPECT_EQ(fake.messages.shown[0].icon, platform::MessageBoxes::Icon::None);
+}
+
+TEST(ProgramLauncher, ARealStartPassesTheArguments) {
+    QTemporaryDir folder;
+    const QString script = QDir(folder.path()).filePath("record");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\" && mv \"$0.args.tmp\" \"$0.args\"\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    platform::FakePlatform fake;
+    platform::SystemProgramStarter real;
+    platform::Services services = fake.services();
+    platform::Services withRealStarts{services.clock,
+                                      services.sound,
+                                      services.windows,
+                                      services.settings,
+                                      services.registry,
+                                      services.zones,
+                                      real,
+                                      services.browsers,
+                                      services.messages,
+                                      services.calendar,
+                                      services.programFolder};
+    EXPECT_TRUE(StartProgram(withRealStarts, folder.path(), "/record", "one 'two words' -3"));
+    QFile args(script + ".args");
+    QElapsedTimer waited;
+    waited.start();
+    while (!args.exists() && waited.elapsed() < 5000)
+        QThread::msleep(20);
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
+    EXPECT_EQ(args.readAll(), "one\ntwo words\n-3\n");
+
+    EXPECT_FALSE(StartProgram(withRealStarts, folder.path(), "/missing", ""));
+    EXPECT_TRUE(fake.messages.shown.empty());
+    const platform::StartOutcome outcome = real.start(folder.path() + "/missing", {});
+    EXPECT_EQ(outcome.errorNumber, ENOENT);
+    EXPECT_FALSE(outcome.errorDescription.isEmpty());
+}
+
+TEST(BrowserAssociation, TheProgramOfADesktopEntry) {
+    QTemporaryDir folder;
+    auto entry = [&](const QByteArray& content) {
+        const QString path = QDir(folder.path()).filePath("browser.desktop");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(content);
+        return path;
+    };
+    using platform::XdgBrowserAssociation;
+    EXPECT_EQ(XdgBrowserAssociation::execProgram(
+                  entry("[Desktop Entry]\nName=Web\nExec=/opt/web/browser --new-window %u\n")),
+              "/opt/web/browser");
+    EXPECT_EQ(XdgBrowserAssociation::execProgram(entry("[Desktop Entry]\nExec=sh -c true %U\n")),
+              QStandardPaths::findExecutable("sh"));
+    EXPECT_EQ(
+        XdgBrowserAssociation::execProgram(entry(
+            "[Desktop Action new]\nExec=/wrong\n[Desktop Entry]\nExec=\"/opt/my web/b\" %u\n")),
+        "/opt/my web/b");
+    EXPECT_EQ(XdgBrowserAssociation::execProgram(entry("[Desktop Entry]\nName=none\n")), "");
+    EXPECT_EQ(XdgBrowserAssociation::execProgram("/nonexistent.desktop"), "");
+}
+
+TEST(ProgramLauncher, ArgumentsAreSplitAsAShellWould) {
+    using modMain::SplitArguments;
+    EXPECT_EQ(SplitArguments(""), QStringList{});
+    EXPECT_EQ(SplitArguments("  a  b "), (QStringList{"a", "b"}));
+    EXPECT_EQ(SplitArguments("'two words' \"and \\\"more\\\"\""),
+              (QStringList{"two words", "and \"more\""}));
+    EXPECT_EQ(SplitArguments("it\\'s a\\ b ''"), (QStringList{"it's", "a b", ""}));
+    EXPECT_EQ(SplitArguments("'$HOME' \"\\n\""), (QStringList{"$HOME", "\\n"}));
+}

@@ -1,0 +1,133 @@
+#include "launch/modURL.h"
+
+#include "platform/fakes/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace modURL;
+using Icon = platform::MessageBoxes::Icon;
+
+namespace {
+
+class BrowserTest : public ::testing::Test {
+protected:
+    bool find(const QString& answer, QString& path) {
+        fake.browsers.answer = answer;
+        return FindBrowser(fake.services(), path);
+    }
+    QString testDocument() const { return QDir(fake.programFolder.path()).filePath("test.htm"); }
+
+    platform::FakePlatform fake;
+};
+
+} // namespace
+
+TEST_F(BrowserTest, AQuotedPlaceholderEndsThePath) {
+    QString path;
+    EXPECT_TRUE(find(R"(C:\Program Files\Web\browser.exe "%1")", path));
+    EXPECT_EQ(path, R"(C:\Program Files\Web\browser.exe)");
+    EXPECT_EQ(GetBrowserCommand(path, "http://example.org/"),
+              R"("C:\Program Files\Web\browser.exe" http://example.org/)");
+}
+
+TEST_F(BrowserTest, TheNoHomeOptionOfTheOldBrowserIsCut) {
+    QString path;
+    EXPECT_TRUE(find(R"(C:\PROGRA~1\PLUS!\MICROS~1\IEXPLORE.EXE -nohome)", path));
+    EXPECT_EQ(path, R"(C:\PROGRA~1\PLUS!\MICROS~1\IEXPLORE.EXE -nohome)");
+    EXPECT_EQ(GetBrowserCommand(path, "http://example.org/"),
+              R"("C:\PROGRA~1\PLUS!\MICROS~1\IEXPLORE.EXE" http://example.org/)");
+    EXPECT_EQ(path, R"(C:\PROGRA~1\PLUS!\MICROS~1\IEXPLORE.EXE)") << "the caller's field changes";
+}
+
+TEST_F(BrowserTest, AnAnswerNamingTheTestDocumentKeepsWhatStandsBeforeIt) {
+    QString path;
+    EXPECT_TRUE(find(R"(C:\Apps\browser.exe C:\Apps\Tempiro\test.htm)", path));
+    EXPECT_EQ(path, R"(C:\Apps\browser.exe)");
+
+    path = "unchanged";
+    EXPECT_FALSE(find("/usr/bin/browser /opt/tempiro/TEST.HTM", path));
+    EXPECT_TRUE(path.isEmpty());
+}
+
+TEST_F(BrowserTest, APlainAnswerIsThePath) {
+    QString path;
+    EXPECT_TRUE(find("/usr/bin/firefox-esr", path));
+    EXPECT_EQ(path, "/usr/bin/firefox-esr");
+    EXPECT_EQ(GetBrowserCommand(path, "http://example.org/a page"),
+              "\"/usr/bin/firefox-esr\" http://example.org/a page")
+        << "the address goes unquoted";
+}
+
+TEST_F(BrowserTest, AnAnswerLongerThanTheBufferIsCut) {
+    QString path;
+    const QString longPath = "/opt/" + QString(200, u'b');
+    EXPECT_TRUE(find(longPath, path));
+    EXPECT_EQ(path, longPath.left(127));
+    EXPECT_EQ(FixedWidth(longPath).size(), 128);
+    EXPECT_EQ(FixedWidth("/usr/bin/x"), QString("/usr/bin/x").leftJustified(128, u' '));
+}
+
+TEST_F(BrowserTest, AFailedLookupLeavesThePathAlone) {
+    fake.browsers.resultCode = platform::BrowserAssociation::kNoAssociation;
+    QString path = "before";
+    EXPECT_FALSE(FindBrowser(fake.services(), path));
+    EXPECT_EQ(path, "before");
+}
+
+TEST_F(BrowserTest, TheTestDocumentIsMadeEmptyInTheProgramFolder) {
+    QString path;
+    find("/usr/bin/browser", path);
+    EXPECT_TRUE(FileExists(testDocument()));
+    EXPECT_EQ(QFileInfo(testDocument()).size(), 0);
+    EXPECT_EQ(fake.browsers.documents, QStringList{testDocument()});
+
+    QFile file(testDocument());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kept");
+    file.close();
+    CreateTestFile(testDocument());
+    EXPECT_EQ(QFileInfo(testDocument()).size(), 4) << "an existing document is left alone";
+
+    EXPECT_FALSE(FileExists(QDir(fake.programFolder.path()).filePath("missing.htm")));
+    CreateTestFile("/nonexistent-folder/test.htm"); // ignored
+    EXPECT_FALSE(FileExists("/nonexistent-folder/test.htm"));
+}
+
+TEST(StripNulls, RemovesOnlyTrailingNuls) {
+    EXPECT_EQ(StripNulls(QString("abc") + QString(5, QChar(u'\0'))), "abc");
+    EXPECT_EQ(StripNulls(QString("a") + QChar(u'\0') + "b"), QString("a") + QChar(u'\0') + "b");
+    EXPECT_EQ(StripNulls(QString(3, QChar(u'\0'))), "");
+    EXPECT_EQ(StripNulls("plain"), "plain");
+}
+
+TEST_F(BrowserTest, StartBrowserStartsTheBrowserOnTheAddress) {
+    EXPECT_TRUE(StartBrowser(fake.services(), "https://example.org/"));
+    ASSERT_EQ(fake.programs.calls.size(), 1u);
+    EXPECT_EQ(fake.programs.calls[0].program, "/usr/bin/test-browser");
+    EXPECT_EQ(fake.programs.calls[0].arguments, QStringList{"https://example.org/"});
+    EXPECT_TRUE(fake.messages.shown.empty());
+}
+
+TEST_F(BrowserTest, StartBrowserSaysWhyItFailed) {
+    fake.browsers.resultCode = platform::BrowserAssociation::kNoAssociation;
+    EXPECT_FALSE(StartBrowser(fake.services(), "https://example.org/"));
+    fake.browsers.resultCode = platform::BrowserAssociation::kFound;
+    fake.programs.outcome = {true, 0, 0, {}};
+    EXPECT_FALSE(StartBrowser(fake.services(), "https://example.org/"));
+    fake.programs.outcome = {false, 0, 2, "No such file or directory"};
+    EXPECT_FALSE(StartBrowser(fake.services(), "https://example.org/"));
+
+    using Shown = platform::FakeMessageBoxes::Shown;
+    EXPECT_EQ(fake.messages.shown,
+              (std::vector<Shown>{
+                  {"Cannot find Web Browser.\r\nStart browser and go to https://example.org/",
+                   "Tempiro Timer", Icon::Exclamation},
+                  {"Cannot start Web Browser.\r\nStart browser and go to https://example.org/",
+                   "Tempiro Timer", Icon::Exclamation},
+                  {"Can't start Web browser. Error: 2  Description: No such file or directory",
+                   "Tempiro Timer", Icon::None},
+              }));
+}

@@ -6,6 +6,28 @@
 
 namespace {
 constexpr double kSmallestPoints = 1;
+constexpr double kSmallestReadablePoints = 6;
+constexpr double kStepPoints = 0.5;
+} // namespace
+
+void fitCaptionWidth(QWidget& caption, int room) {
+    QFont font = caption.font();
+    while (caption.sizeHint().width() > room && font.pointSizeF() > kSmallestReadablePoints) {
+        font.setPointSizeF(font.pointSizeF() - kStepPoints);
+        caption.setFont(font);
+    }
+    caption.resize(
+        std::clamp(caption.sizeHint().width(), caption.width(), std::max(room, caption.width())),
+        caption.height());
+}
+
+void fitWrappedText(QLabel& label) {
+    QFont font = label.font();
+    while (label.heightForWidth(label.width()) > label.height() &&
+           font.pointSizeF() > kSmallestReadablePoints) {
+        font.setPointSizeF(font.pointSizeF() - kStepPoints);
+        label.setFont(font);
+    }
 }
 
 void FittedLabel::setReservedRight(int pixels) {

@@ -21,3 +21,10 @@ private:
     QRect textArea() const;
     int m_reservedRight = 0;
 };
+
+// Gives a caption the width its text needs up to `room` pixels, in a smaller font (down to 6
+// points) where even that is not enough.
+void fitCaptionWidth(QWidget& caption, int room);
+
+// Shrinks a word-wrapped label's font (down to 6 points) until its whole text fits its height.
+void fitWrappedText(QLabel& label);

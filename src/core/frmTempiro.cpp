@@ -1,14 +1,19 @@
 #include "core/frmTempiro.h"
 
+#include "aboutbox/HelpText.h"
+#include "aboutbox/frmAbout.h"
+#include "aboutbox/frmHelp.h"
 #include "core/ClickableLabel.h"
 #include "core/DayCount.h"
 #include "core/Twips.h"
 #include "core/modMain.h"
+#include "launch/ProgramLauncher.h"
 #include "launch/modURL.h"
 #include "mainwindow/Layout.h"
 #include "timeentry/frmEnterTime.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -221,7 +226,7 @@ void frmTempiro::createMenus() {
 
     mnuSet = menuBar()->addMenu(QStringLiteral("&Set"));
     mnuSetTime = addItem(mnuSet, QStringLiteral("&Alarm..."), &frmTempiro::mnuSetTime_Click);
-    mnuSetClock = addItem(mnuSet, QStringLiteral("&Clock..."), nullptr);
+    mnuSetClock = addItem(mnuSet, QStringLiteral("&Clock..."), &frmTempiro::mnuSetClock_Click);
 
     mnuDisp = menuBar()->addMenu(QStringLiteral("&Display"));
     mnuDispSec = addCheckItem(mnuDisp, QStringLiteral("&Seconds"), &frmTempiro::mnuDispSec_Click);
@@ -246,9 +251,10 @@ void frmTempiro::createMenus() {
                               &frmTempiro::mnuToolsAppoint_Click);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpHelp = addItem(mnuHelp, QStringLiteral("&Help"), nullptr);
-    mnuHelpWebSite = addItem(mnuHelp, QStringLiteral("Marrowby Software &Web Site"), nullptr);
-    mnuHelpAbout = addItem(mnuHelp, QStringLiteral("&About"), nullptr);
+    mnuHelpHelp = addItem(mnuHelp, QStringLiteral("&Help"), &frmTempiro::mnuHelpHelp_Click);
+    mnuHelpWebSite = addItem(mnuHelp, QStringLiteral("Marrowby Software &Web Site"),
+                             &frmTempiro::mnuHelpWebSite_Click);
+    mnuHelpAbout = addItem(mnuHelp, QStringLiteral("&About"), &frmTempiro::mnuHelpAbout_Click);
 }
 
 double frmTempiro::Now() const {
@@ -507,6 +513,33 @@ void frmTempiro::mnuToolsAppoint_Click() {
     item->setStart(target.date, target.time);
     item->setEnd(target.date, target.time);
     item->display();
+}
+
+void frmTempiro::mnuHelpHelp_Click() {
+    frmHelp::Show(this);
+}
+
+void frmTempiro::mnuHelpWebSite_Click() {
+    if (!modURL::StartBrowser(m_services, help::kWebSite))
+        m_services.messages.show(QStringLiteral("Please contact us at:\r\n") + help::kWebSite,
+                                 tempiro::kProgramTitle, platform::MessageBoxes::Icon::None);
+}
+
+frmAbout* frmTempiro::about() const {
+    return m_about.data();
+}
+
+void frmTempiro::mnuHelpAbout_Click() {
+    if (!m_about || !m_about->isVisible())
+        m_about = new frmAbout(m_services, this);
+    m_about->myForm = this;
+    m_about->Show();
+}
+
+void frmTempiro::mnuSetClock_Click() {
+    // The companion clock lies beside the program; when it is missing nothing is shown.
+    modMain::StartProgram(m_services, m_services.programFolder,
+                          QDir::separator() + QStringLiteral(TEMPIRO_COMPANION_FILE), QString());
 }
 
 void frmTempiro::ShowMenus(bool show) {

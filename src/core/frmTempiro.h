@@ -23,6 +23,7 @@ class QPushButton;
 class QTimer;
 class QWindow;
 class frmEnterTime;
+class frmAbout;
 
 // The main window: it owns the alarm and the display options (its TimerState fields), shows
 // the remaining time on every tick and carries the menus. Handlers are ordinary members so
@@ -51,6 +52,10 @@ public:
     void cmdGo_Click();
     bool LoadBrowserApp();
     void mnuToolsAppoint_Click();
+    void mnuHelpHelp_Click();
+    void mnuHelpWebSite_Click();
+    void mnuHelpAbout_Click();
+    void mnuSetClock_Click();
 
     void mnuDispSec_Click();
     void mnuDispMin_Click();
@@ -70,6 +75,8 @@ public:
     const platform::Services& services() const { return m_services; }
     // The open time entry dialog, if any.
     frmEnterTime* enterTime() const;
+    // The open About box, if any.
+    frmAbout* about() const;
 
     QTimer* tmrSec = nullptr;
     QFrame* frameDisplay = nullptr;
@@ -123,6 +130,7 @@ private:
     bool m_hadFocusWindow = false;
     bool m_unloaded = false;
     QPointer<frmEnterTime> m_enterTime;
+    QPointer<frmAbout> m_about;
 
 public:
     // The browser of the last click on Go (its program and the last launch's process id).

@@ -33,6 +33,10 @@ StartOutcome SystemProgramStarter::start(const QString& program, const QStringLi
     return {true, pid, 0, {}};
 }
 
+QString SystemProgramStarter::findProgram(const QString& name) {
+    return QStandardPaths::findExecutable(name);
+}
+
 QString XdgBrowserAssociation::execProgram(const QString& desktopEntry) {
     QFile file(desktopEntry);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))

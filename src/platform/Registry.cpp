@@ -58,23 +58,46 @@ std::optional<QString> sectionName(const QByteArray& line) {
     return QString::fromUtf8(trimmed.mid(1, trimmed.size() - 2));
 }
 
+// A quoted, escaped text starting at `from`: its content and the index after its closing quote.
+std::optional<std::pair<QByteArray, qsizetype>> quoted(const QByteArray& line, qsizetype from) {
+    if (from >= line.size() || line.at(from) != '"')
+        return std::nullopt;
+    QByteArray text;
+    for (qsizetype i = from + 1; i < line.size(); ++i) {
+        const char c = line.at(i);
+        if (c == '\\' && i + 1 < line.size())
+            text += line.at(++i);
+        else if (c == '"')
+            return std::make_pair(text, i + 1);
+        else
+            text += c;
+    }
+    return std::nullopt;
+}
+
 // The name of a "name"=... line, unescaped; nothing for other lines.
 std::optional<QString> valueName(const QByteArray& line) {
     const QByteArray trimmed = line.trimmed();
-    if (!trimmed.startsWith('"'))
+    const auto name = quoted(trimmed, 0);
+    if (!name || name->second >= trimmed.size() || trimmed.at(name->second) != '=')
         return std::nullopt;
-    QByteArray name;
-    for (qsizetype i = 1; i < trimmed.size(); ++i) {
-        const char c = trimmed.at(i);
-        if (c == '\\' && i + 1 < trimmed.size()) {
-            name += trimmed.at(++i);
-        } else if (c == '"') {
-            if (i + 1 < trimmed.size() && trimmed.at(i + 1) == '=')
-                return QString::fromUtf8(name);
-            return std::nullopt;
-        } else {
-            name += c;
-        }
+    return QString::fromUtf8(name->first);
+}
+
+// The value of a "name"=... line: a quoted text or dword:hex digits.
+std::optional<RegistryValue> valueOf(const QByteArray& line) {
+    const QByteArray trimmed = line.trimmed();
+    const auto name = quoted(trimmed, 0);
+    if (!name)
+        return std::nullopt;
+    const QByteArray data = trimmed.mid(name->second + 1);
+    if (const auto text = quoted(data, 0); text && text->second == data.size())
+        return RegistryValue{kRegSz, QString::fromUtf8(text->first)};
+    if (data.startsWith("dword:")) {
+        bool ok = false;
+        const quint32 number = data.mid(6).toUInt(&ok, 16);
+        if (ok)
+            return RegistryValue{kRegDword, QString::number(static_cast<qint32>(number))};
     }
     return std::nullopt;
 }
@@ -172,6 +195,53 @@ long RegFileRegistry::setDwordValue(RegistryKey key, const QString& name, qint32
     const QByteArray digits =
         QByteArray::number(static_cast<quint32>(value), 16).rightJustified(8, '0');
     return setValueLine(key, name, '"' + escaped(name) + "\"=dword:" + digits);
+}
+
+std::optional<RegistryValue> RegFileRegistry::queryValue(RegistryKey key, const QString& name) {
+    const auto open = m_open.find(key);
+    if (open == m_open.end())
+        return std::nullopt;
+    QFile in(open->second.file);
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const std::vector<Line> lines = splitLines(in.readAll());
+    const qsizetype header = findSection(lines, open->second.header);
+    if (header < 0)
+        return std::nullopt;
+    for (size_t i = static_cast<size_t>(header) + 1;
+         i < lines.size() && !sectionName(lines[i].text); ++i) {
+        const std::optional<QString> existing = valueName(lines[i].text);
+        if (existing && sameName(*existing, name))
+            return valueOf(lines[i].text);
+    }
+    return std::nullopt;
+}
+
+bool RegFileRegistry::createKey(RegistryRoot root, const QString& path) {
+    const QString file = fileOf(root);
+    QByteArray content;
+    QFile in(file);
+    if (in.open(QIODevice::ReadOnly))
+        content = in.readAll();
+    in.close();
+    std::vector<Line> lines = splitLines(content);
+    const QString header = rootName(root) + u'\\' + path;
+    if (findSection(lines, header) >= 0)
+        return true;
+    const QByteArray ending = preferredEnding(lines);
+    if (lines.empty())
+        lines.push_back({"REGEDIT4", ending});
+    if (lines.back().ending.isEmpty())
+        lines.back().ending = ending;
+    lines.push_back({{}, ending});
+    lines.push_back({'[' + header.toUtf8() + ']', ending});
+    if (!QDir().mkpath(QFileInfo(file).path()))
+        return false;
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(joinLines(lines));
+    return out.commit();
 }
 
 void RegFileRegistry::closeKey(RegistryKey key) {

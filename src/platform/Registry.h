@@ -18,6 +18,11 @@ inline constexpr long kRegSuccess = 0;
 
 using RegistryKey = int;
 
+struct RegistryValue {
+    int type = 0; // kRegSz or kRegDword
+    QString text; // the text, or the number in decimal
+};
+
 // A registry of keys holding named values. Keys are never created here: a key exists when
 // whoever owns it (the companion's installer) made it.
 class Registry {
@@ -27,6 +32,8 @@ public:
                                                quint32 access) = 0;
     virtual long setStringValue(RegistryKey key, const QString& name, const QString& text) = 0;
     virtual long setDwordValue(RegistryKey key, const QString& name, qint32 value) = 0;
+    // The value as stored, or nothing when the key holds no value of that name.
+    virtual std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) = 0;
     virtual void closeKey(RegistryKey key) = 0;
 };
 
@@ -47,7 +54,12 @@ public:
                                        quint32 access) override;
     long setStringValue(RegistryKey key, const QString& name, const QString& text) override;
     long setDwordValue(RegistryKey key, const QString& name, qint32 value) override;
+    std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) override;
     void closeKey(RegistryKey key) override;
+
+    // Makes the key when it is missing (the file too, with its "REGEDIT4" line), as an
+    // installer does; false when the file cannot be written.
+    bool createKey(RegistryRoot root, const QString& path);
 
 private:
     struct OpenKey {

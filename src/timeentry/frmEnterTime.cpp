@@ -1,6 +1,7 @@
 #include "timeentry/frmEnterTime.h"
 
 #include "core/DayCount.h"
+#include "core/FittedLabel.h"
 #include "core/Twips.h"
 #include "core/frmTempiro.h"
 #include "mainwindow/DialogPlacement.h"
@@ -36,18 +37,6 @@ const std::array<QString, 3> kModeHints = {
 double logicalDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
-}
-
-constexpr double kSmallestCaptionPoints = 6;
-
-void fitCaption(QWidget& caption, int dialogWidth) {
-    const int room = dialogWidth - caption.x();
-    QFont font = caption.font();
-    while (caption.sizeHint().width() > room && font.pointSizeF() > kSmallestCaptionPoints) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        caption.setFont(font);
-    }
-    caption.resize(std::clamp(caption.sizeHint().width(), caption.width(), room), caption.height());
 }
 
 } // namespace
@@ -153,7 +142,7 @@ void frmEnterTime::createControls() {
     // gets the width its text needs, and a smaller font where the dialog ends first.
     for (QWidget* caption : std::initializer_list<QWidget*>{
              Label1, optTorI[0], optTorI[1], optTorI[2], chkWarn, chkAutoOpen, Label2, Label3})
-        fitCaption(*caption, width());
+        fitCaptionWidth(*caption, width() - caption->x());
     cboWarnMn->raise();
 
     connect(cmdOK, &QPushButton::clicked, this, &frmEnterTime::cmdOK_Click);

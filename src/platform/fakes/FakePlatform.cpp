@@ -74,10 +74,12 @@ bool FakeSettingsStore::contains(const QString& key) const {
 std::optional<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const QString& path,
                                                  quint32 access) {
     accessRequested.push_back(access);
-    if (root != RegistryRoot::Users || !existingKeys.contains(path))
+    const QString name =
+        root == RegistryRoot::Users ? path : QStringLiteral("HKEY_LOCAL_MACHINE\\") + path;
+    if (!existingKeys.contains(name))
         return std::nullopt;
     ++openKeys;
-    m_open[m_next] = path;
+    m_open[m_next] = name;
     return m_next++;
 }
 
@@ -89,6 +91,13 @@ long FakeRegistry::setStringValue(RegistryKey key, const QString& name, const QS
 long FakeRegistry::setDwordValue(RegistryKey key, const QString& name, qint32 value) {
     writes.push_back({m_open.at(key), name, QString::number(value)});
     return kRegSuccess;
+}
+
+std::optional<RegistryValue> FakeRegistry::queryValue(RegistryKey key, const QString& name) {
+    const auto found = storedValues.find(m_open.at(key) + u'\\' + name);
+    if (found == storedValues.end())
+        return std::nullopt;
+    return found->second;
 }
 
 void FakeRegistry::closeKey(RegistryKey key) {

@@ -95,9 +95,12 @@ public:
                                        quint32 access) override;
     long setStringValue(RegistryKey key, const QString& name, const QString& text) override;
     long setDwordValue(RegistryKey key, const QString& name, qint32 value) override;
+    std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) override;
     void closeKey(RegistryKey key) override;
 
-    QSet<QString> existingKeys; // key paths under HKEY_USERS
+    // Key paths under HKEY_USERS; under HKEY_LOCAL_MACHINE with that name and a backslash first.
+    QSet<QString> existingKeys;
+    std::map<QString, RegistryValue> storedValues; // "key path\\name" -> value
     std::vector<Write> writes;
     std::vector<quint32> accessRequested;
     int openKeys = 0; // opened and not yet closed
@@ -133,7 +136,12 @@ public:
         calls.push_back({program, arguments});
         return outcome;
     }
+    QString findProgram(const QString& name) override {
+        const auto found = installed.find(name);
+        return found == installed.end() ? QString() : found->second;
+    }
     StartOutcome outcome{true, 4242, 0, {}};
+    std::map<QString, QString> installed; // program name -> full path
     std::vector<Call> calls;
 };
 

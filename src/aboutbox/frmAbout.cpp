@@ -1,0 +1,237 @@
+#include "aboutbox/frmAbout.h"
+
+#include "aboutbox/HelpText.h"
+#include "aboutbox/frmHelp.h"
+#include "core/FittedLabel.h"
+#include "core/TimerState.h"
+#include "core/Twips.h"
+#include "core/Version.h"
+#include "mainwindow/DialogPlacement.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace about {
+
+QString versionText() {
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(tempiro::version::kMajor)
+        .arg(tempiro::version::kMinor)
+        .arg(tempiro::version::kRevision);
+}
+
+QPixmap icon(const QSize& size) {
+    // A clock face with its hands near the end of the hour: the program at a glance.
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double side = std::min(size.width(), size.height()) - 2;
+    const QRectF face((size.width() - side) / 2, (size.height() - side) / 2, side, side);
+    painter.setPen(QPen(QColor(192, 0, 192), side / 12));
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(face);
+    const QPointF centre = face.center();
+    painter.setPen(QPen(QColor(0, 255, 0), side / 14, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(0, -side * 0.36));
+    painter.setPen(QPen(QColor(255, 255, 0), side / 14, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(-side * 0.22, -side * 0.12));
+    return picture;
+}
+
+} // namespace about
+
+namespace {
+
+const QString kMsInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString kSharedToolsKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+
+double logicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
+}
+
+QFont sized(QFont font, double points, bool bold) {
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+frmAbout::frmAbout(const platform::Services& services, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_services(services) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    createControls();
+}
+
+void frmAbout::createControls() {
+    const double dpi = logicalDpi();
+    auto place = [dpi](QWidget* widget, double left, double top, double width, double height) {
+        widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));
+    };
+    setFixedSize(tempiro::twipsToPixels(5730, dpi), tempiro::twipsToPixels(3510, dpi));
+
+    picIcon = new QLabel(this);
+    place(picIcon, -15, -15, 660, 765);
+    picIcon->setPixmap(about::icon(QSize(44, 51)));
+    picIcon->setAlignment(Qt::AlignCenter);
+
+    Picture1 = new QFrame(this);
+    place(Picture1, 645, -15, 5085, 765);
+    lblTitle = new QLabel(Picture1);
+    lblTitle->setFont(sized(font(), 12, true));
+    place(lblTitle, 15, 75, 4890, 390);
+    lblVersion = new QLabel(Picture1);
+    lblVersion->setFont(sized(font(), 9.75, false));
+    place(lblVersion, 15, 450, 2250, 225);
+    lblWeb = new QLabel(help::kWebSite, Picture1);
+    lblWeb->setFont(sized(font(), 9.75, false));
+    place(lblWeb, 2640, 450, 2250, 270);
+
+    auto blackText = [](QLabel* label) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    };
+    lblDescription = new QLabel(this);
+    lblDescription->setWordWrap(true);
+    blackText(lblDescription);
+    place(lblDescription, 240, 930, 5295, 975);
+
+    cmdHelp = new QPushButton(QStringLiteral("&Help"), this);
+    cmdHelp->setToolTip(QStringLiteral("Press to exit screen."));
+    place(cmdHelp, 4290, 1200, 1260, 345);
+
+    lblCopyright = new QLabel(this);
+    lblCopyright->setFont(sized(font(), 8.25, true));
+    place(lblCopyright, 240, 2055, 2985, 225);
+    lblRights = new QLabel(this);
+    place(lblRights, 3315, 2070, 2160, 225);
+
+    Line1 = new QFrame(this);
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    place(Line1, 240, 2408, 5325, 15);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setToolTip(QStringLiteral("Press to exit screen."));
+    place(cmdOK, 4290, 2550, 1260, 345);
+
+    Label1 = new QLabel(QString(), this);
+    Label1->setFont(QFont(QStringLiteral("Small Fonts"), 7));
+    Label1->setWordWrap(true);
+    place(Label1, 225, 2580, 3975, 780);
+
+    lblDisclaimer = new QLabel(QStringLiteral("Warning: ..."), this);
+    lblDisclaimer->setWordWrap(true);
+    blackText(lblDisclaimer);
+    place(lblDisclaimer, 255, 2745, 3870, 525);
+
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setToolTip(QStringLiteral("Show Microsoft System information."));
+    place(cmdSysInfo, 4290, 3000, 1245, 345);
+
+    for (QPushButton* button : {cmdHelp, cmdOK, cmdSysInfo})
+        button->setAutoDefault(false);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmAbout::cmdHelp_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::Show() {
+    if (!m_loaded) {
+        Form_Load();
+        m_loaded = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmAbout::Form_Load() {
+    setWindowTitle(QStringLiteral("About ") + tempiro::kProgramTitle);
+    lblVersion->setText(about::versionText());
+    lblTitle->setText(QStringLiteral("Marrowby Software ") + tempiro::kProgramTitle);
+    lblDescription->clear();
+    lblCopyright->setText(QStringLiteral("Copyright © 2026 Marrowby Software"));
+    lblRights->setText(QStringLiteral("Free to use and share."));
+    for (QLabel* label : {lblTitle, lblVersion, lblWeb, lblCopyright, lblRights})
+        fitCaptionWidth(*label, label->width());
+    cmdSysInfo->setVisible(GetSysInfoPath(SysInfoPath));
+    if (myForm)
+        PlaceDialogBeside(*this, *myForm, m_services.windows);
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
+
+void frmAbout::cmdHelp_Click() {
+    frmHelp::Show(myForm ? myForm : parentWidget());
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo() {
+    if (!m_services.programs.start(SysInfoPath, {}).started)
+        m_services.messages.show(QStringLiteral("System Information Is Unavailable At This "
+                                                "Time\r\nIt can be installed as a Windows 95 "
+                                                "Accessory"),
+                                 tempiro::kProgramTitle, platform::MessageBoxes::Icon::None);
+}
+
+bool frmAbout::GetKeyValue(platform::RegistryRoot root, const QString& keyName,
+                           const QString& subKeyRef, QString& keyValue) {
+    const std::optional<platform::RegistryKey> key =
+        m_services.registry.openKey(root, keyName, about::kReadAccess);
+    if (!key) {
+        keyValue.clear();
+        return false;
+    }
+    const std::optional<platform::RegistryValue> value =
+        m_services.registry.queryValue(*key, subKeyRef);
+    m_services.registry.closeKey(*key);
+    if (!value || value->type != platform::kRegSz) {
+        keyValue.clear();
+        return false;
+    }
+    keyValue = value->text;
+    return true;
+}
+
+bool frmAbout::GetSysInfoPath(QString& path) {
+    const auto machine = platform::RegistryRoot::LocalMachine;
+    if (GetKeyValue(machine, kMsInfoKey, QStringLiteral("PATH"), path))
+        return true;
+    QString folder;
+    if (GetKeyValue(machine, kSharedToolsKey, QStringLiteral("MSINFO"), folder)) {
+        const QString program = folder + QStringLiteral("\\MSINFO32.EXE");
+        if (QFileInfo::exists(program)) {
+            path = program;
+            return true;
+        }
+    }
+    // Where there is no such registry, an installed system information program of the desktop.
+    for (const QString& name : about::kSystemInfoPrograms) {
+        const QString program = m_services.programs.findProgram(name);
+        if (!program.isEmpty()) {
+            path = program;
+            return true;
+        }
+    }
+    path.clear();
+    return false;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QFrame;
+
+// The About box: title, version, copyright, the maker's web site, and the Help and System Info
+// buttons. Placed beside the main window; one at a time, modeless.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    frmAbout(const platform::Services& services, QWidget* owner);
+
+    QWidget* myForm = nullptr;
+    QString SysInfoPath;
+
+    // Loads the box the first time, then shows it or brings it forward.
+    void Show();
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdHelp_Click();
+    void cmdSysInfo_Click();
+    void StartSysInfo();
+    bool GetSysInfoPath(QString& path);
+    bool GetKeyValue(platform::RegistryRoot root, const QString& keyName, const QString& subKeyRef,
+                     QString& keyValue);
+
+    QLabel* picIcon = nullptr;
+    QFrame* Picture1 = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblWeb = nullptr;
+    QLabel* lblDescription = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QLabel* lblRights = nullptr;
+    QFrame* Line1 = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    QPushButton* cmdSysInfo = nullptr;
+
+private:
+    void createControls();
+
+    platform::Services m_services;
+    bool m_loaded = false;
+};
+
+namespace about {
+// Query value and every other right a registry reader may ask for.
+inline constexpr quint32 kReadAccess = 0x2003F;
+// System information programs looked for on the search path, in this order.
+inline const QStringList kSystemInfoPrograms = {QStringLiteral("hardinfo"),
+                                                QStringLiteral("kinfocenter"),
+                                                QStringLiteral("gnome-system-monitor")};
+QString versionText();
+QPixmap icon(const QSize& size);
+} // namespace about

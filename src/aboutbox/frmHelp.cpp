@@ -1,0 +1,88 @@
+#include "aboutbox/frmHelp.h"
+
+#include "aboutbox/HelpText.h"
+#include "core/FittedLabel.h"
+#include "core/Twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// The program's one help window.
+QPointer<frmHelp>& theHelpWindow() {
+    static QPointer<frmHelp> window;
+    return window;
+}
+
+double logicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
+}
+
+QString lines(int first, int last) {
+    QString text;
+    for (int number = first; number <= last; ++number)
+        text += help::line(number) + kLineBreak;
+    return text;
+}
+
+} // namespace
+
+frmHelp::frmHelp(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Tempiro Timer Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const double dpi = logicalDpi();
+    setFixedSize(tempiro::twipsToPixels(6900, dpi), tempiro::twipsToPixels(6810, dpi));
+
+    lblDescription = new QLabel(QStringLiteral("App Description"), this);
+    lblDescription->setTextFormat(Qt::PlainText);
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = lblDescription->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    lblDescription->setPalette(palette);
+    lblDescription->setGeometry(tempiro::twipsToPixels(QRectF(105, 120, 6705, 6240), dpi));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setToolTip(QStringLiteral("Press to exit screen."));
+    cmdOK->setGeometry(tempiro::twipsToPixels(QRectF(2832, 6408, 1260, 345), dpi));
+    connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
+}
+
+frmHelp* frmHelp::instance() {
+    frmHelp* window = theHelpWindow();
+    return window && window->isVisible() ? window : nullptr;
+}
+
+frmHelp* frmHelp::Show(QWidget* owner) {
+    QPointer<frmHelp>& window = theHelpWindow();
+    if (!window || !window->isVisible()) {
+        window = new frmHelp(owner);
+        window->Form_Load();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void frmHelp::Form_Load() {
+    lblDescription->setText(lines(1, help::kFirstPartLines));
+    lblDescription->setText(lblDescription->text() +
+                            lines(help::kFirstPartLines + 1, help::kLineCount));
+    // The label does not scroll: a smaller font where the whole text would not fit.
+    fitWrappedText(*lblDescription);
+}
+
+void frmHelp::cmdOK_Click() {
+    close();
+}

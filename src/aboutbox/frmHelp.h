@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The help window: one fixed text, built when the window loads. One at a time, modeless.
+class frmHelp : public QDialog {
+    Q_OBJECT
+public:
+    // Shows the program's help window, loading it when it is not open; owner keeps it.
+    static frmHelp* Show(QWidget* owner);
+    // The open help window, if any.
+    static frmHelp* instance();
+
+    void Form_Load();
+    void cmdOK_Click();
+
+    QLabel* lblDescription = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+private:
+    explicit frmHelp(QWidget* owner);
+};

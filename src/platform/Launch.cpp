@@ -6,6 +6,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 #include <cerrno>
 #include <cstring>
 
@@ -31,6 +35,15 @@ StartOutcome SystemProgramStarter::start(const QString& program, const QStringLi
     if (!QProcess::startDetached(program, arguments, QString(), &pid))
         return refused(ENOEXEC);
     return {true, pid, 0, {}};
+}
+
+bool SystemProgramStarter::isRunning(qint64 taskId) {
+#ifdef Q_OS_UNIX
+    return taskId > 0 && ::kill(static_cast<pid_t>(taskId), 0) == 0;
+#else
+    Q_UNUSED(taskId);
+    return false;
+#endif
 }
 
 QString SystemProgramStarter::findProgram(const QString& name) {

@@ -19,12 +19,15 @@ public:
     virtual StartOutcome start(const QString& program, const QStringList& arguments) = 0;
     // The full path of an installed program found on the search path; empty when none.
     virtual QString findProgram(const QString& name) = 0;
+    // Whether a program started here is still running.
+    virtual bool isRunning(qint64 taskId) = 0;
 };
 
 class SystemProgramStarter final : public ProgramStarter {
 public:
     StartOutcome start(const QString& program, const QStringList& arguments) override;
     QString findProgram(const QString& name) override;
+    bool isRunning(qint64 taskId) override;
 };
 
 // Asks the desktop which program opens a document like the one given (an .htm file). Returns

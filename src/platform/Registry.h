@@ -35,6 +35,8 @@ public:
     // The value as stored, or nothing when the key holds no value of that name.
     virtual std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) = 0;
     virtual void closeKey(RegistryKey key) = 0;
+    // Makes the key when it is missing, as an installer does; false when it cannot.
+    virtual bool createKey(RegistryRoot root, const QString& path) = 0;
 };
 
 // The registry kept as files in the registry-export text format, one file per root
@@ -57,9 +59,8 @@ public:
     std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) override;
     void closeKey(RegistryKey key) override;
 
-    // Makes the key when it is missing (the file too, with its "REGEDIT4" line), as an
-    // installer does; false when the file cannot be written.
-    bool createKey(RegistryRoot root, const QString& path);
+    // Makes the file too when it is missing, with its "REGEDIT4" line.
+    bool createKey(RegistryRoot root, const QString& path) override;
 
 private:
     struct OpenKey {

@@ -100,6 +100,16 @@ std::optional<RegistryValue> FakeRegistry::queryValue(RegistryKey key, const QSt
     return found->second;
 }
 
+bool FakeRegistry::createKey(RegistryRoot root, const QString& path) {
+    const QString name =
+        root == RegistryRoot::Users ? path : QStringLiteral("HKEY_LOCAL_MACHINE\\") + path;
+    if (!existingKeys.contains(name)) {
+        existingKeys.insert(name);
+        ++keysCreated;
+    }
+    return true;
+}
+
 void FakeRegistry::closeKey(RegistryKey key) {
     if (m_open.erase(key))
         --openKeys;

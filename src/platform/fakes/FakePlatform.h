@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace platform {
@@ -97,6 +98,8 @@ public:
     long setDwordValue(RegistryKey key, const QString& name, qint32 value) override;
     std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) override;
     void closeKey(RegistryKey key) override;
+    bool createKey(RegistryRoot root, const QString& path) override;
+    int keysCreated = 0;
 
     // Key paths under HKEY_USERS; under HKEY_LOCAL_MACHINE with that name and a backslash first.
     QSet<QString> existingKeys;
@@ -136,6 +139,8 @@ public:
         calls.push_back({program, arguments});
         return outcome;
     }
+    bool isRunning(qint64 taskId) override { return running.count(taskId) > 0; }
+    std::set<qint64> running;
     QString findProgram(const QString& name) override {
         const auto found = installed.find(name);
         return found == installed.end() ? QString() : found->second;

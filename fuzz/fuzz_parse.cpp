@@ -39,8 +39,8 @@ void check(bool condition) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const double now = tempiro::toDayCount(QDate(2026, 12, 8), QTime(21, 0));
     platform::FakeTimeZoneSource zones;
     zones.set(QStringLiteral("Eastern Standard Time"), false);

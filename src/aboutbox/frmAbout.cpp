@@ -52,11 +52,6 @@ namespace {
 const QString kMsInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString kSharedToolsKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 
-double logicalDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
-}
-
 QFont sized(QFont font, double points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -75,7 +70,7 @@ frmAbout::frmAbout(const platform::Services& services, QWidget* owner)
 }
 
 void frmAbout::createControls() {
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     auto place = [dpi](QWidget* widget, double left, double top, double width, double height) {
         widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));
     };

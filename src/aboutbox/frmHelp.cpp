@@ -20,11 +20,6 @@ QPointer<frmHelp>& theHelpWindow() {
     return window;
 }
 
-double logicalDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
-}
-
 QString lines(int first, int last) {
     QString text;
     for (int number = first; number <= last; ++number)
@@ -40,7 +35,7 @@ frmHelp::frmHelp(QWidget* owner)
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Tempiro Timer Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     setFixedSize(tempiro::twipsToPixels(6900, dpi), tempiro::twipsToPixels(6810, dpi));
 
     lblDescription = new QLabel(QStringLiteral("App Description"), this);

@@ -60,11 +60,6 @@ void setBlackBackground(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-double logicalDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
-}
-
 } // namespace
 
 frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
@@ -75,7 +70,7 @@ frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
     setWindowTitle(tempiro::kProgramTitle);
     createControls();
     createMenus();
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     resize(tempiro::twipsToPixels(kClientWidth, dpi),
            tempiro::twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
 
@@ -141,7 +136,7 @@ void frmTempiro::createControls() {
 }
 
 void frmTempiro::applyLayout() {
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     auto place = [dpi](QWidget* widget, const layout::Box& box) {
         widget->setGeometry(
             tempiro::twipsToPixels(QRectF(box.left, box.top, box.width, box.height), dpi));
@@ -170,7 +165,7 @@ void frmTempiro::applyLayout() {
 }
 
 void frmTempiro::Form_Resize() {
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     const QWidget* client = centralWidget();
     layout::Window window;
     window.minimized = m_services.windows.state(*this) == platform::WindowState::Minimized;
@@ -287,7 +282,7 @@ void frmTempiro::Form_Load() {
 tempiro::settings::WindowTwips frmTempiro::windowTwips() const {
     // The position is the outer corner; the size is the window's own, without the window
     // manager's frame, which is not known before the window is shown.
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     const QPoint corner = frameGeometry().topLeft();
     return {static_cast<float>(tempiro::pixelsToTwips(corner.x(), dpi)),
             static_cast<float>(tempiro::pixelsToTwips(corner.y(), dpi)),
@@ -301,7 +296,7 @@ void frmTempiro::restoreWindow() {
         tempiro::settings::readWindow(m_services.settings, current);
     if (stored == current)
         return; // leaves a new window where the window manager puts it
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     const QRect restored(
         tempiro::twipsToPixels(stored.left, dpi), tempiro::twipsToPixels(stored.top, dpi),
         tempiro::twipsToPixels(stored.width, dpi), tempiro::twipsToPixels(stored.height, dpi));

@@ -34,11 +34,6 @@ const std::array<QString, 3> kModeHints = {
     QStringLiteral("Operate in the stop watch mode."),
 };
 
-double logicalDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : tempiro::kStandardDpi;
-}
-
 } // namespace
 
 frmEnterTime::frmEnterTime(const platform::Services& services, frmTempiro* owner)
@@ -54,7 +49,7 @@ frmEnterTime::frmEnterTime(const platform::Services& services, frmTempiro* owner
 }
 
 void frmEnterTime::createControls() {
-    const double dpi = logicalDpi();
+    const double dpi = tempiro::screenDpi();
     auto place = [this, dpi](QWidget* widget, double left, double top, double width,
                              double height) {
         widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));

@@ -5,11 +5,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            libical-dev xdg-utils xvfb xauth fonts-dejavu-core
+            libical-dev libcanberra-dev xdg-utils xvfb xauth fonts-dejavu-core \
+            desktop-file-utils appstream dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build configure deps bench fuzz clean format
+.PHONY: run test build configure deps bench fuzz package clean format
 
 run: build
 	./$(BUILD_DIR)/bin/tempiro
@@ -30,6 +31,10 @@ fuzz: deps
 	rm -rf $(FUZZ_DIR)/corpus && mkdir -p $(FUZZ_DIR)/corpus/parse
 	./$(FUZZ_DIR)/bin/fuzz_parse -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/parse fuzz/corpus/parse
+
+# A Debian package of the programs and their desktop files: build/tempiro_<version>_<arch>.deb.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	./$(BUILD_DIR)/bin/tempiro_bench

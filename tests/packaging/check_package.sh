@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Debian package and unpacks it into a scratch root: every file where the desktop
+# expects it, both programs side by side, and the dependencies found.
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+cd "$build"
+cpack -G DEB -B "$root/out" > "$root/cpack.log" || { cat "$root/cpack.log"; exit 1; }
+deb=$(ls "$root"/out/tempiro_*_*.deb)
+dpkg -x "$deb" "$root/installed"
+for file in usr/bin/tempiro usr/bin/tavolek usr/share/applications/tempiro.desktop \
+            usr/share/icons/hicolor/scalable/apps/tempiro.svg \
+            usr/share/metainfo/com.example.marrowby.Tempiro.metainfo.xml \
+            usr/share/man/man1/tempiro.1; do
+    [ -e "$root/installed/$file" ] || { echo "missing: $file"; exit 1; }
+done
+[ -x "$root/installed/usr/bin/tempiro" ] && [ -x "$root/installed/usr/bin/tavolek" ]
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libical3 qt6-qpa-plugins; do
+    grep -q "$needed" <<< "$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "1.7.0" ]
+echo "package contents ok"

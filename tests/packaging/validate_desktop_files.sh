@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# The desktop entry and the AppStream data are valid for the desktop's tools.
+set -euo pipefail
+data=$1
+desktop-file-validate "$data/tempiro.desktop"
+appstreamcli validate --no-net "$data/com.example.marrowby.Tempiro.metainfo.xml"
+grep -qx 'Categories=Utility;Clock;' "$data/tempiro.desktop"
+grep -q '<release version="1.7.0"' "$data/com.example.marrowby.Tempiro.metainfo.xml"
+echo "desktop files valid"

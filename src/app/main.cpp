@@ -2,6 +2,7 @@
 #include "platform/Clock.h"
 #include "platform/ICalendar.h"
 #include "platform/Launch.h"
+#include "platform/Notifier.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBoxes messages;
     platform::XdgDocumentOpener opener(programs);
     platform::ICalendarProvider calendar(opener);
-    return modMain::Main(app, {clock, sound, windows, settings, registry, zones, programs, browsers,
-                               messages, calendar, QCoreApplication::applicationDirPath()});
+    platform::DBusNotifier notifier;
+    return modMain::Main(app,
+                         {clock, sound, windows, settings, registry, zones, programs, browsers,
+                          messages, calendar, notifier, QCoreApplication::applicationDirPath()});
 }

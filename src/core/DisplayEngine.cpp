@@ -33,6 +33,14 @@ qint16 warningMinutes(double remaining) {
     return static_cast<qint16>(minutes);
 }
 
+QString noticeSummary(const TimerState& s) {
+    return s.sEventTitle.isEmpty() ? kProgramTitle : s.sEventTitle;
+}
+
+QString minutesLeft(int minutes) {
+    return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
+}
+
 void warningStep(TimerState& s, double remaining, platform::WindowState& windowState,
                  DisplayUpdate& u) {
     const qint16 minutes = warningMinutes(remaining);
@@ -44,6 +52,10 @@ void warningStep(TimerState& s, double remaining, platform::WindowState& windowS
             windowState = platform::WindowState::Normal;
         }
         u.bringToTop = true;
+        if (minutes > 0)
+            u.notice = DisplayUpdate::Notice{noticeSummary(s), caption::kTimeRemain +
+                                                                   QStringLiteral(": ") +
+                                                                   minutesLeft(minutes)};
     }
     s.nLastWarnMin = minutes;
     if (minutes <= 0) {
@@ -142,7 +154,8 @@ DisplayUpdate decideUpdate(TimerState& s, double now, platform::WindowState wind
         if (remaining <= 0) {
             if (s.nExpireBeeps < kMaxExpireBeeps) {
                 u.beeps = 1;
-                ++s.nExpireBeeps;
+                if (++s.nExpireBeeps == 1)
+                    u.notice = DisplayUpdate::Notice{noticeSummary(s), caption::kTimeExpired};
             }
             expired = true;
             u.colour = LineColour::Red;

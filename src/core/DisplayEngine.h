@@ -15,9 +15,14 @@ enum class LineColour { Red, Green, Yellow };
 // left untouched on the window when absent.
 struct DisplayUpdate {
     // Side effects, to be carried out in this order.
-    bool restartTimer = false;  // the take-over of a new alarm ended a pause
-    bool restoreWindow = false; // first warning: back from minimised or maximised...
-    bool bringToTop = false;    // ...and into the topmost band
+    bool restartTimer = false; // the take-over of a new alarm ended a pause
+    struct Notice {
+        QString summary;
+        QString body;
+    };
+    std::optional<Notice> notice; // the first warning of an alarm, and its expiry
+    bool restoreWindow = false;   // first warning: back from minimised or maximised...
+    bool bringToTop = false;      // ...and into the topmost band
     int beeps = 0;
     int pauseAfterBeepMs = 0;
 

@@ -372,6 +372,8 @@ void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {
     }
     if (u.bringToTop)
         SetKeepOnTop(true);
+    if (u.notice)
+        m_services.notifier.notify(u.notice->summary, u.notice->body);
     for (int i = 0; i < u.beeps; ++i) {
         m_services.sound.beep();
         m_services.sound.sleep(u.pauseAfterBeepMs);

@@ -3,6 +3,7 @@
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/Launch.h"
+#include "platform/Notifier.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
@@ -24,6 +25,7 @@ struct Services {
     BrowserAssociation& browsers;
     MessageBoxes& messages;
     CalendarProvider& calendar;
+    Notifier& notifier;
     // The folder of the program's executable file, without a trailing separator.
     QString programFolder;
 };

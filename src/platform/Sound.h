@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 namespace platform {
 
 // The audible side of warnings and expiry, and the pause between warning beeps.
@@ -11,10 +13,18 @@ public:
     virtual void sleep(int milliseconds) = 0;
 };
 
+// The desktop sound theme's "bell" through libcanberra, or the window system's beep where that
+// cannot play (no sound server, no theme). Playing never waits for the sound to end.
 class SystemSound final : public Sound {
 public:
+    SystemSound();
+    ~SystemSound() override;
     void beep() override;
     void sleep(int milliseconds) override;
+
+private:
+    struct Canberra;
+    std::unique_ptr<Canberra> m_canberra;
 };
 
 } // namespace platform

@@ -326,3 +326,30 @@ TEST_F(DisplayEngineTest, RemainingBeyondASixteenBitMinuteCountWarnsWithCountZer
     u = update();
     EXPECT_FALSE(u.colour.has_value());
 }
+
+TEST_F(DisplayEngineTest, TheFirstWarningAndTheExpiryAreAnnounced) {
+    state.bWarn = true;
+    state.nWarnMin = 10;
+    state.sEventTitle = "Lot 7";
+    state.dAlarmTime = now + 4.5 * kMinute;
+    DisplayUpdate u = update();
+    ASSERT_TRUE(u.notice.has_value());
+    EXPECT_EQ(u.notice->summary, "Lot 7");
+    EXPECT_EQ(u.notice->body, "Time Remain: 5 minutes");
+    now += kMinute;
+    EXPECT_FALSE(update().notice.has_value()) << "later warnings only beep";
+
+    now = state.dAlarmTime + kSecond;
+    u = update();
+    ASSERT_TRUE(u.notice.has_value());
+    EXPECT_EQ(u.notice->body, "Time Expired");
+    now += kSecond;
+    EXPECT_FALSE(update().notice.has_value());
+
+    state.sEventTitle.clear();
+    state.bAlarmTimeChg = true;
+    state.dAlarmTime = now - kSecond;
+    u = update();
+    ASSERT_TRUE(u.notice.has_value());
+    EXPECT_EQ(u.notice->summary, "Tempiro Timer");
+}

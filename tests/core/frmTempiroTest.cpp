@@ -356,3 +356,12 @@ TEST_F(MainWindowTest, TurningLabelsOnPlacesTheCaptionsAtOnce) {
     form->tmrSec_Timer();
     EXPECT_TRUE(form->lblAlarm->isVisible());
 }
+
+TEST_F(MainWindowTest, TheExpiryReachesTheDesktopsNotifications) {
+    startProgram();
+    fake.clock.set(form->dAlarmTime + 1.0 / kSecondsPerDay);
+    form->tmrSec_Timer();
+    ASSERT_EQ(fake.notifier.shown.size(), 1u);
+    EXPECT_EQ(fake.notifier.shown[0],
+              (std::pair<QString, QString>{"Tempiro Timer", "Time Expired"}));
+}

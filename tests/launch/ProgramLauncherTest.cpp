@@ -63,6 +63,7 @@ TEST(ProgramLauncher, ARealStartPassesTheArguments) {
                                       services.browsers,
                                       services.messages,
                                       services.calendar,
+                                      services.notifier,
                                       services.programFolder};
     EXPECT_TRUE(StartProgram(withRealStarts, folder.path(), "/record", "one 'two words' -3"));
     QFile args(script + ".args");

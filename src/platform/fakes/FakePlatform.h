@@ -193,6 +193,14 @@ public:
     std::vector<Item> items;
 };
 
+class FakeNotifier final : public Notifier {
+public:
+    void notify(const QString& summary, const QString& body) override {
+        shown.emplace_back(summary, body);
+    }
+    std::vector<std::pair<QString, QString>> shown;
+};
+
 struct FakePlatform {
     FakeClock clock;
     FakeSound sound;
@@ -204,19 +212,11 @@ struct FakePlatform {
     FakeBrowserAssociation browsers;
     FakeMessageBoxes messages;
     FakeCalendar calendar;
+    FakeNotifier notifier;
     QTemporaryDir programFolder;
     Services services() {
-        return {clock,
-                sound,
-                windows,
-                settings,
-                registry,
-                zones,
-                programs,
-                browsers,
-                messages,
-                calendar,
-                programFolder.path()};
+        return {clock,    sound,    windows,  settings, registry, zones,
+                programs, browsers, messages, calendar, notifier, programFolder.path()};
     }
 };
 

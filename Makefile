@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-b
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build configure deps bench fuzz package clean format
+.PHONY: run test build configure deps bench fuzz package screenshots clean format
 
 run: build
 	./$(BUILD_DIR)/bin/tempiro
@@ -35,6 +35,12 @@ fuzz: deps
 # A Debian package of the programs and their desktop files: build/tempiro_<version>_<arch>.deb.
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# The README's screenshots, taken of the real program under xvfb with a window manager.
+screenshots: build
+	@for p in openbox xdotool imagemagick; do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | \
+	  grep -q '^install ok installed' || $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$p; done
+	docs/take-screenshots.sh
 
 bench: build
 	./$(BUILD_DIR)/bin/tempiro_bench

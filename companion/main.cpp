@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Launch.h"
 #include "platform/Registry.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +28,7 @@ QString timerProgram() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    platform::preferXcbOnWayland();
     QApplication app(argc, argv);
     platform::SystemClock clock;
     platform::RegFileRegistry registry;

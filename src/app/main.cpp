@@ -8,11 +8,13 @@
 #include "platform/Sound.h"
 #include "platform/TimeZoneSource.h"
 #include "platform/WindowControl.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 
 int main(int argc, char* argv[]) {
+    platform::preferXcbOnWayland();
     QApplication app(argc, argv);
     platform::SystemClock clock;
     platform::SystemSound sound;

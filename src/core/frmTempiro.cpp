@@ -94,6 +94,9 @@ void frmTempiro::createControls() {
 
     lblAlarmTime = new ClickableLabel(frameDisplay);
     lblAlarmTime->setObjectName(QStringLiteral("lblAlarmTime"));
+    lblAlarmTime->setAccessibleDescription(
+        QStringLiteral("The alarm time, the start of the stop watch or the local time. Click to "
+                       "set the alarm."));
     lblAlarmTime->setAlignment(Qt::AlignCenter);
     setTextColour(lblAlarmTime, kMagenta);
     setBlackBackground(lblAlarmTime);
@@ -104,6 +107,8 @@ void frmTempiro::createControls() {
 
     lblSystemTime = new ClickableLabel(frameDisplay);
     lblSystemTime->setObjectName(QStringLiteral("lblSystemTime"));
+    lblSystemTime->setAccessibleDescription(
+        QStringLiteral("The time that remains or has elapsed. Click to pause or resume."));
     lblSystemTime->setAlignment(Qt::AlignCenter);
     setTextColour(lblSystemTime, kRed);
     setBlackBackground(lblSystemTime);
@@ -387,14 +392,21 @@ void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {
     if (u.systemCaption)
         lblSystem->setText(*u.systemCaption);
 
-    if (!u.rebuilt)
-        return;
-    lblLabel->setText(u.heading);
-    lblLabel->setVisible(u.labelsVisible);
-    lblSystem->setVisible(u.labelsVisible);
-    lblAlarm->setVisible(u.labelsVisible);
-    setWindowTitle(u.title);
-    lblSystemTime->setText(u.valueText);
+    if (u.rebuilt) {
+        lblLabel->setText(u.heading);
+        lblLabel->setVisible(u.labelsVisible);
+        lblSystem->setVisible(u.labelsVisible);
+        lblAlarm->setVisible(u.labelsVisible);
+        setWindowTitle(u.title);
+        lblSystemTime->setText(u.valueText);
+    }
+    updateAccessibleNames();
+}
+
+void frmTempiro::updateAccessibleNames() {
+    // A screen reader reads each line with its caption: "Time Remain 00 02:03:04".
+    lblAlarmTime->setAccessibleName(lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
+    lblSystemTime->setAccessibleName(lblSystem->text() + u' ' + lblSystemTime->text().trimmed());
 }
 
 void frmTempiro::setLineColour(LineColour colour) {

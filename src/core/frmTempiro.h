@@ -120,6 +120,7 @@ private:
     void createMenus();
     void applyLayout();
     void showBrowserProblem();
+    void updateAccessibleNames();
     void applyUpdate(const tempiro::DisplayUpdate& update);
     void setLineColour(tempiro::LineColour colour);
     void flipUnit(bool& flag, QAction* item);

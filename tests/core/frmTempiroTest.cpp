@@ -365,3 +365,10 @@ TEST_F(MainWindowTest, TheExpiryReachesTheDesktopsNotifications) {
     EXPECT_EQ(fake.notifier.shown[0],
               (std::pair<QString, QString>{"Tempiro Timer", "Time Expired"}));
 }
+
+TEST_F(MainWindowTest, AScreenReaderReadsEachLineWithItsCaption) {
+    startProgram();
+    EXPECT_EQ(form->lblSystemTime->accessibleName(), "Time Remain 00 02:00:00");
+    EXPECT_EQ(form->lblAlarmTime->accessibleName(), "Alarm Time 12/8/2026 11:30:00 AM");
+    EXPECT_FALSE(form->lblSystemTime->accessibleDescription().isEmpty());
+}

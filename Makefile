@@ -10,14 +10,26 @@ PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-b
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build configure deps bench fuzz package screenshots clean format
+.PHONY: run test build configure deps bench fuzz sanitize package screenshots clean format
 
 run: build
 	./$(BUILD_DIR)/bin/tempiro
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory fuzz
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) \
+	  --exclude-regex 'packaging\.'
 
 # A bounded libFuzzer run of each target over its corpus (FUZZ_SECONDS each).
 FUZZ_DIR ?= build-fuzz
@@ -66,4 +78,4 @@ format:
 	find src tests bench companion fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

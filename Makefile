@@ -56,6 +56,9 @@ screenshots: build
 
 bench: build
 	./$(BUILD_DIR)/bin/tempiro_bench
+	@dpkg-query -W -f='$${Status}\n' xdotool 2>/dev/null | grep -q '^install ok installed' || \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q xdotool
+	bench/desktop.sh $(BUILD_DIR)/bin
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -1,0 +1,24 @@
+#include "mainwindow/Layout.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One size notification's arithmetic, as a user drags the window wider.
+void BM_LayoutResize(benchmark::State& bench) {
+    layout::Window window;
+    window.clientWidth = 5280;
+    window.clientHeight = 4290;
+    window.outerWidth = 5400;
+    window.bLbl = true;
+    for (auto _ : bench) {
+        layout::Controls controls = layout::designed();
+        window.clientWidth = window.clientWidth < 14000 ? window.clientWidth + 7 : 300;
+        benchmark::DoNotOptimize(layout::resize(window, controls));
+        benchmark::DoNotOptimize(controls);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_LayoutResize);

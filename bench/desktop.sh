@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Measures the real timer beside the floor program under a virtual X server, alternating them:
+# time from start to the first mapped window (median of 7), resident memory after 5 s, and CPU
+# seconds used over 60 s idle. Prints each figure and its ratio to the floor.
+set -euo pipefail
+bin=$(cd "${1:-build/bin}" && pwd)
+if [ "${2:-}" != --inside ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$bin" --inside
+fi
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
+export LANG=C.UTF-8
+
+# Milliseconds from start until a window with the title is mapped.
+startup_ms() {
+    local program=$1 title=$2 start end pid
+    start=$(date +%s%N)
+    "$program" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.005; done
+    end=$(date +%s%N)
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo $(((end - start) / 1000000))
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
+rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
+
+timer_runs=() floor_runs=()
+for _ in 1 2 3 4 5 6 7; do
+    timer_runs+=("$(startup_ms "$bin/tempiro" "Tempiro Timer")")
+    floor_runs+=("$(startup_ms "$bin/tempiro_floor" "Floor Timer")")
+done
+timer_start=$(printf '%s\n' "${timer_runs[@]}" | median)
+floor_start=$(printf '%s\n' "${floor_runs[@]}" | median)
+
+"$bin/tempiro" >/dev/null 2>&1 & timer=$!
+"$bin/tempiro_floor" >/dev/null 2>&1 & floor=$!
+sleep 5
+timer_rss=$(rss_kib "$timer"); floor_rss=$(rss_kib "$floor")
+timer_cpu0=$(cpu_ticks "$timer"); floor_cpu0=$(cpu_ticks "$floor")
+sleep 60
+hz=$(getconf CLK_TCK)
+timer_cpu=$(awk -v a="$(cpu_ticks "$timer")" -v b="$timer_cpu0" -v hz="$hz" 'BEGIN {printf "%.2f", (a - b) / hz}')
+floor_cpu=$(awk -v a="$(cpu_ticks "$floor")" -v b="$floor_cpu0" -v hz="$hz" 'BEGIN {printf "%.2f", (a - b) / hz}')
+kill "$timer" "$floor"; wait 2>/dev/null || true
+
+printf '%-26s %10s %10s %7s\n' figure tempiro floor ratio
+printf '%-26s %10s %10s %7s\n' "startup to window (ms)" "$timer_start" "$floor_start" "$(ratio "$timer_start" "$floor_start")"
+printf '%-26s %10s %10s %7s\n' "resident memory (KiB)" "$timer_rss" "$floor_rss" "$(ratio "$timer_rss" "$floor_rss")"
+printf '%-26s %10s %10s %7s\n' "CPU over 60 s idle (s)" "$timer_cpu" "$floor_cpu" "$(ratio "$timer_cpu" "$floor_cpu")"

@@ -32,17 +32,23 @@ sanitize: deps
 	  --exclude-regex 'packaging\.'
 
 # A bounded libFuzzer run of each target over its corpus (FUZZ_SECONDS each).
+fuzz: SHELL := /bin/bash
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_parse fuzz_settings fuzz_handoff
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -g -O1
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 	  -DTEMPIRO_BUILD_TESTS=OFF -DTEMPIRO_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_parse
-	rm -rf $(FUZZ_DIR)/corpus && mkdir -p $(FUZZ_DIR)/corpus/parse
-	./$(FUZZ_DIR)/bin/fuzz_parse -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/parse fuzz/corpus/parse
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGETS)
+	for target in $(FUZZ_TARGETS); do \
+	  corpus=$${target#fuzz_}; rm -rf $(FUZZ_DIR)/corpus/$$corpus && mkdir -p $(FUZZ_DIR)/corpus/$$corpus && \
+	  ./$(FUZZ_DIR)/bin/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=0 \
+	    -artifact_prefix=$(FUZZ_DIR)/$$target- $(FUZZ_DIR)/corpus/$$corpus fuzz/corpus/$$corpus \
+	    2>&1 | grep -E '^(Done|==|SUMMARY|INFO: seed)' ; \
+	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
+	done
 
 # A Debian package of the programs and their desktop files: build/tempiro_<version>_<arch>.deb.
 package: build

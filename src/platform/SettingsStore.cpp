@@ -1,5 +1,8 @@
 #include "platform/SettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 
@@ -8,7 +11,9 @@ namespace platform {
 const QString QSettingsStore::kOrganisation = QStringLiteral("VB and VBA Program Settings");
 
 QSettingsStore::QSettingsStore() = default;
-QSettingsStore::~QSettingsStore() = default;
+QSettingsStore::~QSettingsStore() {
+    flush();
+}
 
 QSettings& QSettingsStore::settingsOf(const QString& application) {
     std::unique_ptr<QSettings>& settings = m_settings[application];
@@ -33,12 +38,22 @@ QString QSettingsStore::read(const QString& application, const QString& section,
 
 void QSettingsStore::write(const QString& application, const QString& section, const QString& key,
                            const QString& value) {
-    settingsOf(application).setValue(section + u'/' + key, value);
+    m_pending[application].emplace_back(section + u'/' + key, value);
 }
 
 void QSettingsStore::flush() {
-    for (auto& [application, settings] : m_settings)
-        settings->sync();
+    for (auto& [application, writes] : m_pending) {
+        QSettings& settings = settingsOf(application);
+        QDir().mkpath(QFileInfo(settings.fileName()).path());
+        QLockFile lock(settings.fileName() + QStringLiteral(".lock"));
+        if (!lock.tryLock(kLockWaitMilliseconds))
+            continue; // cannot be saved now; the file keeps what it had
+        lock.unlock();
+        for (const auto& [key, value] : writes)
+            settings.setValue(key, value);
+        settings.sync();
+    }
+    m_pending.clear();
 }
 
 } // namespace platform

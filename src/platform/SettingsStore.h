@@ -3,6 +3,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QSettings;
 
@@ -37,9 +38,15 @@ public:
                const QString& value) override;
     void flush() override;
 
+    // How long a close waits for another writer's lock on the settings file.
+    static constexpr int kLockWaitMilliseconds = 2000;
+
 private:
     QSettings& settingsOf(const QString& application);
     std::map<QString, std::unique_ptr<QSettings>> m_settings;
+    // Writes wait here until flush: QSettings waits without end for a lock it cannot take, so
+    // they reach it only once the file's lock has been seen to be free.
+    std::map<QString, std::vector<std::pair<QString, QString>>> m_pending;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSettings>
@@ -70,4 +71,22 @@ TEST_F(ProgramTest, TheCompanionReceivesTheAlarmAtTheClose) {
     const QByteArray content = file.readAll();
     EXPECT_TRUE(content.contains("\"bTPAutoOpen\"=\"False\"\n")) << content.toStdString();
     EXPECT_TRUE(content.contains("\"sTPAlarmTime\"=\"")) << content.toStdString();
+}
+
+TEST_F(ProgramTest, ASettingsFileThatCannotBeWrittenLeavesTheOldOneIntact) {
+    const QString folder = QFileInfo(settingsFile()).path();
+    QDir().mkpath(folder);
+    QFile old(settingsFile());
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("[Settings]\nsEventTitle=Kept\nnWarnMin=9\n");
+    old.close();
+    // A directory where the lock file would go makes every write of the store fail.
+    ASSERT_TRUE(QDir().mkpath(settingsFile() + ".lock/blocked"));
+
+    start();
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(5000)) << "no hang";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "no crash";
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "[Settings]\nsEventTitle=Kept\nnWarnMin=9\n");
 }

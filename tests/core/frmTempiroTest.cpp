@@ -372,3 +372,24 @@ TEST_F(MainWindowTest, AScreenReaderReadsEachLineWithItsCaption) {
     EXPECT_EQ(form->lblAlarmTime->accessibleName(), "Alarm Time 12/8/2026 11:30:00 AM");
     EXPECT_FALSE(form->lblSystemTime->accessibleDescription().isEmpty());
 }
+
+TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
+    startProgram();
+    const double target = form->dAlarmTime;
+    fake.clock.advanceSeconds(3 * 3600.0); // a suspend, or the clock set forward
+    form->tmrSec_Timer();
+    EXPECT_EQ(form->lblSystemTime->text(), "+ 01:00:00");
+    EXPECT_EQ(form->lblSystem->text(), "Time Expired");
+    fake.clock.advanceSeconds(-4 * 3600.0); // set back again
+    form->tmrSec_Timer();
+    EXPECT_EQ(form->lblSystemTime->text(), " 00 03:00:00");
+    EXPECT_EQ(form->lblSystem->text(), "Time Remain");
+    EXPECT_EQ(textColour(form->lblSystemTime), kGreen);
+
+    form->lblSystemTime_Click();
+    fake.clock.advanceSeconds(5400);
+    form->lblSystemTime_Click();
+    form->tmrSec_Timer();
+    EXPECT_DOUBLE_EQ(form->dAlarmTime, target) << "a pause never moves the target";
+    EXPECT_EQ(form->lblSystemTime->text(), " 00 01:30:00");
+}

@@ -4,11 +4,9 @@
 #include "core/FittedLabel.h"
 #include "core/Twips.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 

@@ -48,6 +48,21 @@ private:
     platform::SettingsStore& m_store;
 };
 
+// The four geometry keys ("Left" and the window's name, ...) in the order they are read and
+// written, with the field each one holds.
+struct GeometryKey {
+    const char* word;
+    float WindowTwips::*field;
+};
+constexpr GeometryKey kGeometryKeys[] = {{"Left", &WindowTwips::left},
+                                         {"Top", &WindowTwips::top},
+                                         {"Width", &WindowTwips::width},
+                                         {"Height", &WindowTwips::height}};
+
+QString geometryKey(const GeometryKey& key) {
+    return QLatin1String(key.word) + kWindowName;
+}
+
 } // namespace
 
 void readValues(platform::SettingsStore& store, TimerState& s, QString& link, double now,
@@ -81,10 +96,8 @@ void readValues(platform::SettingsStore& store, TimerState& s, QString& link, do
 WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current) {
     Reader read(store);
     WindowTwips window = current;
-    read.single(QStringLiteral("Left") + kWindowName, current.left, window.left);
-    read.single(QStringLiteral("Top") + kWindowName, current.top, window.top);
-    read.single(QStringLiteral("Width") + kWindowName, current.width, window.width);
-    read.single(QStringLiteral("Height") + kWindowName, current.height, window.height);
+    for (const GeometryKey& key : kGeometryKeys)
+        read.single(geometryKey(key), current.*key.field, window.*key.field);
     return window;
 }
 
@@ -98,12 +111,9 @@ bool onSomeScreen(const QRect& window, const QList<QRect>& screens) {
 void writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,
               const Closing& closing, const DateText& dateText) {
     Writer write(store);
-    if (closing.normalWindow) {
-        write.single(QStringLiteral("Left") + kWindowName, closing.normalWindow->left);
-        write.single(QStringLiteral("Top") + kWindowName, closing.normalWindow->top);
-        write.single(QStringLiteral("Width") + kWindowName, closing.normalWindow->width);
-        write.single(QStringLiteral("Height") + kWindowName, closing.normalWindow->height);
-    }
+    if (closing.normalWindow)
+        for (const GeometryKey& key : kGeometryKeys)
+            write.single(geometryKey(key), (*closing.normalWindow).*key.field);
     write.boolean(QStringLiteral("bSec"), s.bSec);
     write.boolean(QStringLiteral("bMin"), s.bMin);
     write.boolean(QStringLiteral("bHr"), s.bHr);

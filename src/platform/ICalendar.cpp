@@ -48,18 +48,10 @@ public:
         return true;
     }
     bool setStart(const QDate& date, const QTime& time) override {
-        if (!date.isValid() || !time.isValid())
-            return false;
-        m_appointment.startDate = date;
-        m_appointment.startTime = time;
-        return true;
+        return setMoment(date, time, m_appointment.startDate, m_appointment.startTime);
     }
     bool setEnd(const QDate& date, const QTime& time) override {
-        if (!date.isValid() || !time.isValid())
-            return false;
-        m_appointment.endDate = date;
-        m_appointment.endTime = time;
-        return true;
+        return setMoment(date, time, m_appointment.endDate, m_appointment.endTime);
     }
     bool display() override {
         if (!QDir().mkpath(m_folder))
@@ -76,6 +68,15 @@ public:
     }
 
 private:
+    static bool setMoment(const QDate& date, const QTime& time, QDate& dateField,
+                          QTime& timeField) {
+        if (!date.isValid() || !time.isValid())
+            return false;
+        dateField = date;
+        timeField = time;
+        return true;
+    }
+
     QString m_folder;
     DocumentOpener& m_opener;
     Appointment m_appointment;

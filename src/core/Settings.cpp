@@ -67,30 +67,33 @@ QString geometryKey(const GeometryKey& key) {
 
 void readValues(platform::SettingsStore& store, TimerState& s, QString& link, double now,
                 const DateText& dateText) {
+    // An absent key takes the value of a first start.
+    TimerState first;
+    FirstStart::apply(first, now);
     Reader read(store);
-    read.boolean(QStringLiteral("bSec"), true, s.bSec);
-    read.boolean(QStringLiteral("bMin"), true, s.bMin);
-    read.boolean(QStringLiteral("bHr"), true, s.bHr);
-    read.boolean(QStringLiteral("bDay"), true, s.bDay);
-    read.boolean(QStringLiteral("bTTlDay"), false, s.bTTlDay);
-    read.boolean(QStringLiteral("bLbl"), true, s.bLbl);
-    read.boolean(QStringLiteral("bWarn"), false, s.bWarn);
-    read.integer(QStringLiteral("nWarnMin"), FirstStart::kWarnMinutes, s.nWarnMin);
-    read.boolean(QStringLiteral("bAutoOpen"), false, s.bAutoOpen);
-    read.boolean(QStringLiteral("bAdminReadOnly"), false, s.bAdminReadOnly);
-    read.boolean(QStringLiteral("bKeepTop"), false, s.bKeepTop);
-    read.boolean(QStringLiteral("bShowLocalTime"), false, s.bShowLocalTime);
-    read.boolean(QStringLiteral("bShowMenus"), true, s.bShowMenus);
+    read.boolean(QStringLiteral("bSec"), first.bSec, s.bSec);
+    read.boolean(QStringLiteral("bMin"), first.bMin, s.bMin);
+    read.boolean(QStringLiteral("bHr"), first.bHr, s.bHr);
+    read.boolean(QStringLiteral("bDay"), first.bDay, s.bDay);
+    read.boolean(QStringLiteral("bTTlDay"), first.bTTlDay, s.bTTlDay);
+    read.boolean(QStringLiteral("bLbl"), first.bLbl, s.bLbl);
+    read.boolean(QStringLiteral("bWarn"), first.bWarn, s.bWarn);
+    read.integer(QStringLiteral("nWarnMin"), first.nWarnMin, s.nWarnMin);
+    read.boolean(QStringLiteral("bAutoOpen"), first.bAutoOpen, s.bAutoOpen);
+    read.boolean(QStringLiteral("bAdminReadOnly"), first.bAdminReadOnly, s.bAdminReadOnly);
+    read.boolean(QStringLiteral("bKeepTop"), first.bKeepTop, s.bKeepTop);
+    read.boolean(QStringLiteral("bShowLocalTime"), first.bShowLocalTime, s.bShowLocalTime);
+    read.boolean(QStringLiteral("bShowMenus"), first.bShowMenus, s.bShowMenus);
     link = read.text(QStringLiteral("sLink"), QString());
-    read.integer(QStringLiteral("nTimeorInterval"), kModeTime, s.nTimeorInterval);
+    read.integer(QStringLiteral("nTimeorInterval"), first.nTimeorInterval, s.nTimeorInterval);
     // The default target is offered as text in the form this program writes.
-    const QString target = read.text(QStringLiteral("AlarmTime"),
-                                     dateText.generalDate(now + FirstStart::kTargetAhead));
+    const QString target =
+        read.text(QStringLiteral("AlarmTime"), dateText.generalDate(first.dAlarmTime));
     if (const ParseResult value = dateText.parse(target, toLocalDateTime(now).date.year()))
         s.dAlarmTime = *value.value;
     else if (modMain::bTraceErrors)
         modMain::TraceLine(QStringLiteral("AlarmTime not readable: ") + target);
-    s.sEventTitle = read.text(QStringLiteral("sEventTitle"), QString());
+    s.sEventTitle = read.text(QStringLiteral("sEventTitle"), first.sEventTitle);
 }
 
 WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current) {

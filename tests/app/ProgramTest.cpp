@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -6,15 +7,18 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+#include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <thread>
 
 namespace {
 
 // Runs the real program with its own configuration and data folders.
 class ProgramTest : public ::testing::Test {
 protected:
-    void start() {
+    void start(unsigned long settleMilliseconds = 1500) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
         env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
@@ -24,11 +28,24 @@ protected:
         program.start(TEMPIRO_PROGRAM, {});
         ASSERT_TRUE(program.waitForStarted(5000));
         // Give it time to load and show its window.
-        QThread::msleep(1500);
+        QThread::msleep(settleMilliseconds);
         ASSERT_EQ(program.state(), QProcess::Running);
     }
     QString settingsFile() const {
         return QDir(home.path()).filePath("config/VB and VBA Program Settings/Tempiro Timer.conf");
+    }
+    QString handOffFile() const {
+        return QDir(home.path()).filePath("data/VB and VBA Program Settings/HKEY_USERS.reg");
+    }
+    static void writeFile(const QString& path, const QByteArray& content) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
 
     QTemporaryDir home;
@@ -55,14 +72,9 @@ TEST_F(ProgramTest, TerminationSignalsCloseThroughTheNormalPathAndSave) {
 }
 
 TEST_F(ProgramTest, TheCompanionReceivesTheAlarmAtTheClose) {
-    const QString reg =
-        QDir(home.path()).filePath("data/VB and VBA Program Settings/HKEY_USERS.reg");
-    QDir().mkpath(QFileInfo(reg).path());
-    QFile file(reg);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("REGEDIT4\n\n[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program "
-               "Settings\\TVSrvc\\Options]\n");
-    file.close();
+    writeFile(handOffFile(), "REGEDIT4\n\n[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program "
+                             "Settings\\TVSrvc\\Options]\n");
+    QFile file(handOffFile());
 
     start();
     program.terminate();
@@ -89,4 +101,106 @@ TEST_F(ProgramTest, ASettingsFileThatCannotBeWrittenLeavesTheOldOneIntact) {
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "no crash";
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "[Settings]\nsEventTitle=Kept\nnWarnMin=9\n");
+}
+
+namespace {
+
+const QByteArray kOldSettings = "[Settings]\n"
+                                "AlarmTime=2027-03-01T09:30:00\n"
+                                "nTimeorInterval=0\n"
+                                "sEventTitle=Auction ends\n"
+                                "bAutoOpen=True\n";
+
+// Both sections the close writes to, each value already present with another value, and a
+// key of some other program that must survive every write.
+const QByteArray kOldHandOff =
+    "REGEDIT4\n"
+    "\n"
+    "[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program Settings\\TVSrvc\\Options]\n"
+    "\"bTPAutoOpen\"=\"False\"\n"
+    "\"sTPAlarmTime\"=\"1/1/2020 8:00:00 AM\"\n"
+    "\n"
+    "[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program Settings\\Tempiro Timer\\Settings]\n"
+    "\"bAutoOpen\"=\"False\"\n"
+    "\"bAdminReadOnly\"=\"False\"\n"
+    "\"AlarmTime\"=\"1/1/2020 8:00:00 AM\"\n"
+    "\n"
+    "[HKEY_USERS\\.DEFAULT\\Software\\Another Program]\n"
+    "\"Kept\"=\"yes\"\n";
+
+// The hand-off is written one value at a time, as the companion's store is; every state in
+// between is a whole file whose lines are each either the old or the new one.
+// Many more lines of other programs make every write long enough for a kill to land inside it.
+QByteArray withBulk(QByteArray content, const QByteArray& section, const QByteArray& prefix) {
+    content += section;
+    for (int i = 0; i < 20000; ++i)
+        content += prefix + QByteArray::number(i) + "\"=\"" + QByteArray(24, 'x') + "\"\n";
+    return content;
+}
+
+bool isWholeHandOff(const QByteArray& content, const QByteArray& before, const QByteArray& after) {
+    const QList<QByteArray> lines = content.split('\n');
+    const QList<QByteArray> old = before.split('\n');
+    const QList<QByteArray> saved = after.split('\n');
+    if (lines.size() != old.size() || saved.size() != old.size())
+        return false;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i] != old[i] && lines[i] != saved[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST_F(ProgramTest, AKillInTheMiddleOfSavingLeavesWholeFiles) {
+    const QByteArray oldSettings = withBulk(kOldSettings, "[Other]\n", "\"key");
+    const QByteArray oldHandOff =
+        withBulk(kOldHandOff, "\n[HKEY_USERS\\.DEFAULT\\Software\\Third]\n", "\"v");
+    // A normal close first: what the files hold once the save is complete, and how long the
+    // close takes, so that the kills below fall before, inside and after the save.
+    writeFile(settingsFile(), oldSettings);
+    writeFile(handOffFile(), oldHandOff);
+    start(800);
+    QElapsedTimer closing;
+    closing.start();
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(5000));
+    const qint64 closeMicroseconds = closing.nsecsElapsed() / 1000;
+    const QByteArray newSettings = readFile(settingsFile());
+    const QByteArray newHandOff = readFile(handOffFile());
+    ASSERT_NE(newSettings, oldSettings);
+    ASSERT_NE(newHandOff, oldHandOff);
+    ASSERT_TRUE(isWholeHandOff(newHandOff, oldHandOff, newHandOff))
+        << newHandOff.left(400).toStdString();
+
+    constexpr int kKills = 24;
+    int keptOld = 0;
+    int savedNew = 0;
+    for (int i = 0; i < kKills; ++i) {
+        writeFile(settingsFile(), oldSettings);
+        writeFile(handOffFile(), oldHandOff);
+        start(800);
+        const auto pid = static_cast<pid_t>(program.processId());
+        const auto delay = std::chrono::microseconds(closeMicroseconds * i / (kKills - 2));
+        ::kill(pid, SIGTERM);
+        std::this_thread::sleep_for(delay);
+        ::kill(pid, SIGKILL);
+        ASSERT_TRUE(program.waitForFinished(5000));
+
+        const QByteArray settings = readFile(settingsFile());
+        const QByteArray handOff = readFile(handOffFile());
+        EXPECT_TRUE(settings == oldSettings || settings == newSettings)
+            << "kill after " << delay.count() << " us:\n"
+            << settings.left(400).toStdString();
+        EXPECT_TRUE(isWholeHandOff(handOff, oldHandOff, newHandOff))
+            << "kill after " << delay.count() << " us:\n"
+            << handOff.left(400).toStdString();
+        keptOld += settings == oldSettings && handOff == oldHandOff;
+        savedNew += settings == newSettings && handOff == newHandOff;
+    }
+    // The kills did reach both sides of the save.
+    EXPECT_GT(keptOld, 0);
+    EXPECT_GT(savedNew, 0);
+    std::cout << "close " << closeMicroseconds << " us; kills before the save " << keptOld
+              << ", after it " << savedNew << ", inside " << kKills - keptOld - savedNew << '\n';
 }

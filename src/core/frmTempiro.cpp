@@ -366,6 +366,10 @@ void frmTempiro::UpdateDisplay() {
                                .arg(nLastWarnMin)
                                .arg(nExpireBeeps));
     applyUpdate(update);
+    // Only formed when a developer follows the display from outside, e.g. under a shifted
+    // clock; otherwise it would cost a string on every tick.
+    if (lcTrace().isDebugEnabled())
+        modMain::TraceLine(QStringLiteral("Display: ") + lblSystemTime->accessibleName());
 }
 
 void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {

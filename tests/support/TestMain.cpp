@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QTemporaryDir>
+#include <ctime>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
@@ -6,6 +8,17 @@ int main(int argc, char* argv[]) {
     // Listing the tests (ctest's discovery) needs no window system.
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
+
+    // Every run, and every program a test starts, sees the same platform, locale, zone and a
+    // private runtime folder, whether ctest or a developer starts it.
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LANG", "C.UTF-8");
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("TZ", "UTC");
+    tzset();
+
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

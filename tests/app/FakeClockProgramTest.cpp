@@ -51,17 +51,17 @@ public:
         env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
         start(env);
     }
-    // A clock that everything, timers and sleeps included, sees running at `spec`'s pace.
-    void startWithClock(const QString& spec) {
+    // A clock that everything, timers and sleeps included, sees running as `setting` says.
+    void startWithClock(const QString& setting) {
         QProcessEnvironment env = environment();
-        env.insert("FAKETIME", spec);
+        env.insert("FAKETIME", setting);
         start(env);
     }
 
-    void setClock(const QByteArray& spec) {
+    void setClock(const QByteArray& setting) {
         QSaveFile out(clockFile());
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(spec + '\n');
+        out.write(setting + '\n');
         ASSERT_TRUE(out.commit());
     }
 

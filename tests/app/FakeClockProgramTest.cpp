@@ -1,20 +1,16 @@
 // The real program under libfaketime: a wall clock that jumps, a machine that sleeps, and a
 // clock running sixty times fast for a soak. The program's display is followed through its
 // diagnostic lines ("Display: <caption> <lower line>").
+#include "ProgramHome.h"
 #include "core/DateText.h"
 #include "core/DayCount.h"
 
 #include <QDate>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <array>
@@ -28,11 +24,7 @@ namespace {
 class FakeClockProgram {
 public:
     explicit FakeClockProgram(const QByteArray& settings) {
-        const QString file = settingsFile();
-        QDir().mkpath(QFileInfo(file).path());
-        QFile out(file);
-        if (out.open(QIODevice::WriteOnly))
-            out.write(settings);
+        ProgramHome::writeFile(m_home.settingsFile(), settings);
     }
     ~FakeClockProgram() {
         if (m_program.state() != QProcess::NotRunning) {
@@ -119,21 +111,16 @@ public:
         return -1;
     }
 
-    QString settingsFile() const {
-        return QDir(m_home.path())
-            .filePath("config/VB and VBA Program Settings/Tempiro Timer.conf");
-    }
     QString savedValue(const QString& key) const {
-        return QSettings(settingsFile(), QSettings::IniFormat).value("Settings/" + key).toString();
+        return QSettings(m_home.settingsFile(), QSettings::IniFormat)
+            .value("Settings/" + key)
+            .toString();
     }
 
 private:
-    QString clockFile() const { return QDir(m_home.path()).filePath("clock"); }
+    QString clockFile() const { return m_home.filePath("clock"); }
     QProcessEnvironment environment() const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QDir(m_home.path()).filePath("config"));
-        env.insert("XDG_DATA_HOME", QDir(m_home.path()).filePath("data"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcessEnvironment env = m_home.environment();
         env.insert("QT_LOGGING_RULES", "tempiro.trace.debug=true");
         env.insert("LD_PRELOAD", TEMPIRO_FAKETIME_LIBRARY);
         return env;
@@ -145,7 +132,7 @@ private:
         ASSERT_TRUE(m_program.waitForStarted(5000));
     }
 
-    QTemporaryDir m_home;
+    ProgramHome m_home;
     QProcess m_program;
     QStringList m_lines;
 };

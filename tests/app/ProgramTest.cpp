@@ -1,11 +1,11 @@
+#include "ProgramHome.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QThread>
 #include <chrono>
 #include <csignal>
@@ -19,11 +19,7 @@ namespace {
 class ProgramTest : public ::testing::Test {
 protected:
     void start(unsigned long settleMilliseconds = 1500) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
-        env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(env);
+        program.setProcessEnvironment(home.environment());
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(TEMPIRO_PROGRAM, {});
         ASSERT_TRUE(program.waitForStarted(5000));
@@ -31,24 +27,14 @@ protected:
         QThread::msleep(settleMilliseconds);
         ASSERT_EQ(program.state(), QProcess::Running);
     }
-    QString settingsFile() const {
-        return QDir(home.path()).filePath("config/VB and VBA Program Settings/Tempiro Timer.conf");
-    }
-    QString handOffFile() const {
-        return QDir(home.path()).filePath("data/VB and VBA Program Settings/HKEY_USERS.reg");
-    }
+    QString settingsFile() const { return home.settingsFile(); }
+    QString handOffFile() const { return home.handOffFile(); }
     static void writeFile(const QString& path, const QByteArray& content) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ProgramHome::writeFile(path, content);
     }
-    static QByteArray readFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
+    static QByteArray readFile(const QString& path) { return ProgramHome::readFile(path); }
 
-    QTemporaryDir home;
+    ProgramHome home;
     QProcess program;
 };
 
@@ -74,24 +60,17 @@ TEST_F(ProgramTest, TerminationSignalsCloseThroughTheNormalPathAndSave) {
 TEST_F(ProgramTest, TheCompanionReceivesTheAlarmAtTheClose) {
     writeFile(handOffFile(), "REGEDIT4\n\n[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program "
                              "Settings\\TVSrvc\\Options]\n");
-    QFile file(handOffFile());
 
     start();
     program.terminate();
     ASSERT_TRUE(program.waitForFinished(5000));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray content = file.readAll();
+    const QByteArray content = readFile(handOffFile());
     EXPECT_TRUE(content.contains("\"bTPAutoOpen\"=\"False\"\n")) << content.toStdString();
     EXPECT_TRUE(content.contains("\"sTPAlarmTime\"=\"")) << content.toStdString();
 }
 
 TEST_F(ProgramTest, ASettingsFileThatCannotBeWrittenLeavesTheOldOneIntact) {
-    const QString folder = QFileInfo(settingsFile()).path();
-    QDir().mkpath(folder);
-    QFile old(settingsFile());
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("[Settings]\nsEventTitle=Kept\nnWarnMin=9\n");
-    old.close();
+    writeFile(settingsFile(), "[Settings]\nsEventTitle=Kept\nnWarnMin=9\n");
     // A directory where the lock file would go makes every write of the store fail.
     ASSERT_TRUE(QDir().mkpath(settingsFile() + ".lock/blocked"));
 
@@ -99,8 +78,7 @@ TEST_F(ProgramTest, ASettingsFileThatCannotBeWrittenLeavesTheOldOneIntact) {
     program.terminate();
     ASSERT_TRUE(program.waitForFinished(5000)) << "no hang";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "no crash";
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "[Settings]\nsEventTitle=Kept\nnWarnMin=9\n");
+    EXPECT_EQ(readFile(settingsFile()), "[Settings]\nsEventTitle=Kept\nnWarnMin=9\n");
 }
 
 namespace {

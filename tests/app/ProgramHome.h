@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Configuration and data folders of the real program's own, so that a test run never touches
+// the user's settings or hand-off.
+class ProgramHome {
+public:
+    QString filePath(const QString& relative) const {
+        return QDir(m_dir.path()).filePath(relative);
+    }
+    QString settingsFile() const {
+        return filePath("config/VB and VBA Program Settings/Tempiro Timer.conf");
+    }
+    QString handOffFile() const {
+        return filePath("data/VB and VBA Program Settings/HKEY_USERS.reg");
+    }
+    // The test's own environment (platform, locale, zone) with these folders.
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", filePath("config"));
+        env.insert("XDG_DATA_HOME", filePath("data"));
+        return env;
+    }
+
+    static void writeFile(const QString& path, const QByteArray& content) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+private:
+    QTemporaryDir m_dir;
+};

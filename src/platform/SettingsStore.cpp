@@ -41,14 +41,28 @@ void QSettingsStore::write(const QString& application, const QString& section, c
     m_pending[application].emplace_back(section + u'/' + key, value);
 }
 
+bool QSettingsStore::takeLock(const QString& lockFile) {
+    QLockFile lock(lockFile);
+    if (lock.tryLock(kLockWaitMilliseconds))
+        return true;
+    // A writer records itself in the lock as soon as it has made it, so a lock still empty after
+    // the wait was left by a writer killed in between. Qt would count it as live for another
+    // half minute, and a close in that time would not be saved.
+    qint64 pid = 0;
+    QString hostName;
+    QString application;
+    if (lock.error() != QLockFile::LockFailedError ||
+        lock.getLockInfo(&pid, &hostName, &application))
+        return false;
+    return lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 void QSettingsStore::flush() {
     for (auto& [application, writes] : m_pending) {
         QSettings& settings = settingsOf(application);
         QDir().mkpath(QFileInfo(settings.fileName()).path());
-        QLockFile lock(settings.fileName() + QStringLiteral(".lock"));
-        if (!lock.tryLock(kLockWaitMilliseconds))
+        if (!takeLock(settings.fileName() + QStringLiteral(".lock")))
             continue; // cannot be saved now; the file keeps what it had
-        lock.unlock();
         for (const auto& [key, value] : writes)
             settings.setValue(key, value);
         settings.sync();

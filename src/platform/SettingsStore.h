@@ -43,6 +43,8 @@ public:
 
 private:
     QSettings& settingsOf(const QString& application);
+    // Makes sure no other writer holds the settings file; true when it may be written.
+    static bool takeLock(const QString& lockFile);
     std::map<QString, std::unique_ptr<QSettings>> m_settings;
     // Writes wait here until flush: QSettings waits without end for a lock it cannot take, so
     // they reach it only once the file's lock has been seen to be free.

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -101,4 +103,33 @@ TEST_F(QSettingsStoreTest, AHandEditedFileLoadsWhatItCan) {
     EXPECT_EQ(link, "https://example.org");
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 2.0 / 24);
     EXPECT_EQ(store.read("Tempiro Timer", "Settings", "absent", "fallback"), "fallback");
+}
+
+TEST_F(QSettingsStoreTest, ALockLeftEmptyByAKilledWriterDoesNotStopTheSave) {
+    QDir().mkpath(QFileInfo(file()).path());
+    QFile lock(file() + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly)); // made, and killed before it wrote its owner
+    lock.close();
+
+    platform::QSettingsStore store;
+    store.write("Tempiro Timer", "Settings", "sEventTitle", "Saved");
+    store.flush();
+    EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value("Settings/sEventTitle"), "Saved");
+}
+
+TEST_F(QSettingsStoreTest, ALockOfALiveWriterIsLeftAloneAndTheFileKept) {
+    QDir().mkpath(QFileInfo(file()).path());
+    {
+        QFile conf(file());
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("[Settings]\nsEventTitle=Kept\n");
+    }
+    QLockFile other(file() + ".lock");
+    ASSERT_TRUE(other.tryLock(0));
+
+    platform::QSettingsStore store;
+    store.write("Tempiro Timer", "Settings", "sEventTitle", "Saved");
+    store.flush();
+    EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value("Settings/sEventTitle"), "Kept");
+    EXPECT_TRUE(QFile::exists(file() + ".lock"));
 }

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
-#include <QThread>
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -18,14 +17,22 @@ namespace {
 // Runs the real program with its own configuration and data folders.
 class ProgramTest : public ::testing::Test {
 protected:
-    void start(unsigned long settleMilliseconds = 1500) {
-        program.setProcessEnvironment(home.environment());
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Starts the program and waits for its first display: by then it has loaded its settings
+    // and answers signals.
+    void start() {
+        QProcessEnvironment env = home.environment();
+        env.insert("QT_LOGGING_RULES", "tempiro.trace.debug=true");
+        program.setProcessEnvironment(env);
+        program.setReadChannel(QProcess::StandardError);
         program.start(TEMPIRO_PROGRAM, {});
         ASSERT_TRUE(program.waitForStarted(5000));
-        // Give it time to load and show its window.
-        QThread::msleep(settleMilliseconds);
-        ASSERT_EQ(program.state(), QProcess::Running);
+        QElapsedTimer waited;
+        waited.start();
+        while (!program.canReadLine() || !program.readLine().contains("tempiro.trace: Display:")) {
+            ASSERT_EQ(program.state(), QProcess::Running);
+            ASSERT_LT(waited.elapsed(), 10000) << "no display within 10 s";
+            program.waitForReadyRead(100);
+        }
     }
     QString settingsFile() const { return home.settingsFile(); }
     QString handOffFile() const { return home.handOffFile(); }
@@ -138,7 +145,7 @@ TEST_F(ProgramTest, AKillInTheMiddleOfSavingLeavesWholeFiles) {
     // close takes, so that the kills below fall before, inside and after the save.
     writeFile(settingsFile(), oldSettings);
     writeFile(handOffFile(), oldHandOff);
-    start(800);
+    start();
     QElapsedTimer closing;
     closing.start();
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
@@ -154,7 +161,7 @@ TEST_F(ProgramTest, AKillInTheMiddleOfSavingLeavesWholeFiles) {
     const auto killDuringClose = [&](std::chrono::microseconds delay) {
         writeFile(settingsFile(), oldSettings);
         writeFile(handOffFile(), oldHandOff);
-        start(800);
+        start();
         const auto pid = static_cast<pid_t>(program.processId());
         ::kill(pid, SIGTERM);
         std::this_thread::sleep_for(delay);
@@ -195,7 +202,7 @@ TEST_F(ProgramTest, AKillInTheMiddleOfSavingLeavesWholeFiles) {
 
     // Whatever a kill in the middle left behind does not stop the next close from saving.
     killDuringClose(std::chrono::microseconds(closeMicroseconds / 2));
-    start(800);
+    start();
     program.terminate();
     ASSERT_TRUE(program.waitForFinished(5000));
     EXPECT_EQ(readFile(settingsFile()), newSettings);

@@ -2,9 +2,19 @@
 
 #include <QApplication>
 #include <QThread>
+#include <alsa/asoundlib.h>
 #include <canberra.h>
 
 namespace platform {
+
+namespace {
+
+// libasound prints its own complaints (no card, no default device) straight to standard error
+// on every attempt to play; a machine without sound is normal for a timer, and the window
+// system's beep stands in.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+} // namespace
 
 struct SystemSound::Canberra {
     ca_context* context = nullptr;
@@ -12,6 +22,7 @@ struct SystemSound::Canberra {
 
 SystemSound::SystemSound()
     : m_canberra(std::make_unique<Canberra>()) {
+    snd_lib_error_set_handler(ignoreAlsaError);
     if (ca_context_create(&m_canberra->context) != CA_SUCCESS)
         m_canberra->context = nullptr;
 }

@@ -111,8 +111,11 @@ bool onSomeScreen(const QRect& window, const QList<QRect>& screens) {
     return false;
 }
 
-void writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,
-              const Closing& closing, const DateText& dateText) {
+QString writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,
+                 const Closing& closing, const DateText& dateText) {
+    // The hand-off values are collected on the way and reach the companion's file in one
+    // rewrite, after the user's own settings are safe.
+    registry.holdWrites();
     Writer write(store);
     if (closing.normalWindow)
         for (const GeometryKey& key : kGeometryKeys)
@@ -138,7 +141,9 @@ void writeAll(platform::SettingsStore& store, platform::Registry& registry, Time
     const QString target = dateText.generalDate(s.dAlarmTime);
     write.text(QStringLiteral("AlarmTime"), target);
     modMain::HandOffAlarmTime(registry, target);
-    store.flush();
+    const QString settingsFailure = store.flush();
+    const QString handOffFailure = registry.commitWrites();
+    return settingsFailure.isEmpty() ? handOffFailure : settingsFailure;
 }
 
 } // namespace tempiro::settings

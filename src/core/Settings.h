@@ -46,8 +46,9 @@ struct Closing {
 
 // Writes every key in the order a close writes them, handing the auto-open flag and the
 // target to the companion on the way. A target of exactly 0 (one that could not be read at
-// start) becomes the moment of closing.
-void writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& state,
-              const Closing& closing, const DateText& text);
+// start) becomes the moment of closing. The settings file is written first, then the companion's
+// values all at once. Empty when everything was saved, otherwise the first reason why not.
+QString writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& state,
+                 const Closing& closing, const DateText& text);
 
 } // namespace tempiro::settings

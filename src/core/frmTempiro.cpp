@@ -324,7 +324,15 @@ void frmTempiro::Form_Unload() {
     if (m_services.windows.state(*this) == platform::WindowState::Normal)
         closing.normalWindow = windowTwips();
     closing.now = Now();
-    tempiro::settings::writeAll(m_services.settings, m_services.registry, *this, closing, m_text);
+    const QString failure = tempiro::settings::writeAll(m_services.settings, m_services.registry,
+                                                        *this, closing, m_text);
+    if (failure.isEmpty())
+        return;
+    // The window is gone by now; a notification is the one way left to tell the user.
+    modMain::TraceLine(QStringLiteral("Settings not saved: ") + failure);
+    m_services.notifier.notify(tempiro::kProgramTitle,
+                               QStringLiteral("Tempiro Timer could not save its settings: ") +
+                                   failure);
 }
 
 void frmTempiro::closeEvent(QCloseEvent* event) {

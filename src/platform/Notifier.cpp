@@ -10,6 +10,12 @@ namespace platform {
 
 namespace {
 constexpr int kDefaultTimeout = -1;
+constexpr int kAnswerMilliseconds = 1000;
+} // namespace
+
+DBusNotifier::~DBusNotifier() {
+    for (QDBusPendingCall& call : m_pending)
+        call.waitForFinished();
 }
 
 void DBusNotifier::notify(const QString& summary, const QString& body) {
@@ -22,7 +28,8 @@ void DBusNotifier::notify(const QString& summary, const QString& body) {
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     call << QStringLiteral("Tempiro Timer") << 0u << QStringLiteral("tempiro") << summary << body
          << QStringList() << QVariantMap() << kDefaultTimeout;
-    bus.asyncCall(call);
+    m_pending.removeIf([](const QDBusPendingCall& pending) { return pending.isFinished(); });
+    m_pending.append(bus.asyncCall(call, kAnswerMilliseconds));
 }
 
 } // namespace platform

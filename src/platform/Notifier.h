@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDBusPendingCall>
+#include <QList>
 #include <QString>
 
 namespace platform {
@@ -12,10 +14,15 @@ public:
 };
 
 // The freedesktop notification service on the session bus; silent when there is none. The
-// call does not wait for an answer.
+// call does not wait for an answer, but the program does not end before the last ones were
+// delivered (or a second has passed): a notification made while closing must not be lost.
 class DBusNotifier final : public Notifier {
 public:
+    ~DBusNotifier() override;
     void notify(const QString& summary, const QString& body) override;
+
+private:
+    QList<QDBusPendingCall> m_pending;
 };
 
 } // namespace platform

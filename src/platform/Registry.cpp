@@ -1,9 +1,12 @@
 #include "platform/Registry.h"
 
+#include "platform/FileWrite.h"
+
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace platform {
@@ -12,33 +15,51 @@ namespace {
 
 constexpr long kErrorInvalidHandle = 6;
 
+// One line of the file, as offsets into its content: the text without its line ending, and
+// the whole line with it. Lines are never copied out one by one: files of other programs may
+// hold millions of them.
 struct Line {
-    QByteArray text;   // without its line ending
-    QByteArray ending; // "\r\n", "\n" or empty at the end of the file
+    qsizetype begin = 0;
+    qsizetype textEnd = 0;
+    qsizetype end = 0;
+    bool hasEnding() const { return end > textEnd; }
 };
 
-std::vector<Line> splitLines(const QByteArray& content) {
-    std::vector<Line> lines;
+// Calls visit for each line in order, until it returns false.
+template <typename Visit> void forEachLine(const QByteArray& content, Visit visit) {
+    const qsizetype size = content.size();
     qsizetype start = 0;
-    while (start < content.size()) {
+    while (start < size) {
         const qsizetype newline = content.indexOf('\n', start);
+        Line line;
         if (newline < 0) {
-            lines.push_back({content.mid(start), {}});
-            break;
+            line = {start, size, size};
+        } else {
+            const bool crlf = newline > start && content.at(newline - 1) == '\r';
+            line = {start, crlf ? newline - 1 : newline, newline + 1};
         }
-        const bool crlf = newline > start && content.at(newline - 1) == '\r';
-        const qsizetype textEnd = crlf ? newline - 1 : newline;
-        lines.push_back({content.mid(start, textEnd - start), crlf ? "\r\n" : "\n"});
-        start = newline + 1;
+        if (!visit(line))
+            return;
+        start = line.end;
     }
-    return lines;
 }
 
-QByteArray joinLines(const std::vector<Line>& lines) {
-    QByteArray out;
-    for (const Line& line : lines)
-        out += line.text + line.ending;
-    return out;
+QByteArrayView textOf(const QByteArray& content, const Line& line) {
+    return QByteArrayView(content.constData() + line.begin, line.textEnd - line.begin);
+}
+
+bool isBlankChar(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+QByteArrayView trimmed(QByteArrayView text) {
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && isBlankChar(text.at(from)))
+        ++from;
+    while (to > from && isBlankChar(text.at(to - 1)))
+        --to;
+    return text.sliced(from, to - from);
 }
 
 QByteArray escaped(const QString& text) {
@@ -51,15 +72,15 @@ QByteArray escaped(const QString& text) {
     return out;
 }
 
-std::optional<QString> sectionName(const QByteArray& line) {
-    const QByteArray trimmed = line.trimmed();
-    if (trimmed.size() < 2 || !trimmed.startsWith('[') || !trimmed.endsWith(']'))
+std::optional<QString> sectionName(QByteArrayView line) {
+    const QByteArrayView text = trimmed(line);
+    if (text.size() < 2 || text.front() != '[' || text.back() != ']')
         return std::nullopt;
-    return QString::fromUtf8(trimmed.mid(1, trimmed.size() - 2));
+    return QString::fromUtf8(text.sliced(1, text.size() - 2));
 }
 
 // A quoted, escaped text starting at `from`: its content and the index after its closing quote.
-std::optional<std::pair<QByteArray, qsizetype>> quoted(const QByteArray& line, qsizetype from) {
+std::optional<std::pair<QByteArray, qsizetype>> quoted(QByteArrayView line, qsizetype from) {
     if (from >= line.size() || line.at(from) != '"')
         return std::nullopt;
     QByteArray text;
@@ -76,26 +97,26 @@ std::optional<std::pair<QByteArray, qsizetype>> quoted(const QByteArray& line, q
 }
 
 // The name of a "name"=... line, unescaped; nothing for other lines.
-std::optional<QString> valueName(const QByteArray& line) {
-    const QByteArray trimmed = line.trimmed();
-    const auto name = quoted(trimmed, 0);
-    if (!name || name->second >= trimmed.size() || trimmed.at(name->second) != '=')
+std::optional<QString> valueName(QByteArrayView line) {
+    const QByteArrayView text = trimmed(line);
+    const auto name = quoted(text, 0);
+    if (!name || name->second >= text.size() || text.at(name->second) != '=')
         return std::nullopt;
     return QString::fromUtf8(name->first);
 }
 
 // The value of a "name"=... line: a quoted text or dword:hex digits.
-std::optional<RegistryValue> valueOf(const QByteArray& line) {
-    const QByteArray trimmed = line.trimmed();
-    const auto name = quoted(trimmed, 0);
+std::optional<RegistryValue> valueOf(QByteArrayView line) {
+    const QByteArrayView text = trimmed(line);
+    const auto name = quoted(text, 0);
     if (!name)
         return std::nullopt;
-    const QByteArray data = trimmed.mid(name->second + 1);
-    if (const auto text = quoted(data, 0); text && text->second == data.size())
-        return RegistryValue{kRegSz, QString::fromUtf8(text->first)};
+    const QByteArrayView data = text.sliced(qMin(name->second + 1, text.size()));
+    if (const auto value = quoted(data, 0); value && value->second == data.size())
+        return RegistryValue{kRegSz, QString::fromUtf8(value->first)};
     if (data.startsWith("dword:")) {
         bool ok = false;
-        const quint32 number = data.mid(6).toUInt(&ok, 16);
+        const quint32 number = data.sliced(6).toByteArray().toUInt(&ok, 16);
         if (ok)
             return RegistryValue{kRegDword, QString::number(static_cast<qint32>(number))};
     }
@@ -106,44 +127,150 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Index of the section's header line, or -1.
-qsizetype findSection(const std::vector<Line>& lines, const QString& header) {
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::optional<QString> name = sectionName(lines[i].text);
+// Only lines that start (after blanks) with this character are worth decoding.
+bool startsWith(QByteArrayView line, char c) {
+    for (const char each : line)
+        if (!isBlankChar(each))
+            return each == c;
+    return false;
+}
+
+std::optional<QString> sectionOf(const QByteArray& content, const Line& line) {
+    const QByteArrayView text = textOf(content, line);
+    return startsWith(text, '[') ? sectionName(text) : std::nullopt;
+}
+
+// The header line of the section, the first when the file names it more than once.
+std::optional<Line> findSection(const QByteArray& content, const QString& header) {
+    std::optional<Line> found;
+    forEachLine(content, [&](const Line& line) {
+        const std::optional<QString> name = sectionOf(content, line);
         if (name && sameName(*name, header))
-            return static_cast<qsizetype>(i);
+            found = line;
+        return !found;
+    });
+    return found;
+}
+
+QByteArray preferredEnding(const QByteArray& content) {
+    const qsizetype newline = content.indexOf('\n');
+    return newline > 0 && content.at(newline - 1) == '\r' ? "\r\n" : "\n";
+}
+
+// The values of one section in the order they were first set, each with the line set last: a
+// name set twice keeps its first place.
+struct SectionValues {
+    QString header;
+    std::vector<std::pair<QString, QByteArray>> values; // name, line
+    bool done = false;
+};
+
+std::vector<SectionValues> groupBySection(const std::vector<RegFileRegistry::ValueLine>& set) {
+    std::vector<SectionValues> sections;
+    for (const RegFileRegistry::ValueLine& value : set) {
+        auto section = std::find_if(sections.begin(), sections.end(), [&](const auto& s) {
+            return sameName(s.header, value.header);
+        });
+        if (section == sections.end())
+            section = sections.insert(sections.end(), {value.header, {}, false});
+        auto existing = std::find_if(section->values.begin(), section->values.end(),
+                                     [&](const auto& v) { return sameName(v.first, value.name); });
+        if (existing == section->values.end())
+            section->values.emplace_back(value.name, value.line);
+        else
+            existing->second = value.line;
     }
-    return -1;
+    return sections;
 }
 
-QByteArray preferredEnding(const std::vector<Line>& lines) {
-    for (const Line& line : lines)
-        if (!line.ending.isEmpty())
-            return line.ending;
-    return "\n";
-}
+// The content with the values set: a value line already in its section is replaced where it
+// stands, a new one goes after the section's last line that is not blank. One pass.
+QByteArray withValues(const QByteArray& content,
+                      const std::vector<RegFileRegistry::ValueLine>& set) {
+    std::vector<SectionValues> sections = groupBySection(set);
+    const QByteArray ending = preferredEnding(content);
+    QByteArray out;
+    out.reserve(content.size() + 256 * static_cast<qsizetype>(set.size()));
 
-void setLine(std::vector<Line>& lines, qsizetype header, const QString& name,
-             const QByteArray& text) {
-    size_t end = static_cast<size_t>(header) + 1;
-    size_t lastContent = static_cast<size_t>(header);
-    for (; end < lines.size() && !sectionName(lines[end].text); ++end) {
-        const std::optional<QString> existing = valueName(lines[end].text);
-        if (existing && sameName(*existing, name)) {
-            lines[end].text = text;
+    SectionValues* current = nullptr;
+    std::vector<bool> replaced;
+    qsizetype insertAt = 0;        // in out, after the section's last line that is not blank
+    bool insertAfterEnding = true; // that line has its line ending
+    const auto finishSection = [&] {
+        if (!current)
             return;
+        QByteArray added;
+        for (size_t i = 0; i < current->values.size(); ++i)
+            if (!replaced[i])
+                added += current->values[i].second + ending;
+        if (!added.isEmpty())
+            out.insert(insertAt, insertAfterEnding ? added : ending + added);
+        current->done = true;
+        current = nullptr;
+    };
+
+    forEachLine(content, [&](const Line& line) {
+        const QByteArrayView text = textOf(content, line);
+        const QByteArrayView whole(content.constData() + line.begin, line.end - line.begin);
+        if (const std::optional<QString> name = sectionOf(content, line)) {
+            finishSection();
+            for (SectionValues& section : sections)
+                if (!section.done && sameName(section.header, *name)) {
+                    current = &section;
+                    replaced.assign(section.values.size(), false);
+                    break;
+                }
+            out.append(whole);
+            insertAt = out.size();
+            insertAfterEnding = line.hasEnding();
+            return true;
         }
-        if (!lines[end].text.trimmed().isEmpty())
-            lastContent = end;
-    }
-    const QByteArray ending = preferredEnding(lines);
-    if (lines[lastContent].ending.isEmpty())
-        lines[lastContent].ending = ending;
-    const bool lastLineOfFile = lastContent + 1 == lines.size();
-    lines.insert(lines.begin() + static_cast<qsizetype>(lastContent) + 1,
-                 {text, lastLineOfFile ? QByteArray() : ending});
-    if (lastLineOfFile)
-        lines.back().ending = ending;
+        if (current && startsWith(text, '"')) {
+            if (const std::optional<QString> name = valueName(text)) {
+                for (size_t i = 0; i < current->values.size(); ++i) {
+                    if (replaced[i] || !sameName(current->values[i].first, *name))
+                        continue;
+                    replaced[i] = true;
+                    out.append(current->values[i].second);
+                    out.append(content.constData() + line.textEnd, line.end - line.textEnd);
+                    insertAt = out.size();
+                    insertAfterEnding = line.hasEnding();
+                    return true;
+                }
+            }
+        }
+        out.append(whole);
+        if (current && !trimmed(text).isEmpty()) {
+            insertAt = out.size();
+            insertAfterEnding = line.hasEnding();
+        }
+        return true;
+    });
+    finishSection();
+    return out;
+}
+
+QByteArray readAll(const QString& file, bool* found = nullptr) {
+    QFile in(file);
+    const bool opened = in.open(QIODevice::ReadOnly);
+    if (found)
+        *found = opened;
+    return opened ? in.readAll() : QByteArray();
+}
+
+// Sets the values in the file as it is now, under the writers' lock.
+QString writeValues(const QString& file, const std::vector<RegFileRegistry::ValueLine>& set) {
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (QString busy = takeWriterLock(lock, file, RegFileRegistry::kLockWaitMilliseconds);
+        !busy.isEmpty())
+        return busy;
+    removeInterruptedWrites(file);
+    bool found = false;
+    const QByteArray content = readAll(file, &found);
+    if (!found)
+        return QStringLiteral("%1 cannot be read").arg(file);
+    const QByteArray updated = withValues(content, set);
+    return updated == content ? QString() : replaceFile(file, updated);
 }
 
 } // namespace
@@ -165,14 +292,21 @@ QString RegFileRegistry::fileOf(RegistryRoot root) const {
     return QDir(m_folder).filePath(rootName(root) + QStringLiteral(".reg"));
 }
 
+QByteArray RegFileRegistry::contentOf(const QString& file) {
+    if (!m_holding)
+        return readAll(file);
+    // Several keys of one close are opened in turn; the file is read for them once.
+    const auto cached = m_readWhileHolding.find(file);
+    if (cached != m_readWhileHolding.end())
+        return cached->second;
+    return m_readWhileHolding[file] = readAll(file);
+}
+
 std::optional<RegistryKey> RegFileRegistry::openKey(RegistryRoot root, const QString& path,
                                                     quint32 /*access*/) {
     const QString file = fileOf(root);
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return std::nullopt;
     const QString header = rootName(root) + u'\\' + path;
-    if (findSection(splitLines(in.readAll()), header) < 0)
+    if (!findSection(contentOf(file), header))
         return std::nullopt;
     const RegistryKey key = m_nextKey++;
     m_open[key] = {file, header, {}};
@@ -183,7 +317,7 @@ long RegFileRegistry::setValueLine(RegistryKey key, const QString& name, const Q
     const auto open = m_open.find(key);
     if (open == m_open.end())
         return kErrorInvalidHandle;
-    open->second.pending.emplace_back(name, line);
+    open->second.pending.push_back({open->second.header, name, line});
     return kRegSuccess;
 }
 
@@ -201,75 +335,77 @@ std::optional<RegistryValue> RegFileRegistry::queryValue(RegistryKey key, const 
     const auto open = m_open.find(key);
     if (open == m_open.end())
         return std::nullopt;
-    QFile in(open->second.file);
-    if (!in.open(QIODevice::ReadOnly))
+    const QByteArray content = readAll(open->second.file);
+    const std::optional<Line> header = findSection(content, open->second.header);
+    if (!header)
         return std::nullopt;
-    const std::vector<Line> lines = splitLines(in.readAll());
-    const qsizetype header = findSection(lines, open->second.header);
-    if (header < 0)
-        return std::nullopt;
-    for (size_t i = static_cast<size_t>(header) + 1;
-         i < lines.size() && !sectionName(lines[i].text); ++i) {
-        const std::optional<QString> existing = valueName(lines[i].text);
-        if (existing && sameName(*existing, name))
-            return valueOf(lines[i].text);
-    }
-    return std::nullopt;
+    std::optional<RegistryValue> found;
+    const QByteArray rest =
+        QByteArray::fromRawData(content.constData() + header->end, content.size() - header->end);
+    forEachLine(rest, [&](const Line& line) {
+        const QByteArrayView text = textOf(rest, line);
+        if (sectionOf(rest, line))
+            return false;
+        const std::optional<QString> existing =
+            startsWith(text, '"') ? valueName(text) : std::nullopt;
+        if (!existing || !sameName(*existing, name))
+            return true;
+        found = valueOf(text);
+        return false;
+    });
+    return found;
 }
 
 bool RegFileRegistry::createKey(RegistryRoot root, const QString& path) {
     const QString file = fileOf(root);
-    QByteArray content;
-    QFile in(file);
-    if (in.open(QIODevice::ReadOnly))
-        content = in.readAll();
-    in.close();
-    std::vector<Line> lines = splitLines(content);
-    const QString header = rootName(root) + u'\\' + path;
-    if (findSection(lines, header) >= 0)
-        return true;
-    const QByteArray ending = preferredEnding(lines);
-    if (lines.empty())
-        lines.push_back({"REGEDIT4", ending});
-    if (lines.back().ending.isEmpty())
-        lines.back().ending = ending;
-    lines.push_back({{}, ending});
-    lines.push_back({'[' + header.toUtf8() + ']', ending});
     if (!QDir().mkpath(QFileInfo(file).path()))
         return false;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!takeWriterLock(lock, file, kLockWaitMilliseconds).isEmpty())
         return false;
-    out.write(joinLines(lines));
-    return out.commit();
+    removeInterruptedWrites(file);
+    QByteArray content = readAll(file);
+    const QString header = rootName(root) + u'\\' + path;
+    if (findSection(content, header))
+        return true;
+    const QByteArray ending = preferredEnding(content);
+    if (content.isEmpty())
+        content = "REGEDIT4" + ending;
+    else if (!content.endsWith('\n'))
+        content += ending;
+    content += ending + '[' + header.toUtf8() + ']' + ending;
+    return replaceFile(file, content).isEmpty();
 }
 
 void RegFileRegistry::closeKey(RegistryKey key) {
     const auto open = m_open.find(key);
     if (open == m_open.end())
         return;
-    const OpenKey closing = std::move(open->second);
+    OpenKey closing = std::move(open->second);
     m_open.erase(open);
     if (closing.pending.empty())
         return;
-
-    // Read the file afresh, so that other keys written in between are kept.
-    QFile in(closing.file);
-    if (!in.open(QIODevice::ReadOnly))
+    if (m_holding) {
+        std::vector<ValueLine>& held = m_held[closing.file];
+        held.insert(held.end(), closing.pending.begin(), closing.pending.end());
         return;
-    std::vector<Line> lines = splitLines(in.readAll());
-    in.close();
-    const qsizetype header = findSection(lines, closing.header);
-    if (header < 0)
-        return;
-    for (const auto& [name, text] : closing.pending)
-        setLine(lines, header, name, text);
-
-    QSaveFile out(closing.file);
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(joinLines(lines));
-        out.commit();
     }
+    writeValues(closing.file, closing.pending);
+}
+
+void RegFileRegistry::holdWrites() {
+    m_holding = true;
+}
+
+QString RegFileRegistry::commitWrites() {
+    m_holding = false;
+    m_readWhileHolding.clear();
+    QString failure;
+    for (const auto& [file, values] : m_held)
+        if (const QString reason = writeValues(file, values); failure.isEmpty())
+            failure = reason;
+    m_held.clear();
+    return failure;
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/FileWrite.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -41,33 +43,48 @@ void QSettingsStore::write(const QString& application, const QString& section, c
     m_pending[application].emplace_back(section + u'/' + key, value);
 }
 
-bool QSettingsStore::takeLock(const QString& lockFile) {
-    QLockFile lock(lockFile);
-    if (lock.tryLock(kLockWaitMilliseconds))
-        return true;
-    // A writer records itself in the lock as soon as it has made it, so a lock still empty after
-    // the wait was left by a writer killed in between. Qt would count it as live for another
-    // half minute, and a close in that time would not be saved.
-    qint64 pid = 0;
-    QString hostName;
-    QString application;
-    if (lock.error() != QLockFile::LockFailedError ||
-        lock.getLockInfo(&pid, &hostName, &application))
-        return false;
-    return lock.removeStaleLockFile() && lock.tryLock(0);
+namespace {
+
+bool holdsAll(const QString& file, const std::vector<std::pair<QString, QString>>& writes) {
+    const QSettings saved(file, QSettings::IniFormat);
+    for (const auto& [key, value] : writes)
+        if (saved.value(key).toString() != value)
+            return false;
+    return true;
 }
 
-void QSettingsStore::flush() {
+} // namespace
+
+QString QSettingsStore::flush() {
+    QString failure;
     for (auto& [application, writes] : m_pending) {
         QSettings& settings = settingsOf(application);
-        QDir().mkpath(QFileInfo(settings.fileName()).path());
-        if (!takeLock(settings.fileName() + QStringLiteral(".lock")))
-            continue; // cannot be saved now; the file keeps what it had
-        for (const auto& [key, value] : writes)
-            settings.setValue(key, value);
-        settings.sync();
+        const QString file = settings.fileName();
+        const QString folder = QFileInfo(file).path();
+        QDir().mkpath(folder);
+        QString reason;
+        {
+            // Only a look: QSettings takes the lock itself while it writes.
+            QLockFile lock(file + QStringLiteral(".lock"));
+            reason = platform::takeWriterLock(lock, file, kLockWaitMilliseconds);
+            if (reason.isEmpty())
+                removeInterruptedWrites(file);
+        }
+        if (reason.isEmpty()) {
+            for (const auto& [key, value] : writes)
+                settings.setValue(key, value);
+            settings.sync();
+            // QSettings keeps the old file when it cannot write the new one whole; its status
+            // keeps only the first error, which may be one met while reading, so the file
+            // itself tells whether the values arrived.
+            if (settings.status() == QSettings::AccessError || !holdsAll(file, writes))
+                reason = writeFailureIn(folder);
+        }
+        if (failure.isEmpty())
+            failure = reason;
     }
     m_pending.clear();
+    return failure;
 }
 
 } // namespace platform

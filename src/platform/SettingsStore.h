@@ -18,8 +18,9 @@ public:
                          const QString& defaultValue) = 0;
     virtual void write(const QString& application, const QString& section, const QString& key,
                        const QString& value) = 0;
-    // Makes every write so far permanent.
-    virtual void flush() = 0;
+    // Makes every write so far permanent; empty when done, otherwise why not (the stored values
+    // are then as they were).
+    virtual QString flush() = 0;
 };
 
 // QSettings under the organisation "VB and VBA Program Settings": on Windows the registry keys
@@ -36,15 +37,13 @@ public:
                  const QString& defaultValue) override;
     void write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
-    void flush() override;
+    QString flush() override;
 
     // How long a close waits for another writer's lock on the settings file.
     static constexpr int kLockWaitMilliseconds = 2000;
 
 private:
     QSettings& settingsOf(const QString& application);
-    // Makes sure no other writer holds the settings file; true when it may be written.
-    static bool takeLock(const QString& lockFile);
     std::map<QString, std::unique_ptr<QSettings>> m_settings;
     // Writes wait here until flush: QSettings waits without end for a lock it cannot take, so
     // they reach it only once the file's lock has been seen to be free.

@@ -100,6 +100,8 @@ TEST_F(SettingsTest, ZeroOrNegativeWarningLeadIsKeptAsStored) {
 
 TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
     registry.existingKeys = {kCompanion, kDefaultUser};
+    int flushesAtCommit = -1;
+    registry.onCommit = [&] { flushesAtCommit = store.flushes; };
     TimerState state = read();
     link = QStringLiteral("https://example.org/event");
     state.sEventTitle = QStringLiteral("Launch");
@@ -142,6 +144,9 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
                                    {kDefaultUser, "AlarmTime", "12/8/2026 11:30:00 AM"},
                                }));
     EXPECT_EQ(registry.openKeys, 0) << "every key opened is closed";
+    EXPECT_EQ(registry.writesHeld, 5) << "the hand-off is written in one go";
+    EXPECT_EQ(registry.commits, 1);
+    EXPECT_EQ(flushesAtCommit, 1) << "the user's settings are saved before the hand-off";
     for (const quint32 access : registry.accessRequested)
         EXPECT_EQ(access, 0x3Fu);
 }

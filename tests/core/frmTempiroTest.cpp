@@ -287,6 +287,23 @@ TEST_F(MainWindowTest, ClosingSavesOnceAndMinimisedKeepsTheOldGeometry) {
     EXPECT_EQ(fake.settings.flushes, 1);
 }
 
+TEST_F(MainWindowTest, ASaveThatFailsAtTheCloseIsToldInANotification) {
+    for (const bool settingsFail : {true, false}) {
+        platform::FakePlatform platform;
+        (settingsFail ? platform.settings.flushFailure : platform.registry.commitFailure) =
+            "No space left on device";
+        frmTempiro window(platform.services());
+        window.Form_Load();
+        window.close();
+        EXPECT_EQ(platform.notifier.shown,
+                  (std::vector<std::pair<QString, QString>>{
+                      {"Tempiro Timer",
+                       "Tempiro Timer could not save its settings: No space left on device"}}));
+    }
+    form->close();
+    EXPECT_TRUE(fake.notifier.shown.empty()) << "nothing to tell after a good save";
+}
+
 TEST_F(MainWindowTest, ClosingInTheNormalStateSavesThePlace) {
     startProgram();
     form->move(150, 75);

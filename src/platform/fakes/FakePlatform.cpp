@@ -85,6 +85,7 @@ std::optional<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const QStrin
 
 long FakeRegistry::setStringValue(RegistryKey key, const QString& name, const QString& text) {
     writes.push_back({m_open.at(key), name, text});
+    writesHeld += holding;
     return kRegSuccess;
 }
 

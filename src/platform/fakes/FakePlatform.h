@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -71,7 +72,10 @@ public:
                  const QString& defaultValue) override;
     void write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
-    void flush() override { ++flushes; }
+    QString flush() override {
+        ++flushes;
+        return flushFailure;
+    }
 
     // For the program's own section.
     void set(const QString& key, const QString& value);
@@ -81,6 +85,7 @@ public:
     std::map<QString, QString> values;
     QStringList writtenKeys;
     int flushes = 0;
+    QString flushFailure; // what flush reports
 };
 
 // A registry whose keys exist when a test says so; every value written is logged.
@@ -99,7 +104,20 @@ public:
     std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) override;
     void closeKey(RegistryKey key) override;
     bool createKey(RegistryRoot root, const QString& path) override;
+    void holdWrites() override { holding = true; }
+    QString commitWrites() override {
+        holding = false;
+        ++commits;
+        if (onCommit)
+            onCommit();
+        return commitFailure;
+    }
+    std::function<void()> onCommit;
     int keysCreated = 0;
+    bool holding = false;
+    int writesHeld = 0; // values set while holding
+    int commits = 0;
+    QString commitFailure; // what commitWrites reports
 
     // Key paths under HKEY_USERS; under HKEY_LOCAL_MACHINE with that name and a backslash first.
     QSet<QString> existingKeys;

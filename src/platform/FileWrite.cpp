@@ -1,0 +1,107 @@
+#include "platform/FileWrite.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace platform {
+
+QString replaceFile(const QString& path, const QByteArray& content) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    // QSaveFile keeps small writes in a buffer and, when the disk is full, still puts the empty
+    // file in place at commit; so every step is checked here first.
+    if (out.write(content) != content.size() || !out.flush()) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return reason;
+    }
+    if (::fsync(out.handle()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        out.cancelWriting();
+        return reason;
+    }
+    if (!out.commit())
+        return out.errorString();
+    return {};
+}
+
+namespace {
+
+constexpr qint64 kEmptyLockMilliseconds = 100;
+constexpr unsigned long kLockPollMilliseconds = 20;
+
+QString lockFailure(const QLockFile& lock, const QString& file) {
+    const QString folder = QFileInfo(file).absolutePath();
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("another program is writing %1").arg(file);
+    case QLockFile::PermissionError:
+        return QStringLiteral("no permission to write in %1").arg(folder);
+    default:
+        // QLockFile does not pass on why it could not make its file.
+        return writeFailureIn(folder);
+    }
+}
+
+} // namespace
+
+QString writeFailureIn(const QString& folder) {
+    struct statvfs disk = {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &disk) == 0 && disk.f_bavail == 0)
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    return QStringLiteral("cannot write in %1").arg(folder);
+}
+
+QString takeWriterLock(QLockFile& lock, const QString& file, int milliseconds) {
+    // A writer holds the lock only while it writes; an age limit would let another writer in.
+    lock.setStaleLockTime(0);
+    const QString lockFile = file + QStringLiteral(".lock");
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (lock.tryLock(0))
+            return {};
+        if (lock.error() != QLockFile::LockFailedError)
+            break;
+        // A writer records itself in the lock the moment it has made it, so a lock that has
+        // stayed empty for a while was left by a writer killed in between. Qt cannot tell whose
+        // it is and would wait it out.
+        qint64 pid = 0;
+        QString hostName;
+        QString application;
+        const qint64 age = QFileInfo(lockFile).lastModified().msecsTo(QDateTime::currentDateTime());
+        if (!lock.getLockInfo(&pid, &hostName, &application) && age > kEmptyLockMilliseconds &&
+            lock.removeStaleLockFile() && lock.tryLock(0))
+            return {};
+        if (waited.elapsed() >= milliseconds)
+            break;
+        QThread::msleep(kLockPollMilliseconds);
+    }
+    return lockFailure(lock, file);
+}
+
+void removeInterruptedWrites(const QString& file) {
+    const QFileInfo info(file);
+    QDir folder = info.dir();
+    // QSaveFile's temporary names: the file's name, a dot and six letters or digits.
+    static const QRegularExpression kSuffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QStringList candidates =
+        folder.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : candidates)
+        if (kSuffix.match(name.mid(info.fileName().size())).hasMatch())
+            folder.remove(name);
+}
+
+} // namespace platform

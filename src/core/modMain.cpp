@@ -79,10 +79,14 @@ int Main(QApplication& app, const platform::Services& services) {
     bTraceErrors = true;
     frmTempiro form(services);
     // A logout, a kill or the end of the desktop session closes the window as the user would,
-    // so that the alarm is saved.
+    // so that the alarm is saved. A signal ends the run even while a message box waits for an
+    // answer in its own event loop: leaving every loop lets the box return.
     platform::TerminationSignals termination;
     QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &form,
-                     &QWidget::close);
+                     [&form] {
+                         form.close();
+                         QCoreApplication::exit(0);
+                     });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &QWidget::close);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmTempiro::Form_Unload);
     form.Form_Load();

@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -15,19 +16,24 @@ namespace platform {
 namespace {
 
 // The signal handler may only write to a descriptor; the notifier reads it in the event loop.
+// Both ends are non-blocking, so that a flood of signals while the event loop is busy never
+// stops the handler on a full pipe (one byte waiting is enough), and close-on-exec, so that the
+// programs the timer starts do not inherit them.
 int g_signalPipe[2] = {-1, -1};
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void onSignal(int) {
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent)
     : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
         return;
     m_notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::onReadable);
@@ -50,8 +56,13 @@ TerminationSignals::~TerminationSignals() {
 }
 
 void TerminationSignals::onReadable() {
-    char byte = 0;
-    [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[1], &byte, 1);
+    char bytes[256];
+    while (::read(g_signalPipe[1], bytes, sizeof bytes) > 0) {
+    }
+    // However many signals came, the program closes once.
+    if (m_requested)
+        return;
+    m_requested = true;
     emit terminationRequested();
 }
 

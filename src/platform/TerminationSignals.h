@@ -7,7 +7,8 @@ class QSocketNotifier;
 namespace platform {
 
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the user-interface thread, so that a
-// logout or a kill closes the program through its normal close path. One instance at a time.
+// logout or a kill closes the program through its normal close path; the first signal asks
+// once, any that follow change nothing. One instance at a time.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ signals:
 private:
     void onReadable();
     QSocketNotifier* m_notifier = nullptr;
+    bool m_requested = false;
 };
 
 } // namespace platform

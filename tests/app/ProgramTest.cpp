@@ -284,3 +284,17 @@ TEST_F(ProgramTest, AFullDiskAtTheCloseKeepsBothFilesWholeAndSaysWhy) {
     EXPECT_TRUE(
         program.readAllStandardError().contains("Settings not saved: No space left on device"));
 }
+
+TEST_F(ProgramTest, AFloodOfSignalsEndsInOneNormalClose) {
+    writeFile(handOffFile(), withBulk(kOldHandOff, "[Third]\n", "\"v")); // a close that takes time
+    start();
+    const auto pid = static_cast<pid_t>(program.processId());
+    for (int i = 0; i < 50000 && ::kill(pid, i % 2 ? SIGTERM : SIGHUP) == 0; ++i) {
+    }
+    ASSERT_TRUE(program.waitForFinished(10000)) << "the program must end";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(readFile(handOffFile()).contains("\"bTPAutoOpen\"=\"False\""));
+    EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Settings/sEventTitle"), "");
+    EXPECT_TRUE(QSettings(settingsFile(), QSettings::IniFormat).contains("Settings/AlarmTime"));
+}

@@ -1,10 +1,13 @@
 #include "platform/TerminationSignals.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <set>
 
 TEST(TerminationSignals, EachSignalArrivesOnTheEventLoop) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
@@ -15,4 +18,38 @@ TEST(TerminationSignals, EachSignalArrivesOnTheEventLoop) {
         EXPECT_TRUE(spy.wait(2000)) << "signal " << signal;
         EXPECT_EQ(spy.count(), 1);
     }
+}
+
+namespace {
+
+std::set<int> openDescriptors() {
+    std::set<int> fds;
+    for (const QString& name : QDir("/proc/self/fd").entryList(QDir::Files | QDir::System))
+        fds.insert(name.toInt());
+    return fds;
+}
+
+} // namespace
+
+TEST(TerminationSignals, AFloodWhileTheLoopIsBusyNeverBlocksAndClosesOnce) {
+    const std::set<int> before = openDescriptors();
+    platform::TerminationSignals termination;
+    QSignalSpy spy(&termination, &platform::TerminationSignals::terminationRequested);
+    // Far more than the pipe holds, with nobody reading: a blocking pipe would hang here.
+    for (int i = 0; i < 200000; ++i)
+        std::raise(SIGTERM);
+    EXPECT_TRUE(spy.wait(2000));
+    std::raise(SIGHUP);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(spy.count(), 1);
+
+    int added = 0;
+    for (const int fd : openDescriptors()) {
+        if (before.count(fd) || fcntl(fd, F_GETFD) < 0)
+            continue; // ours from before, or the listing's own descriptor
+        ++added;
+        EXPECT_TRUE(fcntl(fd, F_GETFD) & FD_CLOEXEC) << "started programs must not inherit " << fd;
+        EXPECT_TRUE(fcntl(fd, F_GETFL) & O_NONBLOCK) << fd;
+    }
+    EXPECT_GE(added, 2);
 }

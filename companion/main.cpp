@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -29,7 +30,9 @@ QString timerProgram() {
 
 int main(int argc, char* argv[]) {
     platform::preferXcbOnWayland();
+    std::optional<platform::WindowSystemStart> starting(std::in_place);
     QApplication app(argc, argv);
+    starting.reset();
     platform::SystemClock clock;
     platform::RegFileRegistry registry;
     platform::SystemProgramStarter programs;

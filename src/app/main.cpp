@@ -12,10 +12,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     platform::preferXcbOnWayland();
+    std::optional<platform::WindowSystemStart> starting(std::in_place);
     QApplication app(argc, argv);
+    starting.reset();
     platform::SystemClock clock;
     platform::SystemSound sound;
     platform::SystemWindowControl windows;

@@ -8,3 +8,18 @@ namespace platform {
 void preferXcbOnWayland();
 
 } // namespace platform
+
+namespace platform {
+
+// Held while the application object is made: when no window system can be reached, Qt would
+// abort with advice to reinstall; the program says instead, in one line on standard error,
+// which display it could not open, and ends with status 1.
+class WindowSystemStart {
+public:
+    WindowSystemStart();
+    ~WindowSystemStart();
+    WindowSystemStart(const WindowSystemStart&) = delete;
+    WindowSystemStart& operator=(const WindowSystemStart&) = delete;
+};
+
+} // namespace platform

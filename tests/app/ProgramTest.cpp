@@ -298,3 +298,20 @@ TEST_F(ProgramTest, AFloodOfSignalsEndsInOneNormalClose) {
     EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Settings/sEventTitle"), "");
     EXPECT_TRUE(QSettings(settingsFile(), QSettings::IniFormat).contains("Settings/AlarmTime"));
 }
+
+TEST_F(ProgramTest, WithoutADisplayOneLineSaysSoAndTheExitStatusIsOne) {
+    for (const char* display : {"", ":77"}) {
+        QProcessEnvironment env = home.environment();
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("DISPLAY", display);
+        program.setProcessEnvironment(env);
+        program.start(TEMPIRO_PROGRAM, {});
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "no abort";
+        EXPECT_EQ(program.exitCode(), 1);
+        const QList<QByteArray> lines = program.readAllStandardError().trimmed().split('\n');
+        ASSERT_EQ(lines.size(), 1) << lines.join('\n').toStdString();
+        EXPECT_TRUE(lines[0].startsWith("tempiro: cannot open the display")) << lines[0].data();
+    }
+}

@@ -2,7 +2,10 @@
 
 #include "core/DayCount.h"
 #include "core/StoredText.h"
+#include "core/Twips.h"
 #include "core/modMain.h"
+
+#include <cmath>
 
 namespace tempiro::settings {
 
@@ -96,12 +99,20 @@ void readValues(platform::SettingsStore& store, TimerState& s, QString& link, do
     s.sEventTitle = read.text(QStringLiteral("sEventTitle"), first.sEventTitle);
 }
 
-WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current) {
+StoredWindow readStoredWindow(platform::SettingsStore& store) {
     Reader read(store);
-    WindowTwips window = current;
-    for (const GeometryKey& key : kGeometryKeys)
-        read.single(geometryKey(key), current.*key.field, window.*key.field);
-    return window;
+    StoredWindow stored;
+    std::optional<float> StoredWindow::*const fields[] = {
+        &StoredWindow::left, &StoredWindow::top, &StoredWindow::width, &StoredWindow::height};
+    for (size_t i = 0; i < std::size(kGeometryKeys); ++i)
+        stored.*fields[i] = stored::toSingle(read.text(geometryKey(kGeometryKeys[i]), QString()));
+    return stored;
+}
+
+WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current) {
+    const StoredWindow stored = readStoredWindow(store);
+    return {stored.left.value_or(current.left), stored.top.value_or(current.top),
+            stored.width.value_or(current.width), stored.height.value_or(current.height)};
 }
 
 bool onSomeScreen(const QRect& window, const QList<QRect>& screens) {
@@ -109,6 +120,41 @@ bool onSomeScreen(const QRect& window, const QList<QRect>& screens) {
         if (screen.intersects(window))
             return true;
     return false;
+}
+
+namespace {
+
+// Pixels of a stored value, worked out before any conversion to int: a hand-edited 1e30 must
+// not overflow. Nothing when it lies outside [low, high].
+std::optional<int> pixelsWithin(std::optional<float> twips, double dpi, double low, double high) {
+    if (!twips)
+        return std::nullopt;
+    const double pixels = std::round(*twips * dpi / kTwipsPerInch);
+    if (!(pixels >= low && pixels <= high))
+        return std::nullopt;
+    return static_cast<int>(pixels);
+}
+
+// The strip along the window's top edge that holds the title bar, whatever its frame.
+constexpr int kTitleBarPixels = 20;
+constexpr double kFarAway = 1e6;
+
+} // namespace
+
+Placement placementAtStart(const StoredWindow& stored, const QSize& designed, double dpi,
+                           const QList<QRect>& screens) {
+    QRect all;
+    for (const QRect& screen : screens)
+        all |= screen;
+    Placement placement;
+    placement.size =
+        QSize(pixelsWithin(stored.width, dpi, 1, all.width()).value_or(designed.width()),
+              pixelsWithin(stored.height, dpi, 1, all.height()).value_or(designed.height()));
+    const std::optional<int> x = pixelsWithin(stored.left, dpi, -kFarAway, kFarAway);
+    const std::optional<int> y = pixelsWithin(stored.top, dpi, -kFarAway, kFarAway);
+    if (x && y && onSomeScreen(QRect(*x, *y, placement.size.width(), kTitleBarPixels), screens))
+        placement.position = QPoint(*x, *y);
+    return placement;
 }
 
 QString writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,

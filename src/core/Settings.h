@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -32,11 +33,31 @@ struct WindowTwips {
 void readValues(platform::SettingsStore& store, TimerState& state, QString& link, double now,
                 const DateText& text);
 
+// The four geometry keys as stored; a key that is absent or unreadable is nothing.
+struct StoredWindow {
+    std::optional<float> left;
+    std::optional<float> top;
+    std::optional<float> width;
+    std::optional<float> height;
+};
+StoredWindow readStoredWindow(platform::SettingsStore& store);
+
 // Reads the four geometry keys, each defaulting to the current value.
 WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current);
 
 // Whether a window rectangle (pixels) can be reached on one of the screens.
 bool onSomeScreen(const QRect& window, const QList<QRect>& screens);
+
+// Where the main window opens, in pixels. A stored width or height of zero or less, or larger
+// than all screens together, gives the designed one; a stored place that would leave the title
+// bar off every screen gives no place (the window manager places the window, as at a first
+// start). Any other stored place is kept exactly, the screen's corner included.
+struct Placement {
+    std::optional<QPoint> position;
+    QSize size;
+};
+Placement placementAtStart(const StoredWindow& stored, const QSize& designed, double dpi,
+                           const QList<QRect>& screens);
 
 struct Closing {
     QString link;

@@ -296,23 +296,18 @@ tempiro::settings::WindowTwips frmTempiro::windowTwips() const {
 }
 
 void frmTempiro::restoreWindow() {
-    const tempiro::settings::WindowTwips current = windowTwips();
-    const tempiro::settings::WindowTwips stored =
-        tempiro::settings::readWindow(m_services.settings, current);
-    if (stored == current)
-        return; // leaves a new window where the window manager puts it
-    const double dpi = tempiro::screenDpi();
-    const QRect restored(
-        tempiro::twipsToPixels(stored.left, dpi), tempiro::twipsToPixels(stored.top, dpi),
-        tempiro::twipsToPixels(stored.width, dpi), tempiro::twipsToPixels(stored.height, dpi));
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << screen->geometry();
-    // A place on a monitor that is no longer there would leave the window out of reach.
-    if (tempiro::settings::onSomeScreen(restored, screens) && restored.topLeft() != pos())
-        move(restored.topLeft());
-    if (restored.size() != size())
-        resize(restored.size());
+    const tempiro::settings::Placement placement = tempiro::settings::placementAtStart(
+        tempiro::settings::readStoredWindow(m_services.settings), size(), tempiro::screenDpi(),
+        screens);
+    // Moving even to where the window already is (0,0 before it is shown) tells the window
+    // manager that the place was chosen.
+    if (placement.position)
+        move(*placement.position);
+    if (placement.size != size())
+        resize(placement.size);
 }
 
 void frmTempiro::Form_Unload() {

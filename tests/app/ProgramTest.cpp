@@ -315,3 +315,16 @@ TEST_F(ProgramTest, WithoutADisplayOneLineSaysSoAndTheExitStatusIsOne) {
         EXPECT_TRUE(lines[0].startsWith("tempiro: cannot open the display")) << lines[0].data();
     }
 }
+
+TEST_F(ProgramTest, AStoredSizeOfZeroOrBeyondTheScreensOpensAtTheDesignedSize) {
+    for (const char* size : {"0", "-3000", "1e30", "3e9"}) {
+        writeFile(settingsFile(), QByteArray("[Settings]\nWidthfrmTempiro=") + size +
+                                      "\nHeightfrmTempiro=" + size + "\n");
+        start();
+        program.terminate();
+        ASSERT_TRUE(program.waitForFinished(5000));
+        QSettings saved(settingsFile(), QSettings::IniFormat);
+        EXPECT_EQ(saved.value("Settings/WidthfrmTempiro").toString(), "5280") << size;
+        EXPECT_GT(saved.value("Settings/HeightfrmTempiro").toDouble(), 4290) << size;
+    }
+}

@@ -228,3 +228,41 @@ TEST(WindowPlacement, ARectangleOffEveryScreenIsOutOfReach) {
     EXPECT_FALSE(onSomeScreen(QRect(3300, 100, 350, 300), screens));
     EXPECT_FALSE(onSomeScreen(QRect(100, 1100, 350, 300), screens));
 }
+
+TEST(WindowPlacement, AStoredPlaceIsKeptWhileReachableAndABadSizeGivesTheDesignedOne) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const QSize designed(352, 306);
+    const std::optional<float> none;
+    struct Case {
+        StoredWindow stored; // twips, 15 to the pixel at 96 dpi
+        std::optional<QPoint> position;
+        QSize size;
+    } cases[] = {
+        {{0, 0, 6000, 4500}, QPoint(0, 0), {400, 300}},
+        {{15, 15, 6000, 4500}, QPoint(1, 1), {400, 300}},
+        {{none, 15, 6000, 4500}, std::nullopt, {400, 300}},
+        {{47700, 0, 6000, 4500}, QPoint(3180, 0), {400, 300}}, // title bar on the second screen
+        {{49500, 0, 6000, 4500}, std::nullopt, {400, 300}},    // right of every screen
+        {{1500, -600, 6000, 4500}, std::nullopt, {400, 300}},  // title bar above every screen
+        {{1500, 1500, 0, -4500}, QPoint(100, 100), designed},
+        {{1500, 1500, 1e30f, 1e30f}, QPoint(100, 100), designed},
+        {{1500, 1500, 48000, 16200}, QPoint(100, 100), {3200, 1080}}, // all screens together
+        {{1500, 1500, 48015, 16215}, QPoint(100, 100), designed},
+        {{-1e30f, 1e30f, none, none}, std::nullopt, designed},
+    };
+    for (const Case& c : cases) {
+        const Placement placement = placementAtStart(c.stored, designed, 96, screens);
+        EXPECT_EQ(placement.position, c.position) << c.stored.left.value_or(-1);
+        EXPECT_EQ(placement.size, c.size) << c.stored.width.value_or(-1);
+    }
+}
+
+TEST_F(SettingsTest, ANumberBeyondItsTypeReadsAsTheInitialValueNeverAnother) {
+    for (const char* text : {"1e9", "-1e9", "32768", "-32769", "1e999", "nan", "inf", "0x10"}) {
+        store.set("nWarnMin", text);
+        store.set("nTimeorInterval", text);
+        const TimerState state = read();
+        EXPECT_EQ(state.nWarnMin, 0) << text;
+        EXPECT_EQ(state.nTimeorInterval, kModeTime) << text;
+    }
+}

@@ -274,6 +274,18 @@ TEST_F(MainWindowTest, APlaceOffEveryScreenKeepsTheDesignedPosition) {
     EXPECT_EQ(form->width(), 400) << "the size is still restored";
 }
 
+TEST_F(MainWindowTest, TheCornerIsAStoredPlaceAndAZeroSizeGivesTheDesignedOne) {
+    const QSize designed = form->size();
+    fake.settings.set("LeftfrmTempiro", "0");
+    fake.settings.set("TopfrmTempiro", "0");
+    fake.settings.set("WidthfrmTempiro", "0");
+    fake.settings.set("HeightfrmTempiro", "1e30");
+    startProgram();
+    EXPECT_TRUE(form->testAttribute(Qt::WA_Moved)) << "placed by us, not by the window manager";
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+    EXPECT_EQ(form->size(), designed);
+}
+
 TEST_F(MainWindowTest, ClosingSavesOnceAndMinimisedKeepsTheOldGeometry) {
     fake.settings.set("LeftfrmTempiro", "1500");
     startProgram();

@@ -13,6 +13,13 @@
 // the user's settings or hand-off.
 class ProgramHome {
 public:
+    ProgramHome() { makeRuntimeFolder(); }
+    // The user's runtime folder, where the one-copy lock lives: each home is a user of its own.
+    void makeRuntimeFolder() const {
+        QDir().mkpath(filePath("runtime"));
+        QFile::setPermissions(filePath("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     QString filePath(const QString& relative) const {
         return QDir(m_dir.path()).filePath(relative);
     }
@@ -27,6 +34,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", filePath("config"));
         env.insert("XDG_DATA_HOME", filePath("data"));
+        env.insert("XDG_RUNTIME_DIR", filePath("runtime"));
         return env;
     }
 

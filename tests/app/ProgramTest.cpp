@@ -267,6 +267,7 @@ TEST_F(ProgramTest, AFullDiskAtTheCloseKeepsBothFilesWholeAndSaysWhy) {
         GTEST_SKIP() << "mounting a tmpfs needs root: " << std::strerror(errno);
     const auto unmount =
         qScopeGuard([&] { ::umount2(QFile::encodeName(root).constData(), MNT_DETACH); });
+    home.makeRuntimeFolder();
     writeFile(settingsFile(), kOldSettings);
     writeFile(handOffFile(), kOldHandOff);
     QFile filler(home.filePath("filler"));
@@ -327,4 +328,29 @@ TEST_F(ProgramTest, AStoredSizeOfZeroOrBeyondTheScreensOpensAtTheDesignedSize) {
         EXPECT_EQ(saved.value("Settings/WidthfrmTempiro").toString(), "5280") << size;
         EXPECT_GT(saved.value("Settings/HeightfrmTempiro").toDouble(), 4290) << size;
     }
+}
+
+TEST_F(ProgramTest, ASecondStartBringsTheRunningTimerForwardAndEnds) {
+    start();
+    QProcess second;
+    second.setProcessEnvironment(program.processEnvironment());
+    second.start(TEMPIRO_PROGRAM, {});
+    ASSERT_TRUE(second.waitForFinished(5000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardError().contains("Already running"));
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray told;
+    while (!told.contains("Brought forward by a second start") && waited.elapsed() < 5000) {
+        program.waitForReadyRead(100);
+        told += program.readAllStandardError();
+    }
+    EXPECT_TRUE(told.contains("Brought forward by a second start"));
+
+    // A copy killed outright does not keep the next start away.
+    program.kill();
+    ASSERT_TRUE(program.waitForFinished(5000));
+    start();
+    program.terminate();
+    EXPECT_TRUE(program.waitForFinished(5000));
 }

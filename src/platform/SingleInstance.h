@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace platform {
+
+// One timer per user: the first copy holds a lock in the user's runtime folder and listens
+// beside it; a later start asks that copy to come forward and ends. A lock left by a copy that
+// was killed is taken over at once.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // The folder defaults to the user's runtime folder.
+    explicit SingleInstance(QString folder = QString(), QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    enum class Outcome {
+        First,        // this copy runs; showRequested tells of later starts
+        AskedRunning, // another copy runs and was asked to come forward; this one should end
+        Unguarded,    // the lock cannot be made here (no runtime folder, a full disk): run anyway
+    };
+    // Waits up to the given time for a copy that is just starting or just ending.
+    Outcome claim(int milliseconds = kWaitMilliseconds);
+
+    static constexpr int kWaitMilliseconds = 3000;
+
+signals:
+    void showRequested();
+
+private:
+    bool listen();
+    bool askRunning();
+
+    QString m_folder;
+    QLockFile m_lock;
+    QLocalServer* m_server = nullptr;
+};
+
+} // namespace platform

@@ -48,8 +48,10 @@ TerminationSignals::TerminationSignals(QObject* parent)
 TerminationSignals::~TerminationSignals() {
     if (!m_notifier)
         return;
+    // By now the close has run, or the run ends without a window: signals still arriving (a
+    // flood, a second logout) must not cut the exit short and turn it into a kill.
     for (const int signal : kSignals)
-        ::signal(signal, SIG_DFL);
+        ::signal(signal, SIG_IGN);
     ::close(g_signalPipe[0]);
     ::close(g_signalPipe[1]);
     g_signalPipe[0] = g_signalPipe[1] = -1;

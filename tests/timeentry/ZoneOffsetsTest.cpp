@@ -2,6 +2,8 @@
 
 #include "platform/fakes/FakePlatform.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using modMain::GetLocalZoneOffset;
@@ -95,5 +97,38 @@ TEST(LocalZone, TheSystemZoneFollowsTz) {
     EXPECT_EQ(system.query().standardName, "Eastern Standard Time");
     qputenv("TZ", "Europe/Berlin");
     EXPECT_EQ(system.query().standardName, "W. Europe Standard Time");
+    qputenv("TZ", saved);
+}
+
+TEST(LocalZone, EveryNameASystemGivesAUnitedStatesZoneIsRecognised) {
+    const QByteArray saved = qgetenv("TZ");
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("localtime");
+    ASSERT_TRUE(QFile::copy("/usr/share/zoneinfo/America/Los_Angeles", copy));
+    platform::SystemTimeZoneSource system;
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"US/Eastern", "Eastern Standard Time"},
+        {"US/Pacific", "Pacific Standard Time"},
+        {"US/Central", "Central Standard Time"},
+        {"US/Mountain", "Mountain Standard Time"},
+        {"US/Arizona", "US Mountain Standard Time"},
+        {"Canada/Eastern", "Eastern Standard Time"},
+        {"America/Kentucky/Louisville", "Eastern Standard Time"},
+        {":America/Chicago", "Central Standard Time"},
+        {"EST5EDT,M3.2.0,M11.1.0", "Eastern Standard Time"},
+        {"CST6CDT,M3.2.0,M11.1.0", "Central Standard Time"},
+        {"MST7", "US Mountain Standard Time"},
+        {"/usr/share/zoneinfo/America/Denver", "Mountain Standard Time"},
+        {copy.toLocal8Bit(), "Pacific Standard Time"}, // a copy, not a link
+        {"Europe/Berlin", "W. Europe Standard Time"},
+        {"JST-9", "UTC"}, // a rule of no United States zone
+    };
+    for (const auto& [tz, windowsName] : cases) {
+        qputenv("TZ", tz);
+        EXPECT_EQ(system.query().standardName, windowsName) << tz.constData();
+    }
+    qunsetenv("TZ");
+    EXPECT_EQ(platform::hostZone("/usr/share/zoneinfo", copy).id, "America/Los_Angeles")
+        << "an /etc/localtime copied from the zone database";
     qputenv("TZ", saved);
 }

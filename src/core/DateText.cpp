@@ -22,19 +22,32 @@ QString withFourDigitYear(const QString& dateFormat) {
 }
 
 QString withoutZoneName(const QString& timeFormat) {
+    // The zone name goes with the blanks, comma or bracket that set it off: "h:mm:ss AP, t",
+    // "HH:mm:ss (t)", "t HH:mm:ss".
+    const auto isSeparator = [](QChar c) {
+        return c.isSpace() || c == u',' || c == u'(' || c == u')' || c == u'[' || c == u']';
+    };
     QString out;
+    bool afterZone = false;
     scanFormat(
         timeFormat,
         [&](QChar letter, qsizetype length) {
-            if (letter == u'B') // a day period Qt does not write; AM/PM says the same
+            afterZone = letter == u't';
+            if (letter == u't') {
+                while (!out.isEmpty() && isSeparator(out.back()))
+                    out.chop(1);
+            } else if (letter == u'B') { // a day period Qt does not write; AM/PM says the same
                 out += QStringLiteral("AP");
-            else if (letter != u't')
+            } else {
                 out += QString(length, letter);
+            }
         },
-        [&](const QString& literal) { out += literal; });
-    // Some locales wrap the zone name in brackets: "H:mm:ss (t)", "Ah:mm:ss [t]".
-    out.remove(QStringLiteral("()"));
-    out.remove(QStringLiteral("[]"));
+        [&](const QString& literal) {
+            if (afterZone && literal.size() == 1 && isSeparator(literal.front()))
+                return;
+            afterZone = false;
+            out += literal;
+        });
     return out.simplified();
 }
 

@@ -83,6 +83,10 @@ TEST(FormatHelpers, DropTheZoneNameWhereverItStands) {
     EXPECT_EQ(withoutZoneName("H:mm:ss 'at' t"), "H:mm:ss 'at'");
     EXPECT_EQ(withoutZoneName("Bh:mm:ss [t]"), "APh:mm:ss");
     EXPECT_EQ(withoutZoneName("Ah:mm:ss [t]"), "Ah:mm:ss");
+    // With the separator that sets it off, and nothing that belongs to the time.
+    EXPECT_EQ(withoutZoneName("h:mm:ss AP, t"), "h:mm:ss AP");
+    EXPECT_EQ(withoutZoneName("H:mm:ss 'ч'. t"), "H:mm:ss 'ч'.");
+    EXPECT_EQ(withoutZoneName("t APh:mm:ss"), "APh:mm:ss");
 }
 
 TEST(FormatHelpers, FindTheSeparatorBetweenHoursAndMinutes) {

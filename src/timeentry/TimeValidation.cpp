@@ -27,6 +27,7 @@ bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateTe
     const int currentYear = yearOf(now);
     tempiro::ParseResult parsed = text.parse(typed, currentYear);
     int shiftHours = 0;
+    bool zoned = false;
     if (!parsed) {
         qint16 local = 0;
         modMain::GetLocalZoneOffset(zones, local);
@@ -34,12 +35,17 @@ bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateTe
         if (modMain::GetRemoteZoneOffset(typed, remote)) {
             // A blank left before the abbreviation does not matter to the parser.
             shiftHours = local - remote;
+            zoned = true;
             parsed = text.parse(typed.left(typed.size() - kZoneAbbreviationLength), currentYear);
         }
     }
     if (!parsed) {
         entry.setTimeText(text.generalDate(now));
         entry.setStatus(validation::kNotAValidDate);
+        return false;
+    }
+    if (mode == tempiro::kModeInterval && (zoned || *parsed.value >= 1.0)) {
+        entry.setStatus(validation::kIntervalIsALength);
         return false;
     }
     double d = *parsed.value + shiftHours / 24.0;

@@ -19,12 +19,17 @@ namespace validation {
 inline const QString kNotAValidDate = QStringLiteral("Date/time is not in the correct format.");
 inline const QString kBeyondThirtyYears = QStringLiteral("Date must be within 30 years.");
 inline const QString kInThePast = QStringLiteral("Date/time must be in the future.");
+// As short as the other messages: the status line is one line of a small dialog.
+inline const QString kIntervalIsALength =
+    QStringLiteral("Interval must be a length, like 1:30:00.");
 inline constexpr int kMaxYearsAhead = 30;
 } // namespace validation
 
 // Decides whether the time box holds an acceptable entry for the selected mode at `now`:
 // trims it, converts a trailing United States zone to local time, completes a bare time of
 // day to its next occurrence (Time mode), checks the 30-year and future rules of a dated entry,
-// and rewrites the box in General Date form. On refusal the status line says why.
+// and rewrites the box in General Date form. An interval must be a length alone: with a date it
+// would be counted as some 45,000 days, and a zone would shift a length by hours. On refusal
+// the status line says why.
 bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateText& text,
                        platform::TimeZoneSource& zones);

@@ -64,11 +64,13 @@ TEST_F(ValidationTest, AnIntervalIsALengthWithoutFutureTest) {
     EXPECT_EQ(entry.text, "12/25/2003 9:00:00 PM") << "the box is refilled with now";
 }
 
-TEST_F(ValidationTest, AnIntervalWithADateIsCheckedLikeATarget) {
-    EXPECT_TRUE(validate("12/31/2003 8:00 AM", kModeInterval));
-    EXPECT_EQ(entry.text, "12/31/2003 8:00:00 AM");
-    EXPECT_FALSE(validate("12/24/2003", kModeInterval));
-    EXPECT_EQ(entry.status, validation::kInThePast);
+TEST_F(ValidationTest, AnIntervalWithADateOrAZoneIsRefusedAsNoLength) {
+    zones.set("Eastern Standard Time", false); // EST then shifts by nothing, and is still refused
+    for (const char* typed : {"12/31/2003 8:00 AM", "12/24/2003", "1:30:00 PST", "1:30:00 EST"}) {
+        EXPECT_FALSE(validate(typed, kModeInterval)) << typed;
+        EXPECT_EQ(entry.status, validation::kIntervalIsALength) << typed;
+        EXPECT_EQ(entry.text, typed) << "the text stays as typed";
+    }
 }
 
 TEST_F(ValidationTest, DatesMustLieWithinThirtyCalendarYearsAndInTheFuture) {

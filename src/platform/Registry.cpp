@@ -25,23 +25,40 @@ struct Line {
     bool hasEnding() const { return end > textEnd; }
 };
 
+// The line that starts at `start`.
+Line lineAt(const QByteArray& content, qsizetype start) {
+    const qsizetype newline = content.indexOf('\n', start);
+    if (newline < 0)
+        return {start, content.size(), content.size()};
+    const bool crlf = newline > start && content.at(newline - 1) == '\r';
+    return {start, crlf ? newline - 1 : newline, newline + 1};
+}
+
 // Calls visit for each line in order, until it returns false.
 template <typename Visit> void forEachLine(const QByteArray& content, Visit visit) {
-    const qsizetype size = content.size();
-    qsizetype start = 0;
-    while (start < size) {
-        const qsizetype newline = content.indexOf('\n', start);
-        Line line;
-        if (newline < 0) {
-            line = {start, size, size};
-        } else {
-            const bool crlf = newline > start && content.at(newline - 1) == '\r';
-            line = {start, crlf ? newline - 1 : newline, newline + 1};
-        }
+    for (qsizetype start = 0; start < content.size();) {
+        const Line line = lineAt(content, start);
         if (!visit(line))
             return;
         start = line.end;
     }
+}
+
+bool isBlankChar(char c);
+
+// The start of the first line at or after `from` (a line's start) that begins, after blanks,
+// with '[': only such a line can be a section's header. The content's size when there is none.
+// Whole runs of other lines are passed over at the speed of a byte search.
+qsizetype nextHeaderLine(const QByteArray& content, qsizetype from) {
+    for (qsizetype bracket = content.indexOf('[', from); bracket >= 0;
+         bracket = content.indexOf('[', bracket + 1)) {
+        qsizetype start = bracket;
+        while (start > from && content.at(start - 1) != '\n' && isBlankChar(content.at(start - 1)))
+            --start;
+        if (start == from || content.at(start - 1) == '\n')
+            return start;
+    }
+    return content.size();
 }
 
 QByteArrayView textOf(const QByteArray& content, const Line& line) {
@@ -142,14 +159,14 @@ std::optional<QString> sectionOf(const QByteArray& content, const Line& line) {
 
 // The header line of the section, the first when the file names it more than once.
 std::optional<Line> findSection(const QByteArray& content, const QString& header) {
-    std::optional<Line> found;
-    forEachLine(content, [&](const Line& line) {
+    for (qsizetype start = nextHeaderLine(content, 0); start < content.size();) {
+        const Line line = lineAt(content, start);
         const std::optional<QString> name = sectionOf(content, line);
         if (name && sameName(*name, header))
-            found = line;
-        return !found;
-    });
-    return found;
+            return line;
+        start = nextHeaderLine(content, line.end);
+    }
+    return std::nullopt;
 }
 
 QByteArray preferredEnding(const QByteArray& content) {
@@ -209,7 +226,7 @@ QByteArray withValues(const QByteArray& content,
         current = nullptr;
     };
 
-    forEachLine(content, [&](const Line& line) {
+    const auto setLine = [&](const Line& line) {
         const QByteArrayView text = textOf(content, line);
         const QByteArrayView whole(content.constData() + line.begin, line.end - line.begin);
         if (const std::optional<QString> name = sectionOf(content, line)) {
@@ -245,7 +262,20 @@ QByteArray withValues(const QByteArray& content,
             insertAfterEnding = line.hasEnding();
         }
         return true;
-    });
+    };
+    for (qsizetype start = 0; start < content.size();) {
+        if (!current) {
+            // Outside the sections being written nothing changes until the next header.
+            const qsizetype header = nextHeaderLine(content, start);
+            out.append(content.constData() + start, header - start);
+            start = header;
+            if (start >= content.size())
+                break;
+        }
+        const Line line = lineAt(content, start);
+        setLine(line);
+        start = line.end;
+    }
     finishSection();
     return out;
 }

@@ -111,6 +111,13 @@ QString windowTitle(const TimerState& s, const QString& valueText,
 
 DisplayUpdate decideUpdate(TimerState& s, double now, platform::WindowState windowState,
                            const DateText& text) {
+    return decideUpdate(
+        s, Moment{now, now}, [](qint64) { return 0; }, windowState, text);
+}
+
+DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetAt& offsetAt,
+                           platform::WindowState windowState, const DateText& text) {
+    const double now = moment.wall;
     DisplayUpdate u;
     double remaining = 0;
     bool expired = false;
@@ -132,11 +139,12 @@ DisplayUpdate decideUpdate(TimerState& s, double now, platform::WindowState wind
     switch (s.nTimeorInterval) {
     case kModeTime:
     case kModeStopWatch:
-        remaining = s.dAlarmTime - now;
+        remaining = realFromWall(s.dAlarmTime, offsetAt) - moment.real;
         break;
     case kModeInterval:
+        // The length runs in real time; the target is shown at the wall time it ends.
         remaining = s.dAlarmTime;
-        s.dAlarmTime = now + remaining;
+        s.dAlarmTime = wallFromReal(moment.real + remaining, offsetAt);
         s.nTimeorInterval = kModeTime;
         break;
     default:
@@ -176,7 +184,7 @@ DisplayUpdate decideUpdate(TimerState& s, double now, platform::WindowState wind
     QString heading;
     if (s.bTTlDay) {
         heading = QStringLiteral("Days");
-        valueText = wholeDaysText(s.dAlarmTime - now);
+        valueText = wholeDaysText(remaining);
     } else {
         if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
             if (!s.bForceRedraw)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DateText.h"
+#include "core/RealTime.h"
 #include "core/TimerState.h"
 #include "platform/WindowControl.h"
 
@@ -51,7 +52,12 @@ inline const QString kCurrentTime = QStringLiteral("Current Time");
 
 // One display update at `now`: takes over a new alarm, works out the remaining or elapsed
 // time, warnings and expiry, and every text of the display. Updates the state's alarm,
-// flags and tick memory as it goes.
+// flags and tick memory as it goes. The alarm is wall-clock time of the local zone; the time
+// that remains or has passed is real time, so that it runs evenly across daylight-saving
+// switches.
+DisplayUpdate decideUpdate(TimerState& state, const Moment& now, const UtcOffsetAt& offsetAt,
+                           platform::WindowState windowState, const DateText& text);
+// The same in a zone without daylight saving, where wall and real time are one.
 DisplayUpdate decideUpdate(TimerState& state, double now, platform::WindowState windowState,
                            const DateText& text);
 

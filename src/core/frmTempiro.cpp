@@ -356,13 +356,17 @@ void frmTempiro::tmrSec_Timer() {
 }
 
 void frmTempiro::UpdateDisplay() {
-    const double now = Now();
+    const QDateTime clock = m_services.clock.localNow();
+    const tempiro::Moment moment{tempiro::toDayCount(clock),
+                                 tempiro::realFromUtcSeconds(clock.toSecsSinceEpoch())};
     if (bAlarmTimeChg && modMain::bTrace)
         modMain::TraceLine(QStringLiteral("New alarm: mode %1, time %2")
                                .arg(nTimeorInterval)
                                .arg(m_text.generalDate(dAlarmTime)));
-    const tempiro::DisplayUpdate update =
-        tempiro::decideUpdate(*this, now, m_services.windows.state(*this), m_text);
+    const tempiro::DisplayUpdate update = tempiro::decideUpdate(
+        *this, moment,
+        [this](qint64 utcSeconds) { return m_services.zones.offsetFromUtc(utcSeconds); },
+        m_services.windows.state(*this), m_text);
     if (update.beeps > 0 && modMain::bTrace)
         modMain::TraceLine(QStringLiteral("Beeps: %1, last warning minute: %2, expiry beeps: %3")
                                .arg(update.beeps)

@@ -129,4 +129,8 @@ TimeZoneQuery SystemTimeZoneSource::query() {
             QString::fromLatin1(QTimeZone::ianaIdToWindowsId(zone.id.toLatin1()))};
 }
 
+int SystemTimeZoneSource::offsetFromUtc(qint64 utcSeconds) {
+    return QDateTime::fromSecsSinceEpoch(utcSeconds).offsetFromUtc();
+}
+
 } // namespace platform

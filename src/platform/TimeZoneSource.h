@@ -20,6 +20,9 @@ class TimeZoneSource {
 public:
     virtual ~TimeZoneSource() = default;
     virtual TimeZoneQuery query() = 0;
+    // The local zone's offset east of UTC, in seconds, at an instant (seconds since 1970 UTC):
+    // the rule the wall clock follows.
+    virtual int offsetFromUtc(qint64 utcSeconds) = 0;
 };
 
 // The local zone however the system names it: TZ as a zone id or any of its aliases
@@ -38,6 +41,8 @@ HostZone hostZone(const QString& zoneInfo = QStringLiteral("/usr/share/zoneinfo"
 class SystemTimeZoneSource final : public TimeZoneSource {
 public:
     TimeZoneQuery query() override;
+    // As the system's local time has it, the same that the clock reads.
+    int offsetFromUtc(qint64 utcSeconds) override;
 };
 
 } // namespace platform

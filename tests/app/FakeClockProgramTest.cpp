@@ -44,9 +44,11 @@ public:
         start(env);
     }
     // A clock that everything, timers and sleeps included, sees running as `setting` says.
-    void startWithClock(const QString& setting) {
+    void startWithClock(const QString& setting, const QString& zone = QString()) {
         QProcessEnvironment env = environment();
         env.insert("FAKETIME", setting);
+        if (!zone.isEmpty())
+            env.insert("TZ", zone);
         start(env);
     }
 
@@ -186,6 +188,16 @@ TEST(FakeClockProgramTest, TheDisplayFollowsAWallClockThatJumpsOrSleeps) {
 
 // Five hours of a countdown with warnings and its expiry, and of a stop watch with seconds
 // hidden, in five minutes: no fault, no growing memory.
+TEST(FakeClockProgramTest, ACountdownOverTheAutumnSwitchCountsTheRepeatedHour) {
+    // From 00:30 daylight time to 03:00 standard time is three and a half real hours.
+    FakeClockProgram timer("[Settings]\nAlarmTime=2026-11-01T03:00:00\nnTimeorInterval=0\n");
+    timer.startWithClock("@2026-11-01 00:30:00", "America/New_York");
+    EXPECT_FALSE(timer.waitForDisplay("Time Remain 00 (03:30:00|03:29:5\\d)").isEmpty())
+        << timer.lastLine("tempiro.trace: Display:").toStdString();
+    EXPECT_TRUE(timer.closeNormally());
+    EXPECT_EQ(timer.savedValue("AlarmTime"), "1 Nov 2026 03:00:00") << "the target never moves";
+}
+
 TEST(FakeClockProgramTest, FiveHoursAtSixtyTimesSpeedKeepMemoryFlat) {
     FakeClockProgram countdown("[Settings]\nAlarmTime=2026-12-08T12:30:00\nnTimeorInterval=0\n"
                                "bWarn=True\nnWarnMin=10\nsEventTitle=Soak\n");

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <functional>
 #include <map>
 #include <set>
@@ -141,7 +142,11 @@ public:
     void set(const QString& standardName, bool daylight) {
         zone = {daylight ? kTimeZoneDaylight : kTimeZoneStandard, standardName};
     }
+    int offsetFromUtc(qint64 utcSeconds) override {
+        return rules.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc()));
+    }
     TimeZoneQuery zone;
+    QTimeZone rules = QTimeZone::utc(); // the wall clock's offsets
     int queries = 0;
 };
 

@@ -66,6 +66,25 @@ QString geometryKey(const GeometryKey& key) {
     return QLatin1String(key.word) + kWindowName;
 }
 
+// The target beside its General Date text, as ISO 8601 local wall time.
+const QString kAlarmTimeIso = QStringLiteral("AlarmTimeISO");
+
+QString isoText(double dayCount) {
+    const LocalDateTime local = toLocalDateTime(dayCount);
+    return local.date.toString(Qt::ISODate) + u'T' + local.time.toString(Qt::ISODate);
+}
+
+std::optional<double> fromIsoText(const QString& text) {
+    const qsizetype t = text.indexOf(u'T');
+    if (t < 0)
+        return std::nullopt;
+    const QDate date = QDate::fromString(text.left(t), Qt::ISODate);
+    const QTime time = QTime::fromString(text.mid(t + 1), Qt::ISODate);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return toDayCount(date, time);
+}
+
 } // namespace
 
 void readValues(platform::SettingsStore& store, TimerState& s, QString& link, double now,
@@ -92,10 +111,18 @@ void readValues(platform::SettingsStore& store, TimerState& s, QString& link, do
     // The default target is offered as text in the form this program writes.
     const QString target =
         read.text(QStringLiteral("AlarmTime"), dateText.generalDate(first.dAlarmTime));
-    if (const ParseResult value = dateText.parse(target, toLocalDateTime(now).date.year()))
+    // The same moment in a form no locale changes, when this program wrote it: "4/3/2027" is
+    // 3 April where it was written and 4 March under the next LANG.
+    if (const std::optional<double> exact = fromIsoText(read.text(kAlarmTimeIso, QString())))
+        s.dAlarmTime = *exact;
+    else if (const ParseResult value = dateText.parse(target, toLocalDateTime(now).date.year()))
         s.dAlarmTime = *value.value;
-    else if (modMain::bTraceErrors)
-        modMain::TraceLine(QStringLiteral("AlarmTime not readable: ") + target);
+    else {
+        // Unreadable counts as absent: a target read as 0 would show as expired 46,000 days ago.
+        s.dAlarmTime = first.dAlarmTime;
+        if (modMain::bTraceErrors)
+            modMain::TraceLine(QStringLiteral("AlarmTime not readable: ") + target);
+    }
     s.sEventTitle = read.text(QStringLiteral("sEventTitle"), first.sEventTitle);
 }
 
@@ -186,6 +213,7 @@ QString writeAll(platform::SettingsStore& store, platform::Registry& registry, T
         s.dAlarmTime = closing.now;
     const QString target = dateText.generalDate(s.dAlarmTime);
     write.text(QStringLiteral("AlarmTime"), target);
+    write.text(kAlarmTimeIso, isoText(s.dAlarmTime));
     modMain::HandOffAlarmTime(registry, target);
     const QString settingsFailure = store.flush();
     const QString handOffFailure = registry.commitWrites();

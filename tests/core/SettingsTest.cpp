@@ -71,7 +71,7 @@ TEST_F(SettingsTest, AnUnreadableTextLeavesTheInitialValueNotTheDefault) {
     EXPECT_FALSE(state.bShowMenus);
     EXPECT_EQ(state.nWarnMin, 0);
     EXPECT_EQ(state.nTimeorInterval, kModeTime);
-    EXPECT_EQ(state.dAlarmTime, 0);
+    EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 2.0 / 24) << "absent, never long expired";
     EXPECT_TRUE(state.bMin) << "the other keys still load";
 }
 
@@ -125,7 +125,8 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
                                               "sLink",
                                               "nTimeorInterval",
                                               "sEventTitle",
-                                              "AlarmTime"}));
+                                              "AlarmTime",
+                                              "AlarmTimeISO"}));
     EXPECT_EQ(store.value("LeftfrmTempiro"), "100");
     EXPECT_EQ(store.value("HeightfrmTempiro"), "4800");
     EXPECT_EQ(store.value("bSec"), "True");
@@ -133,6 +134,7 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
     EXPECT_EQ(store.value("nWarnMin"), "5");
     EXPECT_EQ(store.value("sLink"), "https://example.org/event");
     EXPECT_EQ(store.value("AlarmTime"), "12/8/2026 11:30:00 AM");
+    EXPECT_EQ(store.value("AlarmTimeISO"), "2026-12-08T11:30:00");
     EXPECT_FALSE(store.contains("bAdminReadOnly"));
     EXPECT_EQ(store.flushes, 1);
 
@@ -161,9 +163,11 @@ TEST_F(SettingsTest, ClosingMinimisedOrMaximisedKeepsTheStoredGeometry) {
     EXPECT_TRUE(store.writtenKeys.contains("AlarmTime"));
 }
 
-TEST_F(SettingsTest, AnUnreadableTargetIsReplacedByTheMomentOfClosing) {
+TEST_F(SettingsTest, AnUnreadableTargetCountsAsAbsentAndAZeroOneIsTheMomentOfClosing) {
     store.set("AlarmTime", "soon");
     TimerState state = read();
+    EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 2.0 / 24);
+    state.dAlarmTime = 0;
     now += 1.0 / 24;
     close(state);
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now);
@@ -265,4 +269,18 @@ TEST_F(SettingsTest, ANumberBeyondItsTypeReadsAsTheInitialValueNeverAnother) {
         EXPECT_EQ(state.nWarnMin, 0) << text;
         EXPECT_EQ(state.nTimeorInterval, kModeTime) << text;
     }
+}
+
+TEST_F(SettingsTest, ATargetSavedUnderOneLocaleIsTheSameMomentUnderAnother) {
+    TimerState saved = read();
+    saved.dAlarmTime = toDayCount(QDate(2027, 4, 3), QTime(10, 0));
+    close(saved); // "4/3/2027 10:00:00 AM"
+    for (const char* name : {"en_GB", "de_DE", "C", "ar_EG", "ko_KR", "th_TH", "sq_AL"}) {
+        TimerState loaded;
+        readValues(store, loaded, link, now, DateText(QLocale(name)));
+        EXPECT_DOUBLE_EQ(loaded.dAlarmTime, saved.dAlarmTime) << name;
+    }
+    store.set("AlarmTimeISO", "garbled");
+    TimerState fallback = read();
+    EXPECT_DOUBLE_EQ(fallback.dAlarmTime, saved.dAlarmTime) << "the text when that key is bad";
 }

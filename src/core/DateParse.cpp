@@ -25,6 +25,8 @@ struct DateText::Vocabulary {
     QString dateSeparators = QStringLiteral("/-.");
     QString timeSeparators = QStringLiteral(":");
     bool dateMayEndWithDot = false;
+    // The locale writes its times with a character that also separates dates ("01.30.00").
+    bool timeLooksLikeDate = false;
     // Texts replaced before the text is cut into tokens, each with what it stands for: the
     // letters a locale writes between time fields ("22時00分05秒") stand for a time separator,
     // other lettered literals for nothing, and AM/PM texts with dots or blanks in them
@@ -166,6 +168,8 @@ std::shared_ptr<const DateText::Vocabulary> makeVocabulary(const DateText& text)
     addSeparators(shortDate, v->dateSeparators);
     v->dateMayEndWithDot = text.dateFormat().trimmed().endsWith(u'.');
     v->timeSeparators += text.timeSeparator().trimmed();
+    v->timeLooksLikeDate = text.timeSeparator().trimmed().size() == 1 &&
+                           v->dateSeparators.contains(text.timeSeparator().trimmed().front());
     addSeparators(text.timeFormat(), v->timeSeparators);
     v->timeSeparators.remove(u'/');
     collectLiterals(text.timeFormat(), u':', *v);
@@ -299,6 +303,13 @@ public:
         size_t i = skipBlanks(0);
         if (kind(i) == Kind::Weekday)
             i = skipBlanks(i + 1);
+        // Where times are written with a date separator, a text shaped like the locale's own
+        // time (hours, then minutes of two digits) is that time: "01.30.00" is half past one,
+        // not 30 January 2000.
+        if (m_v.timeLooksLikeDate && timeShaped(i))
+            for (const Candidate& time : times(i))
+                if (atEnd(time.next))
+                    return time.value;
         for (const Candidate& date : dates(i)) {
             if (atEnd(date.next))
                 return date.value;
@@ -338,6 +349,14 @@ private:
     }
     bool isSeparator(size_t i, const QString& allowed) const {
         return kind(i) == Kind::Separator && allowed.contains(at(i).separator);
+    }
+
+    bool timeShaped(size_t i) const {
+        if (kind(i) == Kind::AmPm)
+            i = skipBlanks(i + 1);
+        return kind(i) == Kind::Number && at(i).digits <= 2 &&
+               isSeparator(i + 1, m_v.timeSeparators) && kind(i + 2) == Kind::Number &&
+               at(i + 2).digits == 2;
     }
 
     // Blanks, or the "T" of ISO 8601, between a date and a time.
@@ -401,6 +420,11 @@ private:
         if (kind(second) != Kind::Number)
             return;
         const size_t sep2 = second + 1;
+        // Some locales set the year off with a blank only ("03/04 2027"); a year of four digits
+        // is then unmistakable.
+        if (kind(sep2) == Kind::Blank && m_v.dateOrder[2] == u'y' &&
+            kind(skipBlanks(sep2)) == Kind::Number && at(skipBlanks(sep2)).digits == 4)
+            threePartDate({&at(i), &at(second), &at(skipBlanks(sep2))}, skipBlanks(sep2) + 1, out);
         if (kind(sep2) == Kind::Separator && at(sep2).separator == separator) {
             const size_t third = skipBlanks(sep2 + 1);
             if (kind(third) == Kind::Number) {
@@ -410,7 +434,12 @@ private:
                 threePartDate({&at(i), &at(second), &at(third)}, next, out);
             }
         }
-        dayAndMonth(at(i), at(second), second + 1, out);
+        // A day and month may end with a dot where dots separate them ("11.5.").
+        size_t afterSecond = second + 1;
+        if ((m_v.dateMayEndWithDot || separator == u'.') &&
+            isSeparator(afterSecond, QStringLiteral(".")) && kind(afterSecond + 1) != Kind::Number)
+            ++afterSecond;
+        dayAndMonth(at(i), at(second), afterSecond, out);
     }
 
     void threePartDate(const std::array<const Token*, 3>& parts, size_t next,
@@ -488,6 +517,10 @@ private:
         if (kind(i) == Kind::AmPm) {
             amPm = at(i).value;
             i = skipBlanks(i + 1);
+            // A lettered literal between the mark and the hour ("AP 'ga' h:mm:ss") reads as a
+            // time separator.
+            if (isSeparator(i, m_v.timeSeparators))
+                i = skipBlanks(i + 1);
         }
         if (kind(i) != Kind::Number || at(i).digits > 2)
             return out;

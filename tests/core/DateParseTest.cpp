@@ -204,3 +204,37 @@ TEST(DateParse, LetteredTimeSeparatorsOfTheLocaleAreSeparators) {
     expectAccepted(QLocale(QLocale::NorwegianNynorsk, QLocale::Norway),
                    {{"kl. 09:30:00", timeOfDay(9, 30)}});
 }
+
+TEST(DateParse, WhatAnyLocaleWritesReadsBackThere) {
+    const std::vector<double> values = {timeOfDay(1, 30), timeOfDay(23, 59, 59), at(2027, 4, 3, 10),
+                                        at(2027, 12, 25), at(2003, 1, 31, 13, 5, 9)};
+    int locales = 0;
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        // Left out: digits outside the Basic Multilingual Plane (Chakma, Adlam), which the
+        // parser, reading UTF-16 units, does not take for digits.
+        if (locale.zeroDigit().size() > 1)
+            continue;
+        ++locales;
+        const DateText text(locale);
+        for (const double value : values) {
+            const QString written = text.generalDate(value);
+            const ParseResult back = text.parse(written, kThisYear);
+            ASSERT_TRUE(back) << locale.name().toStdString() << " \"" << written.toStdString()
+                              << "\"";
+            EXPECT_NEAR(*back.value, value, 0.5 / kSecondsPerDay)
+                << locale.name().toStdString() << " \"" << written.toStdString() << "\"";
+        }
+    }
+    EXPECT_GT(locales, 550);
+}
+
+TEST(DateParse, DottedTimesAreTimesAndADayAndMonthMayEndWithADot) {
+    const DateText danish(QLocale(QLocale::Danish, QLocale::Denmark));
+    EXPECT_DOUBLE_EQ(*danish.parse("01.30.00", kThisYear).value, timeOfDay(1, 30));
+    EXPECT_DOUBLE_EQ(*danish.parse("1.30", kThisYear).value, timeOfDay(1, 30));
+    EXPECT_DOUBLE_EQ(*danish.parse("30.01.2000", kThisYear).value, at(2000, 1, 30));
+    EXPECT_DOUBLE_EQ(*DateText(kDE).parse("11.5.", kThisYear).value, at(kThisYear, 5, 11));
+    EXPECT_DOUBLE_EQ(*DateText(kDE).parse("11.5. 10:00", kThisYear).value,
+                     at(kThisYear, 5, 11, 10));
+}

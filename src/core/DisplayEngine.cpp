@@ -138,13 +138,18 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
 
     switch (s.nTimeorInterval) {
     case kModeTime:
-    case kModeStopWatch:
-        remaining = realFromWall(s.dAlarmTime, offsetAt) - moment.real;
+    case kModeStopWatch: {
+        const bool intervalEnd =
+            s.nTimeorInterval == kModeTime && s.dAlarmTime == s.intervalEndWall;
+        remaining =
+            (intervalEnd ? s.intervalEndReal : realFromWall(s.dAlarmTime, offsetAt)) - moment.real;
         break;
+    }
     case kModeInterval:
         // The length runs in real time; the target is shown at the wall time it ends.
         remaining = s.dAlarmTime;
-        s.dAlarmTime = wallFromReal(moment.real + remaining, offsetAt);
+        s.intervalEndReal = moment.real + remaining;
+        s.dAlarmTime = s.intervalEndWall = wallFromReal(s.intervalEndReal, offsetAt);
         s.nTimeorInterval = kModeTime;
         break;
     default:

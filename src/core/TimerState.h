@@ -43,6 +43,11 @@ struct RunFlags {
 struct TickMemory {
     qint16 nExpireBeeps = 0;
     qint16 nLastWarnMin = 0;
+    // Where an interval ends in real time, for as long as the target is the wall time it was
+    // shown as: an end inside the hour an autumn switch repeats would otherwise be read as that
+    // hour's first pass, an hour early.
+    double intervalEndWall = -1;
+    double intervalEndReal = 0;
 };
 
 struct TimerState : AlarmRecord, DisplayOptions, RunFlags, TickMemory {};

@@ -53,7 +53,6 @@ TEST(RealTime, WallTimesAroundBothSwitchesBecomeOneInstantEach) {
 }
 
 TEST(RealTime, CountdownsIntervalsAndStopWatchesRunInRealTimeAcrossTheSwitches) {
-    const UtcOffsetAt newYork = offsetsOf("America/New_York");
     const DateText text(QLocale(QLocale::English, QLocale::UnitedStates));
     const auto at = [&](double wallNow, const char* utcNow) {
         return Moment{
@@ -62,6 +61,7 @@ TEST(RealTime, CountdownsIntervalsAndStopWatchesRunInRealTimeAcrossTheSwitches) 
                 QDateTime::fromString(utcNow + QString("Z"), Qt::ISODate).toSecsSinceEpoch())};
     };
     struct Case {
+        const char* zone;
         const char* what;
         int mode;
         double alarm; // target, interval or start
@@ -69,15 +69,24 @@ TEST(RealTime, CountdownsIntervalsAndStopWatchesRunInRealTimeAcrossTheSwitches) 
         const char* shown;
         const char* target; // after an interval has begun
     } cases[] = {
-        {"autumn countdown", kModeTime, wall(2026, 11, 1, 3, 0),
+        {"America/New_York", "autumn countdown", kModeTime, wall(2026, 11, 1, 3, 0),
          at(wall(2026, 11, 1, 0, 30), "2026-11-01T04:30:00"), " 00 03:30:00", ""},
-        {"spring countdown", kModeTime, wall(2027, 3, 14, 3, 30),
+        {"America/New_York", "spring countdown", kModeTime, wall(2027, 3, 14, 3, 30),
          at(wall(2027, 3, 14, 1, 30), "2027-03-14T06:30:00"), " 00 01:00:00", ""},
-        {"stop watch over the repeated hour", kModeStopWatch, wall(2026, 11, 1, 1, 30),
-         at(wall(2026, 11, 1, 1, 10), "2026-11-01T06:10:00"), "00:40:00", ""},
-        {"two-minute interval at 1:59:30 on the autumn day", kModeInterval, 2.0 / kMinutesPerDay,
-         at(wall(2026, 11, 1, 1, 59, 30), "2026-11-01T05:59:30"), "00:02:00",
+        {"America/New_York", "stop watch over the repeated hour", kModeStopWatch,
+         wall(2026, 11, 1, 1, 30), at(wall(2026, 11, 1, 1, 10), "2026-11-01T06:10:00"), "00:40:00",
+         ""},
+        {"America/New_York", "two-minute interval at 1:59:30 on the autumn day", kModeInterval,
+         2.0 / kMinutesPerDay, at(wall(2026, 11, 1, 1, 59, 30), "2026-11-01T05:59:30"), "00:02:00",
          "11/1/2026 1:01:30 AM"},
+        {"Europe/Berlin", "spring countdown", kModeTime, wall(2027, 3, 28, 4, 0),
+         at(wall(2027, 3, 28, 1, 0), "2027-03-28T00:00:00"), " 00 02:00:00", ""},
+        {"Europe/Berlin", "stop watch over the spring gap", kModeStopWatch,
+         wall(2027, 3, 28, 1, 30), at(wall(2027, 3, 28, 3, 30), "2027-03-28T01:30:00"), "01:00:00",
+         ""},
+        {"Europe/Berlin", "hour-long interval before the autumn switch", kModeInterval, 1.0 / 24,
+         at(wall(2026, 10, 25, 2, 30), "2026-10-25T00:30:00"), " 00 01:00:00",
+         "10/25/2026 2:30:00 AM"},
     };
     for (const Case& c : cases) {
         TimerState state;
@@ -85,10 +94,16 @@ TEST(RealTime, CountdownsIntervalsAndStopWatchesRunInRealTimeAcrossTheSwitches) 
         state.nTimeorInterval = static_cast<qint16>(c.mode);
         state.dAlarmTime = c.alarm;
         const DisplayUpdate u =
-            decideUpdate(state, c.now, newYork, platform::WindowState::Normal, text);
+            decideUpdate(state, c.now, offsetsOf(c.zone), platform::WindowState::Normal, text);
         EXPECT_TRUE(u.valueText.endsWith(c.shown)) << c.what << ": " << u.valueText.toStdString();
         if (*c.target) {
             EXPECT_EQ(text.generalDate(state.dAlarmTime), c.target) << c.what;
+            // A second later the interval still has all but a second to run.
+            const Moment later{c.now.wall + 1.0 / kSecondsPerDay,
+                               c.now.real + 1.0 / kSecondsPerDay};
+            const DisplayUpdate next =
+                decideUpdate(state, later, offsetsOf(c.zone), platform::WindowState::Normal, text);
+            EXPECT_EQ(next.systemCaption, caption::kTimeRemain) << c.what;
         }
     }
 }

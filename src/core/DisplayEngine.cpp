@@ -130,7 +130,8 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
         s.bPaused = false;
         if (s.nTimeorInterval == kModeStopWatch) {
             u.alarmCaption = caption::kStartTime;
-            s.dAlarmTime = now;
+            s.dAlarmTime = s.realOfWall = now;
+            s.realTarget = moment.real;
         } else {
             u.alarmCaption = caption::kAlarmTime;
         }
@@ -138,18 +139,18 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
 
     switch (s.nTimeorInterval) {
     case kModeTime:
-    case kModeStopWatch: {
-        const bool intervalEnd =
-            s.nTimeorInterval == kModeTime && s.dAlarmTime == s.intervalEndWall;
-        remaining =
-            (intervalEnd ? s.intervalEndReal : realFromWall(s.dAlarmTime, offsetAt)) - moment.real;
+    case kModeStopWatch:
+        if (s.dAlarmTime != s.realOfWall) {
+            s.realOfWall = s.dAlarmTime;
+            s.realTarget = realFromWall(s.dAlarmTime, offsetAt);
+        }
+        remaining = s.realTarget - moment.real;
         break;
-    }
     case kModeInterval:
         // The length runs in real time; the target is shown at the wall time it ends.
         remaining = s.dAlarmTime;
-        s.intervalEndReal = moment.real + remaining;
-        s.dAlarmTime = s.intervalEndWall = wallFromReal(s.intervalEndReal, offsetAt);
+        s.realTarget = moment.real + remaining;
+        s.dAlarmTime = s.realOfWall = wallFromReal(s.realTarget, offsetAt);
         s.nTimeorInterval = kModeTime;
         break;
     default:

@@ -56,11 +56,12 @@ private:
 struct GeometryKey {
     const char* word;
     float WindowTwips::*field;
+    std::optional<float> StoredWindow::*stored;
 };
-constexpr GeometryKey kGeometryKeys[] = {{"Left", &WindowTwips::left},
-                                         {"Top", &WindowTwips::top},
-                                         {"Width", &WindowTwips::width},
-                                         {"Height", &WindowTwips::height}};
+constexpr GeometryKey kGeometryKeys[] = {{"Left", &WindowTwips::left, &StoredWindow::left},
+                                         {"Top", &WindowTwips::top, &StoredWindow::top},
+                                         {"Width", &WindowTwips::width, &StoredWindow::width},
+                                         {"Height", &WindowTwips::height, &StoredWindow::height}};
 
 QString geometryKey(const GeometryKey& key) {
     return QLatin1String(key.word) + kWindowName;
@@ -129,17 +130,17 @@ void readValues(platform::SettingsStore& store, TimerState& s, QString& link, do
 StoredWindow readStoredWindow(platform::SettingsStore& store) {
     Reader read(store);
     StoredWindow stored;
-    std::optional<float> StoredWindow::*const fields[] = {
-        &StoredWindow::left, &StoredWindow::top, &StoredWindow::width, &StoredWindow::height};
-    for (size_t i = 0; i < std::size(kGeometryKeys); ++i)
-        stored.*fields[i] = stored::toSingle(read.text(geometryKey(kGeometryKeys[i]), QString()));
+    for (const GeometryKey& key : kGeometryKeys)
+        stored.*key.stored = stored::toSingle(read.text(geometryKey(key), QString()));
     return stored;
 }
 
 WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current) {
     const StoredWindow stored = readStoredWindow(store);
-    return {stored.left.value_or(current.left), stored.top.value_or(current.top),
-            stored.width.value_or(current.width), stored.height.value_or(current.height)};
+    WindowTwips window = current;
+    for (const GeometryKey& key : kGeometryKeys)
+        window.*key.field = (stored.*key.stored).value_or(current.*key.field);
+    return window;
 }
 
 bool onSomeScreen(const QRect& window, const QList<QRect>& screens) {

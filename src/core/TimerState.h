@@ -43,11 +43,12 @@ struct RunFlags {
 struct TickMemory {
     qint16 nExpireBeeps = 0;
     qint16 nLastWarnMin = 0;
-    // Where an interval ends in real time, for as long as the target is the wall time it was
-    // shown as: an end inside the hour an autumn switch repeats would otherwise be read as that
-    // hour's first pass, an hour early.
-    double intervalEndWall = -1;
-    double intervalEndReal = 0;
+    // The target's real instant, worked out once for each target rather than on every tick,
+    // and taken exactly where the engine makes the target itself (an interval's end, a stop
+    // watch's start): such a wall time inside the hour an autumn switch repeats would otherwise
+    // read as that hour's first pass.
+    double realOfWall = -1; // the dAlarmTime it belongs to
+    double realTarget = 0;
 };
 
 struct TimerState : AlarmRecord, DisplayOptions, RunFlags, TickMemory {};

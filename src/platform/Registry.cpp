@@ -44,7 +44,9 @@ template <typename Visit> void forEachLine(const QByteArray& content, Visit visi
     }
 }
 
-bool isBlankChar(char c);
+bool isBlankChar(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 // The start of the first line at or after `from` (a line's start) that begins, after blanks,
 // with '[': only such a line can be a section's header. The content's size when there is none.
@@ -63,10 +65,6 @@ qsizetype nextHeaderLine(const QByteArray& content, qsizetype from) {
 
 QByteArrayView textOf(const QByteArray& content, const Line& line) {
     return QByteArrayView(content.constData() + line.begin, line.textEnd - line.begin);
-}
-
-bool isBlankChar(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 QByteArrayView trimmed(QByteArrayView text) {

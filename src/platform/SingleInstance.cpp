@@ -51,8 +51,12 @@ SingleInstance::Outcome SingleInstance::claim(int milliseconds) {
     }
 }
 
+QString SingleInstance::socketName() const {
+    return QDir(m_folder).filePath(QStringLiteral("tempiro.socket"));
+}
+
 bool SingleInstance::listen() {
-    const QString name = QDir(m_folder).filePath(QStringLiteral("tempiro.socket"));
+    const QString name = socketName();
     // The lock is ours, so a socket left there belongs to a copy that was killed.
     QLocalServer::removeServer(name);
     m_server = new QLocalServer(this);
@@ -72,7 +76,7 @@ bool SingleInstance::listen() {
 
 bool SingleInstance::askRunning() {
     QLocalSocket socket;
-    socket.connectToServer(QDir(m_folder).filePath(QStringLiteral("tempiro.socket")));
+    socket.connectToServer(socketName());
     if (!socket.waitForConnected(kConnectMilliseconds))
         return false;
     socket.write(kShowRequest);

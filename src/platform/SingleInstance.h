@@ -32,6 +32,7 @@ signals:
     void showRequested();
 
 private:
+    QString socketName() const;
     bool listen();
     bool askRunning();
 

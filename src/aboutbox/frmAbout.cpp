@@ -179,7 +179,10 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 void frmAbout::StartSysInfo() {
-    if (!m_services.programs.start(SysInfoPath, {}).started)
+    const bool started = m_sysInfoApp && m_sysInfoApp->executable == SysInfoPath
+                             ? m_services.desktop.launch(*m_sysInfoApp, {}).started
+                             : m_services.programs.start(SysInfoPath, {}).started;
+    if (!started)
         m_services.messages.show(QStringLiteral("System Information Is Unavailable At This "
                                                 "Time\r\nIt can be installed as a Windows 95 "
                                                 "Accessory"),
@@ -218,7 +221,14 @@ bool frmAbout::GetSysInfoPath(QString& path) {
         }
     }
     // Where there is no such registry, an installed system information program of the desktop.
+    m_sysInfoApp.reset();
     for (const QString& name : about::kSystemInfoPrograms) {
+        if (const auto app = m_services.desktop.forProgram(name);
+            app && !app->executable.isEmpty()) {
+            m_sysInfoApp = app;
+            path = app->executable;
+            return true;
+        }
         const QString program = m_services.programs.findProgram(name);
         if (!program.isEmpty()) {
             path = program;

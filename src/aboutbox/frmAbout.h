@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -49,12 +50,15 @@ private:
 
     platform::Services m_services;
     bool m_loaded = false;
+    // The desktop entry of the system information program, when it has one.
+    std::optional<platform::DesktopApp> m_sysInfoApp;
 };
 
 namespace about {
 // Query value and every other right a registry reader may ask for.
 inline constexpr quint32 kReadAccess = 0x2003F;
-// System information programs looked for on the search path, in this order.
+// System information programs looked for, in this order: through their desktop entries, else
+// on the search path.
 inline const QStringList kSystemInfoPrograms = {QStringLiteral("hardinfo"),
                                                 QStringLiteral("kinfocenter"),
                                                 QStringLiteral("gnome-system-monitor")};

@@ -1,5 +1,6 @@
 #include "core/modMain.h"
 #include "platform/Clock.h"
+#include "platform/DesktopApps.h"
 #include "platform/ICalendar.h"
 #include "platform/Launch.h"
 #include "platform/Notifier.h"
@@ -26,12 +27,13 @@ int main(int argc, char* argv[]) {
     platform::RegFileRegistry registry;
     platform::SystemTimeZoneSource zones;
     platform::SystemProgramStarter programs;
-    platform::XdgBrowserAssociation browsers;
+    platform::GioDesktopApps desktop;
+    platform::DesktopBrowserAssociation browsers(desktop, programs);
     platform::QtMessageBoxes messages;
-    platform::XdgDocumentOpener opener(programs);
-    platform::ICalendarProvider calendar(opener);
+    platform::DesktopDocumentOpener calendarOpener(desktop, QStringLiteral("text/calendar"));
+    platform::ICalendarProvider calendar(calendarOpener);
     platform::DBusNotifier notifier;
-    return modMain::Main(app,
-                         {clock, sound, windows, settings, registry, zones, programs, browsers,
-                          messages, calendar, notifier, QCoreApplication::applicationDirPath()});
+    return modMain::Main(app, {clock, sound, windows, settings, registry, zones, programs, browsers,
+                               desktop, messages, calendar, notifier,
+                               QCoreApplication::applicationDirPath()});
 }

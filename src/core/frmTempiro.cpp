@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <QWindow>
 
 using tempiro::LineColour;
@@ -486,18 +485,11 @@ void frmTempiro::cmdGo_Click() {
     LoadBrowserApp();
     if (!objBrowser)
         return;
-    // The link is the user's text: it reaches the browser as one web address, never as an
-    // option or through a shell; a text without a scheme is taken as an http address.
-    QStringList arguments;
-    const QString link = txtURL->text();
-    if (!link.isEmpty()) {
-        const QUrl url = QUrl::fromUserInput(link);
-        if (!url.isValid() || url.scheme().isEmpty())
-            return;
-        arguments << url.toString(QUrl::FullyEncoded);
-    }
-    const platform::StartOutcome outcome =
-        m_services.programs.start(objBrowser->program, arguments);
+    // The link is the user's text: it reaches the browser as one argument, never as an option
+    // or through a shell.
+    const QString address = modURL::LinkAddress(txtURL->text());
+    const platform::StartOutcome outcome = m_services.browsers.start(
+        objBrowser->program, address.isEmpty() ? QStringList() : QStringList{address});
     if (!outcome.started) {
         objBrowser.reset();
         showBrowserProblem();
@@ -532,7 +524,8 @@ void frmTempiro::mnuToolsAppoint_Click() {
     const tempiro::LocalDateTime target = tempiro::toLocalDateTime(dAlarmTime);
     item->setStart(target.date, target.time);
     item->setEnd(target.date, target.time);
-    item->display();
+    if (!item->display() && modMain::bTrace)
+        modMain::TraceLine(QStringLiteral("Appointment not opened: no calendar program took it"));
 }
 
 void frmTempiro::mnuHelpHelp_Click() {

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QUrl>
 
 namespace modURL {
 
@@ -25,7 +27,38 @@ QString withoutTrailingBlanks(QString text) {
     return text;
 }
 
+// Characters a URI may hold as they are; '%' too, so that an address already encoded keeps its
+// escapes.
+const QByteArray kUriCharacters = QByteArrayLiteral("!#$%&'()*+,/:;=?@[]~");
+
 } // namespace
+
+QString LinkAddress(const QString& link) {
+    const QString text = link.trimmed();
+    if (text.isEmpty())
+        return {};
+    static const QRegularExpression withScheme(
+        QStringLiteral(R"(^(?:[a-z][a-z0-9+.\-]*://|(?:mailto|about|file|news|tel):))"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (withScheme.match(text).hasMatch()) {
+        const QUrl url(text, QUrl::TolerantMode);
+        return url.isValid() ? url.toString(QUrl::FullyEncoded)
+                             : QString::fromLatin1(QUrl::toPercentEncoding(text, kUriCharacters));
+    }
+    // Text that starts like an option is only ever passed as an address, which no program
+    // reads as an option.
+    if (text.startsWith(u'-'))
+        return QStringLiteral("http://") +
+               QString::fromLatin1(QUrl::toPercentEncoding(text, kUriCharacters));
+    // A host name with a path, as users paste them without the scheme: the browser would add
+    // http:// too.
+    const QUrl guessed = QUrl::fromUserInput(text);
+    const QString host = guessed.isValid() ? guessed.host() : QString();
+    if ((host.contains(u'.') || host == QStringLiteral("localhost")) &&
+        !text.section(u'/', 0, 0).contains(u' '))
+        return guessed.toString(QUrl::FullyEncoded);
+    return text;
+}
 
 QString FixedWidth(const QString& text) {
     return text.left(kPathLength).leftJustified(kPathLength, u' ');
@@ -50,9 +83,9 @@ void CreateTestFile(const QString& path) {
 }
 
 bool FindBrowser(const platform::Services& services, QString& browserPath) {
+    // The desktop answers by the document's type, so the document itself is not made: the
+    // program's folder belongs to root once installed, and nothing of ours belongs there.
     const QString document = QDir(services.programFolder).filePath(kTestDocument);
-    if (!FileExists(document))
-        CreateTestFile(document);
     QString answer;
     const int result = services.browsers.findExecutable(document, answer);
     if (result < 32)
@@ -104,7 +137,7 @@ bool StartBrowser(const platform::Services& services, const QString& address) {
         modMain::TraceLine(QStringLiteral("Browser command: ") + command);
     // The address goes to the browser as one argument, never through a shell.
     const platform::StartOutcome outcome =
-        services.programs.start(field, address.isEmpty() ? QStringList() : QStringList{address});
+        services.browsers.start(field, address.isEmpty() ? QStringList() : QStringList{address});
     if (!outcome.started) {
         services.messages.show(QStringLiteral("Can't start Web browser. Error: ") +
                                    QString::number(outcome.errorNumber) +

@@ -64,7 +64,11 @@ public:
         if (file.write(calendar) != calendar.size() || !file.flush())
             return false;
         file.close();
-        return m_opener.open(file.fileName());
+        if (m_opener.open(file.fileName()))
+            return true;
+        // Nothing will read it: leave no file behind.
+        file.remove();
+        return false;
     }
 
 private:

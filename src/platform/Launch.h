@@ -6,6 +6,8 @@
 namespace platform {
 
 struct StartOutcome {
+    // The task of an application the desktop started for us (over D-Bus): no process of ours.
+    static constexpr qint64 kStartedByDesktop = -1;
     bool started = false;
     qint64 taskId = 0;   // the started process's id
     int errorNumber = 0; // when not started: the system's error number
@@ -30,24 +32,19 @@ public:
     bool isRunning(qint64 taskId) override;
 };
 
-// Asks the desktop which program opens a document like the one given (an .htm file). Returns
-// a result code, 32 or more on success, and the program's full path in `answer`.
+// Asks the desktop which program opens a document like the one given (an .htm file), and
+// starts it the way the desktop would.
 class BrowserAssociation {
 public:
     virtual ~BrowserAssociation() = default;
     static constexpr int kFound = 42;
     static constexpr int kNoAssociation = 31;
     static constexpr int kFileNotFound = 2;
+    // A result code, 32 or more on success, and the program's full path in `answer`.
     virtual int findExecutable(const QString& document, QString& answer) = 0;
-};
-
-// The desktop's default handler for text/html (xdg-mime), its Exec program resolved to a full
-// path with the entry's field codes and arguments dropped.
-class XdgBrowserAssociation final : public BrowserAssociation {
-public:
-    int findExecutable(const QString& document, QString& answer) override;
-    // The program of a desktop entry's Exec line; empty when there is none.
-    static QString execProgram(const QString& desktopEntry);
+    // Starts the browser at `program` (as findExecutable named it) on the addresses, each one
+    // argument.
+    virtual StartOutcome start(const QString& program, const QStringList& addresses) = 0;
 };
 
 // Message boxes with an OK button and the given caption.
@@ -68,16 +65,6 @@ class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
     virtual bool open(const QString& file) = 0;
-};
-
-class XdgDocumentOpener final : public DocumentOpener {
-public:
-    explicit XdgDocumentOpener(ProgramStarter& starter)
-        : m_starter(starter) {}
-    bool open(const QString& file) override;
-
-private:
-    ProgramStarter& m_starter;
 };
 
 } // namespace platform

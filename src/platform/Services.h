@@ -2,6 +2,7 @@
 
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
+#include "platform/DesktopApps.h"
 #include "platform/Launch.h"
 #include "platform/Notifier.h"
 #include "platform/Registry.h"
@@ -23,6 +24,7 @@ struct Services {
     TimeZoneSource& zones;
     ProgramStarter& programs;
     BrowserAssociation& browsers;
+    DesktopApps& desktop;
     MessageBoxes& messages;
     CalendarProvider& calendar;
     Notifier& notifier;

@@ -128,6 +128,20 @@ TEST_F(AboutBoxTest, SystemInfoOnlyWhenAProgramIsFound) {
     EXPECT_TRUE(about->isVisible());
 }
 
+TEST_F(AboutBoxTest, ASystemInfoProgramWithADesktopEntryStartsThroughIt) {
+    fake.programs.installed["hardinfo"] = "/usr/bin/hardinfo";
+    fake.desktop.programs["hardinfo"] = {"hardinfo.desktop", "/usr/bin/hardinfo"};
+    form.mnuHelpAbout_Click();
+    EXPECT_EQ(form.about()->SysInfoPath, "/usr/bin/hardinfo");
+    form.about()->cmdSysInfo_Click();
+    ASSERT_EQ(fake.desktop.launches.size(), 1u);
+    EXPECT_EQ(fake.desktop.launches[0].app.id, "hardinfo.desktop");
+    EXPECT_TRUE(fake.programs.calls.empty());
+    fake.desktop.outcome.started = false;
+    form.about()->cmdSysInfo_Click();
+    EXPECT_EQ(fake.messages.shown.size(), 1u);
+}
+
 TEST_F(AboutBoxTest, TheRegistryPathComesFirstAndTheTextLosesItsNul) {
     fake.registry.existingKeys = {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"};
     fake.registry

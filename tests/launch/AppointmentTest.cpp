@@ -155,4 +155,19 @@ TEST(ICalendar, EachAppointmentIsItsOwnFileOpenedForTheUser) {
     opener.result = false;
     const auto item = calendar->createAppointment();
     EXPECT_FALSE(item->display()) << "a failing opener is reported to the caller, who is silent";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "and leaves no file";
+}
+
+TEST(ICalendar, OnlyARegisteredCalendarProgramOpensTheAppointment) {
+    platform::FakeDesktopApps desktop;
+    platform::DesktopDocumentOpener opener(desktop, "text/calendar");
+    EXPECT_FALSE(opener.open("/tmp/appointment-1.ics"));
+    EXPECT_TRUE(desktop.launches.empty()) << "no other program stands in for it";
+
+    desktop.defaults["text/calendar"] = {"calendar.desktop", "/usr/bin/calendar"};
+    EXPECT_TRUE(opener.open("/tmp/a b.ics"));
+    ASSERT_EQ(desktop.launches.size(), 1u);
+    EXPECT_EQ(desktop.launches[0].uris, QStringList{"file:///tmp/a%20b.ics"});
+    desktop.outcome.started = false;
+    EXPECT_FALSE(opener.open("/tmp/a b.ics"));
 }

@@ -61,6 +61,7 @@ TEST(ProgramLauncher, ARealStartPassesTheArguments) {
                                       services.zones,
                                       real,
                                       services.browsers,
+                                      services.desktop,
                                       services.messages,
                                       services.calendar,
                                       services.notifier,
@@ -81,27 +82,32 @@ TEST(ProgramLauncher, ARealStartPassesTheArguments) {
     EXPECT_FALSE(outcome.errorDescription.isEmpty());
 }
 
-TEST(BrowserAssociation, TheProgramOfADesktopEntry) {
-    QTemporaryDir folder;
-    auto entry = [&](const QByteArray& content) {
-        const QString path = QDir(folder.path()).filePath("browser.desktop");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(content);
-        return path;
-    };
-    using platform::XdgBrowserAssociation;
-    EXPECT_EQ(XdgBrowserAssociation::execProgram(
-                  entry("[Desktop Entry]\nName=Web\nExec=/opt/web/browser --new-window %u\n")),
-              "/opt/web/browser");
-    EXPECT_EQ(XdgBrowserAssociation::execProgram(entry("[Desktop Entry]\nExec=sh -c true %U\n")),
-              QStandardPaths::findExecutable("sh"));
-    EXPECT_EQ(
-        XdgBrowserAssociation::execProgram(entry(
-            "[Desktop Action new]\nExec=/wrong\n[Desktop Entry]\nExec=\"/opt/my web/b\" %u\n")),
-        "/opt/my web/b");
-    EXPECT_EQ(XdgBrowserAssociation::execProgram(entry("[Desktop Entry]\nName=none\n")), "");
-    EXPECT_EQ(XdgBrowserAssociation::execProgram("/nonexistent.desktop"), "");
+TEST(BrowserAssociation, TheDesktopsWebHandlerStartedThroughItsEntry) {
+    platform::FakeDesktopApps desktop;
+    platform::FakeProgramStarter starter;
+    platform::DesktopBrowserAssociation browsers(desktop, starter);
+    QString answer = "unchanged";
+    EXPECT_EQ(browsers.findExecutable("/opt/tempiro/test.htm", answer),
+              platform::BrowserAssociation::kNoAssociation);
+    EXPECT_EQ(answer, "unchanged");
+
+    const platform::DesktopApp html{"html.desktop", "/usr/bin/html-viewer"};
+    const platform::DesktopApp web{"web.desktop", "/usr/bin/env"};
+    desktop.defaults["text/html"] = html;
+    EXPECT_EQ(browsers.findExecutable("/opt/tempiro/test.htm", answer),
+              platform::BrowserAssociation::kFound);
+    EXPECT_EQ(answer, "/usr/bin/html-viewer");
+    desktop.defaults["x-scheme-handler/http"] = web;
+    EXPECT_EQ(browsers.findExecutable("/opt/tempiro/test.htm", answer),
+              platform::BrowserAssociation::kFound);
+    EXPECT_EQ(answer, "/usr/bin/env") << "the web address handler comes before .htm files";
+
+    EXPECT_EQ(browsers.start("/usr/bin/env", {"https://example.org/"}).taskId, 5353);
+    EXPECT_EQ(desktop.launches,
+              (std::vector<platform::FakeDesktopApps::Launch>{{web, {"https://example.org/"}}}));
+    EXPECT_TRUE(starter.calls.empty()) << "a wrapper is never started on the address";
+    browsers.start("/opt/other/browser", {"https://example.org/"});
+    EXPECT_EQ(starter.calls.size(), 1u) << "a path that is not the desktop's is started as it is";
 }
 
 TEST(ProgramLauncher, ArgumentsAreSplitAsAShellWould) {

@@ -77,12 +77,13 @@ TEST_F(BrowserTest, AFailedLookupLeavesThePathAlone) {
     EXPECT_EQ(path, "before");
 }
 
-TEST_F(BrowserTest, TheTestDocumentIsMadeEmptyInTheProgramFolder) {
+TEST_F(BrowserTest, TheLookupNamesTheTestDocumentButWritesNothing) {
     QString path;
     find("/usr/bin/browser", path);
-    EXPECT_TRUE(FileExists(testDocument()));
-    EXPECT_EQ(QFileInfo(testDocument()).size(), 0);
+    EXPECT_FALSE(FileExists(testDocument())) << "the program's folder belongs to root";
     EXPECT_EQ(fake.browsers.documents, QStringList{testDocument()});
+    CreateTestFile(testDocument());
+    EXPECT_EQ(QFileInfo(testDocument()).size(), 0);
 
     QFile file(testDocument());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -130,4 +131,24 @@ TEST_F(BrowserTest, StartBrowserSaysWhyItFailed) {
                   {"Can't start Web browser. Error: 2  Description: No such file or directory",
                    "Tempiro Timer", Icon::None},
               }));
+}
+
+TEST(LinkAddress, AnAddressOrTheTextNeverAnOption) {
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"", ""},
+        {"   ", ""},
+        {" https://example.org/lot?id=7&x=%2F ", "https://example.org/lot?id=7&x=%2F"},
+        {"http://exa mple.com", "http://exa%20mple.com"},
+        {"https://example.org/a b", "https://example.org/a%20b"},
+        {"example.org/lot 7", "http://example.org/lot%207"},
+        {"localhost:8080/x", "http://localhost:8080/x"},
+        {"mailto:me@example.org", "mailto:me@example.org"},
+        {"my auction", "my auction"},
+        {"%%%", "%%%"},
+        {"-new-instance", "http://-new-instance"},
+        {"--remote-debugging-port=9222", "http://--remote-debugging-port=9222"},
+        {"-my auction", "http://-my%20auction"},
+    };
+    for (const auto& [link, address] : cases)
+        EXPECT_EQ(LinkAddress(link).toStdString(), address.toStdString()) << link.toStdString();
 }

@@ -173,17 +173,52 @@ public:
     std::vector<Call> calls;
 };
 
+// Finds the test's answer; a start is the start of that program, recorded by the program starter.
 class FakeBrowserAssociation final : public BrowserAssociation {
 public:
+    explicit FakeBrowserAssociation(ProgramStarter& starter)
+        : m_starter(starter) {}
     int findExecutable(const QString& document, QString& out) override {
         documents << document;
         if (resultCode >= 32)
             out = answer;
         return resultCode;
     }
+    StartOutcome start(const QString& program, const QStringList& addresses) override {
+        return m_starter.start(program, addresses);
+    }
     int resultCode = kFound;
     QString answer = QStringLiteral("/usr/bin/test-browser");
     QStringList documents;
+
+private:
+    ProgramStarter& m_starter;
+};
+
+// A desktop with the applications the test installs; launches are recorded.
+class FakeDesktopApps final : public DesktopApps {
+public:
+    struct Launch {
+        DesktopApp app;
+        QStringList uris;
+        bool operator==(const Launch&) const = default;
+    };
+    std::optional<DesktopApp> defaultFor(const QString& contentType) override {
+        const auto found = defaults.find(contentType);
+        return found == defaults.end() ? std::nullopt : std::optional(found->second);
+    }
+    std::optional<DesktopApp> forProgram(const QString& name) override {
+        const auto found = programs.find(name);
+        return found == programs.end() ? std::nullopt : std::optional(found->second);
+    }
+    StartOutcome launch(const DesktopApp& app, const QStringList& uris) override {
+        launches.push_back({app, uris});
+        return outcome;
+    }
+    std::map<QString, DesktopApp> defaults; // content type -> application
+    std::map<QString, DesktopApp> programs; // program name -> application
+    StartOutcome outcome{true, 5353, 0, {}};
+    std::vector<Launch> launches;
 };
 
 class FakeMessageBoxes final : public MessageBoxes {
@@ -232,14 +267,26 @@ struct FakePlatform {
     FakeRegistry registry;
     FakeTimeZoneSource zones;
     FakeProgramStarter programs;
-    FakeBrowserAssociation browsers;
+    FakeBrowserAssociation browsers{programs};
+    FakeDesktopApps desktop;
     FakeMessageBoxes messages;
     FakeCalendar calendar;
     FakeNotifier notifier;
     QTemporaryDir programFolder;
     Services services() {
-        return {clock,    sound,    windows,  settings, registry, zones,
-                programs, browsers, messages, calendar, notifier, programFolder.path()};
+        return {clock,
+                sound,
+                windows,
+                settings,
+                registry,
+                zones,
+                programs,
+                browsers,
+                desktop,
+                messages,
+                calendar,
+                notifier,
+                programFolder.path()};
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "core/DayCount.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -232,6 +234,33 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     u.valueText = valueText;
     u.title = windowTitle(s, valueText, windowState);
     return u;
+}
+
+QString spokenTime(const QString& value, const QString& heading) {
+    static const QRegularExpression betweenUnits(QStringLiteral("[ :]+"));
+    static const QRegularExpression betweenNumbers(QStringLiteral("[^0-9]+"));
+    const QStringList units = heading.split(betweenUnits, Qt::SkipEmptyParts);
+    const QString number = value.trimmed();
+    const bool plus = number.startsWith(u'+');
+    const QStringList numbers = number.split(betweenNumbers, Qt::SkipEmptyParts);
+    if (units.isEmpty() || units.size() != numbers.size())
+        return number;
+    static const QHash<QString, std::pair<QString, QString>> names = {
+        {QStringLiteral("Days"), {QStringLiteral("day"), QStringLiteral("days")}},
+        {QStringLiteral("dy"), {QStringLiteral("day"), QStringLiteral("days")}},
+        {QStringLiteral("hh"), {QStringLiteral("hour"), QStringLiteral("hours")}},
+        {QStringLiteral("mm"), {QStringLiteral("minute"), QStringLiteral("minutes")}},
+        {QStringLiteral("ss"), {QStringLiteral("second"), QStringLiteral("seconds")}},
+    };
+    QStringList spoken;
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        const auto name = names.value(units[i]);
+        if (name.first.isEmpty())
+            return number;
+        const qlonglong n = numbers[i].toLongLong();
+        spoken << QString::number(n) + u' ' + (n == 1 ? name.first : name.second);
+    }
+    return (plus ? QStringLiteral("plus ") : QString()) + spoken.join(u' ');
 }
 
 } // namespace tempiro

@@ -61,4 +61,9 @@ DisplayUpdate decideUpdate(TimerState& state, const Moment& now, const UtcOffset
 DisplayUpdate decideUpdate(TimerState& state, double now, platform::WindowState windowState,
                            const DateText& text);
 
+// The value of the lower line as a screen reader should say it, each number with the unit its
+// heading names: " 00 01:59:51" under " dy hh:mm:ss" is "0 days 1 hour 59 minutes 51 seconds".
+// A value without such a heading (the current date and time) stays as it is.
+QString spokenTime(const QString& value, const QString& heading);
+
 } // namespace tempiro

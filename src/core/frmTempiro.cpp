@@ -16,14 +16,17 @@
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 using tempiro::LineColour;
 
@@ -79,6 +82,24 @@ frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
     tmrSec->start();
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmTempiro::onFocusWindowChanged);
+    createShortcuts();
+}
+
+void frmTempiro::createShortcuts() {
+    // Keyboard ways to what the design reaches only with the mouse: the Pause key or Ctrl+P
+    // pauses and resumes (a click on the lower line); F10, or Alt pressed alone, brings a
+    // hidden menu bar back (a click on the margin), as the menus are the way to everything else.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_P)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                &frmTempiro::lblSystemTime_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        if (!bShowMenus)
+            Form_Click();
+    });
+    installEventFilter(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{txtURL, cmdGo})
+        control->installEventFilter(this);
 }
 
 void frmTempiro::createControls() {
@@ -127,6 +148,7 @@ void frmTempiro::createControls() {
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
     txtURL->setFont(labelFont(layout::kSmallFonts, 6.75, false));
+    txtURL->setAccessibleName(QStringLiteral("Event web address"));
 
     cmdGo = new QPushButton(QStringLiteral("&Go"), client);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
@@ -190,7 +212,14 @@ void frmTempiro::Form_Click() {
 }
 
 bool frmTempiro::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget()) {
+    if (event->type() == QEvent::KeyPress) {
+        m_altAlone = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt;
+    } else if (event->type() == QEvent::KeyRelease &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
+        // A key a control leaves unhandled reaches the window too: act on the first only.
+        if (std::exchange(m_altAlone, false) && !bShowMenus)
+            Form_Click();
+    } else if (watched == centralWidget()) {
         if (event->type() == QEvent::Resize) {
             Form_Resize();
         } else if (event->type() == QEvent::MouseButtonPress) {
@@ -343,9 +372,13 @@ void frmTempiro::Form_Activate() {
 
 void frmTempiro::onFocusWindowChanged(QWindow* focusWindow) {
     // Coming back from another of the program's own windows activates the main window;
-    // coming back from another program (no focus window in between) does not.
-    const bool fromOwnWindow = m_hadFocusWindow;
+    // coming back from another program (no focus window in between) does not. A menu's popup
+    // is part of the main window: closing it is no activation, and a paused display stays.
+    if (focusWindow && focusWindow->type() == Qt::Popup)
+        return;
+    const bool fromOwnWindow = m_hadFocusWindow && m_lastFocusWindow != windowHandle();
     m_hadFocusWindow = focusWindow != nullptr;
+    m_lastFocusWindow = focusWindow;
     if (fromOwnWindow && focusWindow && focusWindow == windowHandle())
         Form_Activate();
 }
@@ -375,7 +408,8 @@ void frmTempiro::UpdateDisplay() {
     // Only formed when a developer follows the display from outside, e.g. under a shifted
     // clock; otherwise it would cost a string on every tick.
     if (lcTrace().isDebugEnabled())
-        modMain::TraceLine(QStringLiteral("Display: ") + lblSystemTime->accessibleName());
+        modMain::TraceLine(QStringLiteral("Display: ") + lblSystem->text() + u' ' +
+                           lblSystemTime->text().trimmed());
 }
 
 void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {
@@ -414,12 +448,21 @@ void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {
 }
 
 void frmTempiro::updateAccessibleNames() {
-    // A screen reader reads each line with its caption: "Time Remain 00 02:03:04".
+    // A screen reader reads each line with its caption, the lower one with its units and what
+    // its colour says: "Time Remain 0 days 1 hour 59 minutes 51 seconds, warning".
     lblAlarmTime->setAccessibleName(lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
-    lblSystemTime->setAccessibleName(lblSystem->text() + u' ' + lblSystemTime->text().trimmed());
+    QString state;
+    if (bPaused)
+        state = QStringLiteral(", paused");
+    else if (m_colour == LineColour::Yellow)
+        state = QStringLiteral(", warning");
+    lblSystemTime->setAccessibleName(lblSystem->text() + u' ' +
+                                     tempiro::spokenTime(lblSystemTime->text(), lblLabel->text()) +
+                                     state);
 }
 
 void frmTempiro::setLineColour(LineColour colour) {
+    m_colour = colour;
     switch (colour) {
     case LineColour::Red:
         setTextColour(lblSystemTime, kRed);
@@ -441,6 +484,7 @@ void frmTempiro::lblSystemTime_Click() {
     } else {
         tmrSec->start();
     }
+    updateAccessibleNames();
 }
 
 void frmTempiro::lblAlarmTime_Click() {

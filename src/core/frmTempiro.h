@@ -37,6 +37,8 @@ public:
 
     void Form_Load();
     void Form_Activate();
+    // The application's focus moved; decides whether that activates the main window.
+    void onFocusWindowChanged(QWindow* focusWindow);
     // Saves everything and hands the alarm to the companion; runs once, at the close.
     void Form_Unload();
     // Lays the display out for the client area's size (nothing while minimised).
@@ -124,11 +126,14 @@ private:
     void applyUpdate(const tempiro::DisplayUpdate& update);
     void setLineColour(tempiro::LineColour colour);
     void flipUnit(bool& flag, QAction* item);
-    void onFocusWindowChanged(QWindow* focusWindow);
+    void createShortcuts();
 
     platform::Services m_services;
     tempiro::DateText m_text;
     bool m_hadFocusWindow = false;
+    QPointer<QWindow> m_lastFocusWindow; // the last that was not a menu's popup
+    bool m_altAlone = false;             // Alt is down and no other key came since
+    tempiro::LineColour m_colour = tempiro::LineColour::Red;
     bool m_unloaded = false;
     QPointer<frmEnterTime> m_enterTime;
     QPointer<frmAbout> m_about;

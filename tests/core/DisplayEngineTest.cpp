@@ -353,3 +353,16 @@ TEST_F(DisplayEngineTest, TheFirstWarningAndTheExpiryAreAnnounced) {
     ASSERT_TRUE(u.notice.has_value());
     EXPECT_EQ(u.notice->summary, "Tempiro Timer");
 }
+
+TEST(SpokenTime, EachNumberWithTheUnitItsHeadingNames) {
+    const std::vector<std::array<QString, 3>> cases = {
+        {" 00 01:59:51", " dy hh:mm:ss", "0 days 1 hour 59 minutes 51 seconds"},
+        {"+ 01:00", " hh:mm", "plus 1 hour 0 minutes"},
+        {" 12", "Days", "12 days"},
+        {" 01.02", ":mm:ss", "1 minute 2 seconds"},
+        {"12/8/2026 11:30:00 AM", "", "12/8/2026 11:30:00 AM"},
+        {" 00 01", " hh", "00 01"},
+    };
+    for (const auto& [value, heading, spoken] : cases)
+        EXPECT_EQ(spokenTime(value, heading).toStdString(), spoken.toStdString());
+}

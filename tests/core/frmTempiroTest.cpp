@@ -6,6 +6,7 @@
 #include "platform/fakes/FakePlatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace tempiro;
@@ -397,9 +399,12 @@ TEST_F(MainWindowTest, TheExpiryReachesTheDesktopsNotifications) {
 
 TEST_F(MainWindowTest, AScreenReaderReadsEachLineWithItsCaption) {
     startProgram();
-    EXPECT_EQ(form->lblSystemTime->accessibleName(), "Time Remain 00 02:00:00");
+    EXPECT_EQ(form->lblSystemTime->accessibleName(),
+              "Time Remain 0 days 2 hours 0 minutes 0 seconds");
     EXPECT_EQ(form->lblAlarmTime->accessibleName(), "Alarm Time 12/8/2026 11:30:00 AM");
     EXPECT_FALSE(form->lblSystemTime->accessibleDescription().isEmpty());
+    form->lblSystemTime_Click();
+    EXPECT_TRUE(form->lblSystemTime->accessibleName().endsWith(", paused"));
 }
 
 TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
@@ -421,4 +426,41 @@ TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
     form->tmrSec_Timer();
     EXPECT_DOUBLE_EQ(form->dAlarmTime, target) << "a pause never moves the target";
     EXPECT_EQ(form->lblSystemTime->text(), " 00 01:30:00");
+}
+
+TEST_F(MainWindowTest, OnlyComingBackFromAnotherOwnWindowActivates) {
+    startProgram();
+    QWindow menu, dialog;
+    menu.setFlags(Qt::Popup);
+    form->txtURL->setText("https://example.org/");
+    form->lblSystemTime_Click(); // paused
+    const QString frozen = form->lblSystemTime->text();
+    fake.clock.advanceSeconds(4);
+    for (QWindow* window : {form->windowHandle(), &menu, form->windowHandle()})
+        form->onFocusWindowChanged(window);
+    EXPECT_EQ(form->lblSystemTime->text(), frozen) << "a menu closing is no activation";
+    EXPECT_TRUE(form->txtURL->isHidden());
+    for (QWindow* window : {&dialog, form->windowHandle()})
+        form->onFocusWindowChanged(window);
+    EXPECT_FALSE(form->txtURL->isHidden());
+}
+
+TEST_F(MainWindowTest, PauseAndHiddenMenusAreReachedFromTheKeyboard) {
+    startProgram();
+    QApplication::setActiveWindow(form.get());
+    for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Pause), Qt::CTRL | Qt::Key_P}) {
+        const bool paused = form->bPaused;
+        QTest::keyClick(form.get(), keys.key(), keys.keyboardModifiers());
+        EXPECT_NE(form->bPaused, paused);
+    }
+    form->mnuDispMenus_Click();
+    ASSERT_FALSE(form->bShowMenus);
+    QTest::keyClick(form.get(), Qt::Key_F10);
+    EXPECT_TRUE(form->bShowMenus);
+    form->mnuDispMenus_Click();
+    QTest::keyPress(form->txtURL, Qt::Key_Alt);
+    QTest::keyRelease(form->txtURL, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(form->bShowMenus) << "Alt pressed alone";
+    QTest::keyClick(form.get(), Qt::Key_Alt);
+    EXPECT_TRUE(form->bShowMenus) << "shown menus stay";
 }

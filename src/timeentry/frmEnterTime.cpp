@@ -7,6 +7,7 @@
 #include "mainwindow/DialogPlacement.h"
 #include "timeentry/WarningMinutes.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -95,6 +96,7 @@ void frmEnterTime::createControls() {
     for (int index = 0; index < 3; ++index) {
         setHint(optTorI[index], kModeHints[index]);
         connect(optTorI[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+            updateModeTabStops();
             if (checked)
                 optTorI_Click(index);
         });
@@ -138,12 +140,33 @@ void frmEnterTime::createControls() {
         fitCaptionWidth(*caption, width() - caption->x());
     cboWarnMn->raise();
 
+    // What a screen reader says for each box: the caption above it, or a name of its own.
+    Label1->setBuddy(txtTime);
+    Label2->setBuddy(txtTitle);
+    Label3->setBuddy(txtURL);
+    // Qt reads an editable combo's value as its name on Linux; the description says what it is.
+    cboWarnMn->setAccessibleName(QStringLiteral("Warning minutes"));
+    cboWarnMn->setAccessibleDescription(QStringLiteral("Warning minutes"));
+
     connect(cmdOK, &QPushButton::clicked, this, &frmEnterTime::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEnterTime::cmdCancel_Click);
 }
 
 void frmEnterTime::setHint(QWidget* control, const QString& hint) {
     control->setProperty(kHintProperty, hint);
+    control->setAccessibleDescription(hint);
+}
+
+void frmEnterTime::updateModeTabStops() {
+    for (QRadioButton* mode : optTorI)
+        mode->setFocusPolicy(mode->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void frmEnterTime::announceStatus() {
+    QAccessibleEvent alert(lblStatus, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    QAccessibleEvent named(lblStatus, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }
 
 double frmEnterTime::Now() const {
@@ -213,6 +236,7 @@ bool frmEnterTime::ValidateTimeEntry() {
 
 void frmEnterTime::cmdOK_Click() {
     if (!ValidateTimeEntry()) {
+        announceStatus();
         m_services.sound.beep();
         return;
     }
@@ -221,6 +245,7 @@ void frmEnterTime::cmdOK_Click() {
         warnMinutes = warning::minutesFromText(cboWarnMn->currentText());
         if (!warnMinutes) {
             setStatus(warning::kOutOfRange);
+            announceStatus();
             m_services.sound.beep();
             return;
         }
@@ -264,9 +289,17 @@ bool frmEnterTime::txtTime_KeyPress(QKeyEvent* event) {
         return true;
     }
     // Typing in the box of a stop watch means a time after all.
-    if (!event->text().isEmpty() && optTorI[2]->isChecked())
+    if (meansATime(*event) && optTorI[2]->isChecked())
         optTorI[0]->setChecked(true);
     return false;
+}
+
+bool frmEnterTime::meansATime(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Backspace)
+        return true;
+    const QString text = event.text();
+    return !text.isEmpty() && text.at(0).isPrint() &&
+           !(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
 }
 
 bool frmEnterTime::eventFilter(QObject* watched, QEvent* event) {
@@ -276,6 +309,13 @@ bool frmEnterTime::eventFilter(QObject* watched, QEvent* event) {
             setStatus(hint.toString());
     } else if (event->type() == QEvent::KeyPress && watched == txtTime) {
         return txtTime_KeyPress(static_cast<QKeyEvent*>(event));
+    } else if (event->type() == QEvent::KeyPress && (watched == cmdOK || watched == cmdCancel)) {
+        // Enter presses the button that has the focus, as Space does.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

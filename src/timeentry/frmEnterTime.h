@@ -46,6 +46,9 @@ public:
     void setTimeText(const QString& text) override;
     int selectedMode() const override;
     void setStatus(const QString& message) override;
+    // Whether a key typed in the time box of a stop watch means a time after all: a printable
+    // character or Backspace, as on Windows; not Delete, Tab or a shortcut.
+    static bool meansATime(const QKeyEvent& event);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtTime = nullptr;
@@ -69,6 +72,10 @@ private:
     void createControls();
     void setHint(QWidget* control, const QString& hint);
     bool txtTime_KeyPress(QKeyEvent* event);
+    // Only the selected mode button is a Tab stop, as in an option group on Windows.
+    void updateModeTabStops();
+    // A refusal in the status line is said to a screen reader at once.
+    void announceStatus();
     double Now() const;
 
     platform::Services m_services;

@@ -3,8 +3,12 @@
 #include "aboutbox/frmHelp.h"
 #include "core/frmTempiro.h"
 #include "platform/fakes/FakePlatform.h"
+#include "timeentry/frmEnterTime.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -182,4 +186,27 @@ TEST_F(AboutBoxTest, TheClockCommandStartsTheCompanionBesideTheProgram) {
     fake.programs.outcome = {false, 0, 2, "No such file or directory"};
     form.mnuSetClock_Click();
     EXPECT_TRUE(fake.messages.shown.empty()) << "a missing companion shows nothing";
+}
+
+TEST_F(AboutBoxTest, EveryControlTheKeyboardReachesHasAName) {
+    form.txtURL->setText("https://example.org/");
+    form.Form_Activate();
+    form.mnuSetTime_Click();
+    form.mnuHelpAbout_Click();
+    form.mnuHelpHelp_Click();
+    const std::vector<QWidget*> windows = {&form, form.enterTime(), form.about(),
+                                           frmHelp::instance()};
+    for (QWidget* window : windows) {
+        ASSERT_NE(window, nullptr);
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(window) || !(control->focusPolicy() & Qt::ClickFocus) ||
+                control->focusProxy() || qobject_cast<QMenu*>(control))
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(face, nullptr);
+            EXPECT_FALSE(face->text(QAccessible::Name).trimmed().isEmpty())
+                << window->objectName().toStdString() << ": " << control->metaObject()->className()
+                << ' ' << control->objectName().toStdString();
+        }
+    }
 }

@@ -364,3 +364,35 @@ TEST_F(EnterTimeTest, ReturningFromTheDialogActivatesTheMainWindow) {
     emit qApp->focusWindowChanged(form->windowHandle());
     EXPECT_TRUE(form->bAlarmTimeChg);
 }
+
+TEST(EnterTimeKeys, OnlyPrintableKeysAndBackspaceMeanATime) {
+    const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, QString, bool>> keys = {
+        {Qt::Key_1, Qt::NoModifier, "1", true},
+        {Qt::Key_Space, Qt::NoModifier, " ", true},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", true},
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", false},
+        {Qt::Key_Tab, Qt::NoModifier, "\t", false},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "", false},
+        {Qt::Key_A, Qt::ControlModifier, "a", false},
+        {Qt::Key_Left, Qt::NoModifier, "", false},
+    };
+    for (const auto& [key, modifiers, text, meansATime] : keys) {
+        const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        EXPECT_EQ(frmEnterTime::meansATime(event), meansATime) << key;
+    }
+}
+
+TEST_F(EnterTimeTest, EnterPressesTheFocusedButtonAndTabReachesTheSelectedMode) {
+    frmEnterTime& dialog = open();
+    auto tabStops = [&] {
+        std::vector<bool> stops;
+        for (QRadioButton* mode : dialog.optTorI)
+            stops.push_back(mode->focusPolicy() & Qt::TabFocus);
+        return stops;
+    };
+    EXPECT_EQ(tabStops(), (std::vector<bool>{true, false, false}));
+    dialog.optTorI[2]->setChecked(true);
+    EXPECT_EQ(tabStops(), (std::vector<bool>{false, false, true}));
+    QTest::keyClick(dialog.cmdCancel, Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+}

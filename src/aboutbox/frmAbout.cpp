@@ -143,11 +143,14 @@ void frmAbout::createControls() {
 }
 
 void frmAbout::Show() {
-    if (!m_loaded) {
+    const bool loading = !m_loaded;
+    if (loading) {
         Form_Load();
         m_loaded = true;
     }
     show();
+    if (loading && myForm)
+        PlaceAgainOnceFramed(*this, *myForm, m_services.windows);
     raise();
     activateWindow();
 }

@@ -2,8 +2,11 @@
 
 #include "core/Twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace placement {
@@ -29,6 +32,13 @@ Place besideOwner(const Rect& dialog, const Rect& owner, float screenWidth, floa
     return {0, 0, true};
 }
 
+QRect outerRect(const QRect& geometry, const QRect& frameGeometry, const QMargins& expectedFrame) {
+    if (frameGeometry != geometry)
+        return frameGeometry;
+    // Before it is shown a window's position is already its frame's.
+    return QRect(geometry.topLeft(), geometry.size().grownBy(expectedFrame));
+}
+
 Place rightOf(const Rect& owner) {
     return {single(double(owner.left) + owner.width + kRightGap), owner.top, false};
 }
@@ -51,8 +61,17 @@ ScreenTwips screenOf(const QWidget& owner) {
     return {screen->geometry(), screen->logicalDotsPerInch()};
 }
 
-placement::Rect outerTwips(const QWidget& window, const ScreenTwips& screen) {
-    const QRect outer = window.frameGeometry().translated(-screen.pixels.topLeft());
+QMargins frameOf(const QWidget& window) {
+    const QRect inner = window.geometry();
+    const QRect outer = window.frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+placement::Rect outerTwips(const QWidget& window, const QWidget& owner, const ScreenTwips& screen) {
+    const QRect outer =
+        placement::outerRect(window.geometry(), window.frameGeometry(), frameOf(owner))
+            .translated(-screen.pixels.topLeft());
     return {static_cast<float>(tempiro::pixelsToTwips(outer.x(), screen.dpi)),
             static_cast<float>(tempiro::pixelsToTwips(outer.y(), screen.dpi)),
             static_cast<float>(tempiro::pixelsToTwips(outer.width(), screen.dpi)),
@@ -70,7 +89,7 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
                       platform::WindowControl& windows) {
     const ScreenTwips screen = screenOf(owner);
     const placement::Place place = placement::besideOwner(
-        outerTwips(dialog, screen), outerTwips(owner, screen),
+        outerTwips(dialog, owner, screen), outerTwips(owner, owner, screen),
         static_cast<float>(tempiro::pixelsToTwips(screen.pixels.width(), screen.dpi)),
         static_cast<float>(tempiro::pixelsToTwips(screen.pixels.height(), screen.dpi)), gap);
     if (place.leaveTopmost)
@@ -80,6 +99,51 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
 
 void PlaceDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows) {
     const ScreenTwips screen = screenOf(owner);
-    moveTo(dialog, placement::rightOf(outerTwips(owner, screen)), screen);
+    moveTo(dialog, placement::rightOf(outerTwips(owner, owner, screen)), screen);
     PlaceBesideOwner(dialog, owner, placement::kGap, windows);
+}
+
+namespace {
+
+// Watches a dialog just shown until the window manager has framed it.
+class FrameWatch final : public QObject {
+public:
+    FrameWatch(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows)
+        : QObject(&dialog)
+        , m_dialog(dialog)
+        , m_owner(&owner)
+        , m_windows(windows)
+        , m_expected(frameOf(owner)) {
+        dialog.installEventFilter(this);
+        // A window manager that never frames the dialog: stop watching.
+        QTimer::singleShot(kWatchMilliseconds, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) &&
+            m_dialog.frameGeometry() != m_dialog.geometry()) {
+            // Placing moves the dialog: stop watching first.
+            m_dialog.removeEventFilter(this);
+            deleteLater();
+            if (frameOf(m_dialog) != m_expected && m_owner)
+                PlaceDialogBeside(m_dialog, *m_owner, m_windows);
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kWatchMilliseconds = 2000;
+    QWidget& m_dialog;
+    QPointer<const QWidget> m_owner;
+    platform::WindowControl& m_windows;
+    QMargins m_expected;
+};
+
+} // namespace
+
+void PlaceAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows) {
+    if (dialog.frameGeometry() == dialog.geometry())
+        new FrameWatch(dialog, owner, windows);
 }

@@ -2,6 +2,8 @@
 
 #include "platform/WindowControl.h"
 
+#include <QMargins>
+#include <QRect>
 #include <QtGlobal>
 
 class QWidget;
@@ -37,6 +39,10 @@ Place besideOwner(const Rect& dialog, const Rect& owner, float screenWidth, floa
 // The dialog's first place, to the right of the owner with the tops level.
 Place rightOf(const Rect& owner);
 
+// A window's outer rectangle in pixels. A window not shown yet has no frame of its own: it is
+// given `expectedFrame`, the frame the window manager put round the owner.
+QRect outerRect(const QRect& geometry, const QRect& frameGeometry, const QMargins& expectedFrame);
+
 } // namespace placement
 
 // Moves a dialog beside its owner on the owner's screen, as besideOwner decides; the dialog's
@@ -46,3 +52,7 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
 
 // The first two steps of a dialog's placement: right of the owner, then PlaceBesideOwner.
 void PlaceDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);
+
+// Places a dialog just shown once more when its own frame turns out other than the owner's:
+// the window manager tells it only after the window is shown.
+void PlaceAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);

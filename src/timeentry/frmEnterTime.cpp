@@ -178,6 +178,8 @@ void frmEnterTime::Show() {
         Form_Load();
         m_loaded = true;
         show();
+        if (myForm)
+            PlaceAgainOnceFramed(*this, *myForm, m_services.windows);
         txtTime->setFocus();
     } else {
         show();

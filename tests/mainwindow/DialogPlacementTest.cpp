@@ -82,3 +82,11 @@ TEST(DialogPlacement, MovesARealDialogBesideItsOwner) {
     ASSERT_EQ(windows.bandChanges.size(), 1u);
     EXPECT_EQ(windows.bandChanges[0], (std::pair<const QWidget*, bool>{&dialog, false}));
 }
+
+TEST(DialogPlacement, AWindowNotFramedYetIsGivenTheOwnersFrame) {
+    const QRect inner(100, 50, 262, 263);
+    const QMargins owners(1, 21, 1, 1);
+    EXPECT_EQ(placement::outerRect(inner, inner, owners), QRect(100, 50, 264, 285));
+    const QRect framed(99, 29, 264, 285);
+    EXPECT_EQ(placement::outerRect(inner, framed, owners), framed) << "its own frame, once known";
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The Enter Time dialog placed left of and above the main window under a real window manager:
+# the two outer rectangles, frames included, must not overlap.
+# Usage: dialog_beside_frames.sh <tempiro program>
+set -euo pipefail
+program=$1
+[ "${2:-}" = --inside ] || exec xvfb-run -a -s "-screen 0 1024x700x24" "$0" "$program" --inside
+
+home=$(mktemp -d)
+trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+
+# Left, top, right, bottom of a window with its frame, as the window manager draws it.
+outer() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r l r t b <<<"$extents"
+    echo "$((X - l)) $((Y - t)) $((X + WIDTH + r)) $((Y + HEIGHT + b))"
+}
+
+# Opens the dialog with the main window at the given place (twips) and checks the side.
+check() {
+    local side=$1 left=$2 top=$3 width=$4
+    mkdir -p "$home/config/VB and VBA Program Settings"
+    printf '[Settings]\nAlarmTime=2027-01-15T10:00:00\nsEventTitle=Kept\nLeftfrmTempiro=%s\nTopfrmTempiro=%s\nWidthfrmTempiro=%s\nHeightfrmTempiro=4860\n' \
+        "$left" "$top" "$width" >"$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$home/config" \
+        XDG_RUNTIME_DIR="$home" "$program" 2>/dev/null &
+    pid=$!
+    local main dialog
+    main=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tempiro to Kept$' | head -1)
+    sleep 0.5
+    xdotool windowactivate --sync "$main" key alt+s key a
+    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Enter Time$' | head -1)
+    sleep 0.5
+    read -r ml mt mr mb <<<"$(outer "$main")"
+    read -r dl dt dr db <<<"$(outer "$dialog")"
+    local ok=0
+    case $side in
+    left) [ "$dr" -le "$ml" ] && ok=1 ;;
+    above) [ "$db" -le "$mt" ] && ok=1 ;;
+    esac
+    if [ $ok -ne 1 ]; then
+        echo "FAIL: dialog $dl,$dt-$dr,$db not $side of main window $ml,$mt-$mr,$mb"
+        exit 1
+    fi
+    echo "$side: dialog $dl,$dt-$dr,$db, main window $ml,$mt-$mr,$mb"
+    kill -TERM "$pid"
+    wait "$pid" || true
+}
+
+openbox >/dev/null 2>&1 &
+sleep 1
+check left 9000 3000 5280
+check above 0 6000 15000

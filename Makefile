@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            libical-dev libglib2.0-dev libcanberra-dev libasound2-dev libicu-dev xvfb xauth fonts-dejavu-core x11-utils \
+            libical-dev libglib2.0-dev libcanberra-dev libasound2-dev libicu-dev xvfb xauth fonts-dejavu-core fonts-liberation2 x11-utils \
             desktop-file-utils appstream dpkg-dev file faketime xdotool openbox
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

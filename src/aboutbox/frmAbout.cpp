@@ -2,6 +2,7 @@
 
 #include "aboutbox/HelpText.h"
 #include "aboutbox/frmHelp.h"
+#include "core/DesignFonts.h"
 #include "core/FittedLabel.h"
 #include "core/TimerState.h"
 #include "core/Twips.h"
@@ -64,6 +65,7 @@ frmAbout::frmAbout(const platform::Services& services, QWidget* owner)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
+    tempiro::fonts::applyWindowFont(*this);
     createControls();
 }
 
@@ -121,7 +123,7 @@ void frmAbout::createControls() {
     place(cmdOK, 4290, 2550, 1260, 345);
 
     Label1 = new QLabel(QString(), this);
-    Label1->setFont(QFont(QStringLiteral("Small Fonts"), 7));
+    Label1->setFont(QFont(tempiro::fonts::kSmallFonts, 7));
     Label1->setWordWrap(true);
     place(Label1, 225, 2580, 3975, 780);
 

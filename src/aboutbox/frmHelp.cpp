@@ -1,6 +1,7 @@
 #include "aboutbox/frmHelp.h"
 
 #include "aboutbox/HelpText.h"
+#include "core/DesignFonts.h"
 #include "core/FittedLabel.h"
 #include "core/Twips.h"
 
@@ -33,6 +34,7 @@ frmHelp::frmHelp(QWidget* owner)
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Tempiro Timer Help"));
     setAttribute(Qt::WA_DeleteOnClose);
+    tempiro::fonts::applyWindowFont(*this);
     const double dpi = tempiro::screenDpi();
     setFixedSize(tempiro::twipsToPixels(6900, dpi), tempiro::twipsToPixels(6810, dpi));
 

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr double kSmallestPoints = 1;
@@ -28,6 +29,48 @@ void fitWrappedText(QLabel& label) {
         font.setPointSizeF(font.pointSizeF() - kStepPoints);
         label.setFont(font);
     }
+}
+
+void fitTextWidth(QLabel& label, const QFont& base) {
+    QFont font = base;
+    label.setFont(font);
+    const int room = label.contentsRect().width() - 2 * label.margin();
+    while (QFontMetricsF(font).horizontalAdvance(label.text()) > room &&
+           font.pointSizeF() > kSmallestReadablePoints) {
+        font.setPointSizeF(std::max(kSmallestReadablePoints, font.pointSizeF() - kStepPoints / 2));
+        label.setFont(font);
+    }
+}
+
+void fitCaptionBox(QLabel& caption, const QStringList& texts) {
+    const QFontMetricsF metrics(caption.font());
+    double widest = 0;
+    for (const QString& text : texts)
+        for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+    const int needed = static_cast<int>(std::ceil(widest)) + 1 + 2 * caption.margin() +
+                       std::max(0, caption.indent()) + caption.width() -
+                       caption.contentsRect().width();
+    if (needed > caption.width()) {
+        QRect box = caption.geometry();
+        box.setLeft(box.right() - needed + 1);
+        caption.setGeometry(box);
+    }
+    QFont font = caption.font();
+    const QString shown = caption.text();
+    auto tooHigh = [&] {
+        for (const QString& text : texts) {
+            caption.setText(text);
+            if (caption.heightForWidth(caption.width()) > caption.height())
+                return true;
+        }
+        return false;
+    };
+    while (tooHigh() && font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - kStepPoints / 2));
+        caption.setFont(font);
+    }
+    caption.setText(shown);
 }
 
 void FittedLabel::setReservedRight(int pixels) {

@@ -28,3 +28,12 @@ void fitCaptionWidth(QWidget& caption, int room);
 
 // Shrinks a word-wrapped label's font (down to 6 points) until its whole text fits its height.
 void fitWrappedText(QLabel& label);
+
+// Shows a one-line text whole in a box of fixed width: the label's `base` font, or a smaller
+// one (down to 6 points) where the text would be cut.
+void fitTextWidth(QLabel& label, const QFont& base);
+
+// Makes a word-wrapped caption that may show any of `texts` wide enough for their longest
+// word, growing it to the left so its right edge stays, and gives it a smaller font where the
+// lines would not fit its height.
+void fitCaptionBox(QLabel& caption, const QStringList& texts);

@@ -5,6 +5,7 @@
 #include "aboutbox/frmHelp.h"
 #include "core/ClickableLabel.h"
 #include "core/DayCount.h"
+#include "core/DesignFonts.h"
 #include "core/Twips.h"
 #include "core/modMain.h"
 #include "launch/ProgramLauncher.h"
@@ -70,6 +71,7 @@ frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
     , m_text(QLocale()) {
     setObjectName(QStringLiteral("frmTempiro"));
     setWindowTitle(tempiro::kProgramTitle);
+    tempiro::fonts::applyWindowFont(*this);
     createControls();
     createMenus();
     const double dpi = tempiro::screenDpi();
@@ -182,10 +184,24 @@ void frmTempiro::applyLayout() {
     lblSystemTime->setFont(labelFont(bigFamily, c.systemTimePoints, true));
     lblAlarm->setFont(labelFont(c.alarmCaption.family, c.alarmCaption.points, false));
     lblSystem->setFont(labelFont(c.systemCaption.family, c.systemCaption.points, false));
-    // Keep the big text clear of the captions lying over the lines' right ends.
-    const int captionRoom = bLbl ? lblAlarm->width() : 0;
-    lblAlarmTime->setReservedRight(captionRoom);
-    lblSystemTime->setReservedRight(captionRoom);
+    // A blank's width before each caption keeps the big text clear of it. The design's caption
+    // boxes were measured for a narrower font: each is made wide enough for the longest word it
+    // may show.
+    namespace caption = tempiro::caption;
+    for (QLabel* label : {lblAlarm, lblSystem})
+        label->setIndent(label->fontMetrics().horizontalAdvance(u' '));
+    fitCaptionBox(*lblAlarm, {caption::kAlarmTime, caption::kStartTime, caption::kLocalTime});
+    fitCaptionBox(*lblSystem, {caption::kTimeRemain, caption::kTimeExpired, caption::kTimeElapsed,
+                               caption::kCurrentTime});
+    // Each caption reaches to its line's right end, so the strip the line keeps free is the
+    // caption's width.
+    for (auto [caption, line] : {std::pair<QLabel*, FittedLabel*>{lblAlarm, lblAlarmTime},
+                                 std::pair<QLabel*, FittedLabel*>{lblSystem, lblSystemTime}}) {
+        QRect box = caption->geometry();
+        box.setRight(std::max(box.right(), line->geometry().right()));
+        caption->setGeometry(box);
+        line->setReservedRight(bLbl ? caption->width() : 0);
+    }
     lblAlarm->raise();
     lblSystem->raise();
 }

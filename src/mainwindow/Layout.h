@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DesignFonts.h"
+
 #include <QString>
 
 // The main window's display scales with its width: the frame, the link row, the three big
@@ -43,8 +45,8 @@ struct Band {
 };
 
 inline constexpr double kNarrowBelow = 300;
-inline const QString kSmallFonts = QStringLiteral("Small Fonts");
-inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+using tempiro::fonts::kSansSerif;
+using tempiro::fonts::kSmallFonts;
 
 // The band of a client width already rounded to a whole number.
 Band bandOf(double roundedWidth);

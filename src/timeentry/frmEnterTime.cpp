@@ -1,6 +1,7 @@
 #include "timeentry/frmEnterTime.h"
 
 #include "core/DayCount.h"
+#include "core/DesignFonts.h"
 #include "core/FittedLabel.h"
 #include "core/Twips.h"
 #include "core/frmTempiro.h"
@@ -16,14 +17,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
 constexpr double kClientWidth = 3930;
 constexpr double kClientHeight = 3945;
 constexpr int kWarnListLength = 30;
-constexpr double kDialogFontPoints = 8;
 
 const char* const kHintProperty = "tempiroHint";
 
@@ -56,10 +59,8 @@ void frmEnterTime::createControls() {
     };
     setFixedSize(tempiro::twipsToPixels(kClientWidth, dpi),
                  tempiro::twipsToPixels(kClientHeight, dpi));
-    // The layout is measured for a small dialog font of 8 points.
-    QFont font = this->font();
-    font.setPointSizeF(kDialogFontPoints);
-    setFont(font);
+    // The layout is measured for the design's dialog font of 8 points.
+    tempiro::fonts::applyWindowFont(*this);
 
     Label1 = new QLabel(QStringLiteral("Time for next setting:"), this);
     place(Label1, 120, 90, 1875, 225);
@@ -138,6 +139,7 @@ void frmEnterTime::createControls() {
     for (QWidget* caption : std::initializer_list<QWidget*>{
              Label1, optTorI[0], optTorI[1], optTorI[2], chkWarn, chkAutoOpen, Label2, Label3})
         fitCaptionWidth(*caption, width() - caption->x());
+    placeInCaptionGap(*cboWarnMn, *chkWarn);
     cboWarnMn->raise();
 
     // What a screen reader says for each box: the caption above it, or a name of its own.
@@ -150,6 +152,38 @@ void frmEnterTime::createControls() {
 
     connect(cmdOK, &QPushButton::clicked, this, &frmEnterTime::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEnterTime::cmdCancel_Click);
+}
+
+void frmEnterTime::placeInCaptionGap(QWidget& box, QCheckBox& check) {
+    // The caption leaves a run of blanks for the box to stand in; its width depends on the
+    // font, so the run is widened where the box would cover a word and the box centred in it.
+    const QString text = check.text();
+    const qsizetype gapStart = text.indexOf(QStringLiteral("  "));
+    qsizetype gapEnd = gapStart;
+    while (gapEnd >= 0 && gapEnd < text.size() && text.at(gapEnd) == u' ')
+        ++gapEnd;
+    if (gapStart < 0)
+        return;
+    QStyleOptionButton option;
+    option.initFrom(&check);
+    const int textLeft =
+        check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check).left() + 2;
+    const int padding = box.height() / 4;
+    QFont font = check.font();
+    auto gap = [&] {
+        const QFontMetricsF metrics(font);
+        return std::pair(textLeft + metrics.horizontalAdvance(text.left(gapStart)),
+                         textLeft + metrics.horizontalAdvance(text.left(gapEnd)));
+    };
+    auto [from, to] = gap();
+    const double missing = box.width() + 2 * padding - (to - from);
+    if (missing > 0) {
+        font.setWordSpacing(font.wordSpacing() + missing / double(gapEnd - gapStart));
+        check.setFont(font);
+        std::tie(from, to) = gap();
+        check.resize(std::max(check.width(), check.sizeHint().width()), check.height());
+    }
+    box.move(check.x() + static_cast<int>((from + to - box.width()) / 2), box.y());
 }
 
 void frmEnterTime::setHint(QWidget* control, const QString& hint) {
@@ -223,6 +257,8 @@ void frmEnterTime::setTimeText(const QString& text) {
 }
 void frmEnterTime::setStatus(const QString& message) {
     lblStatus->setText(message);
+    // Hints and messages are longer than the line was designed for in the fonts here.
+    fitTextWidth(*lblStatus, font());
 }
 
 int frmEnterTime::selectedMode() const {

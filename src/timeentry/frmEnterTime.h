@@ -72,6 +72,7 @@ private:
     void createControls();
     void setHint(QWidget* control, const QString& hint);
     bool txtTime_KeyPress(QKeyEvent* event);
+    static void placeInCaptionGap(QWidget& box, QCheckBox& check);
     // Only the selected mode button is a Tab stop, as in an option group on Windows.
     void updateModeTabStops();
     // A refusal in the status line is said to a screen reader at once.

@@ -149,6 +149,7 @@ void frmEnterTime::createControls() {
     // Qt reads an editable combo's value as its name on Linux; the description says what it is.
     cboWarnMn->setAccessibleName(QStringLiteral("Warning minutes"));
     cboWarnMn->setAccessibleDescription(QStringLiteral("Warning minutes"));
+    cboWarnMn->lineEdit()->setAccessibleName(QStringLiteral("Warning minutes"));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmEnterTime::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEnterTime::cmdCancel_Click);

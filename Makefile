@@ -5,20 +5,25 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            libical-dev libglib2.0-dev libcanberra-dev libasound2-dev libicu-dev xvfb xauth fonts-dejavu-core fonts-liberation2 x11-utils \
+            libical-dev libglib2.0-dev libcanberra-dev libasound2-dev libicu-dev xvfb xauth fonts-dejavu-core fonts-liberation2 x11-utils clang-format \
             desktop-file-utils appstream dpkg-dev file faketime xdotool openbox
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build configure deps bench fuzz sanitize package screenshots clean format
+.PHONY: run test check build configure deps bench fuzz sanitize package screenshots clean format format-check
 
 run: build
 	./$(BUILD_DIR)/bin/tempiro
 
-test: build
+test: build format-check
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory fuzz
+
+# The quick loop: build, then every test but the slow ones (the real program under a virtual X
+# server, the five-hour soak, packaging), which `make test` runs.
+check: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --label-exclude slow
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_DIR ?= build-sanitize
@@ -85,8 +90,13 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; \
 	fi
 
-format:
-	find src tests bench companion fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+SOURCES = $(shell find src tests bench companion fuzz -name '*.cpp' -o -name '*.h')
+format: deps
+	clang-format -i $(SOURCES)
+
+# Fails, naming the files, where the code is not as clang-format would write it.
+format-check: deps
+	@clang-format --dry-run --Werror $(SOURCES) && echo "formatting ok"
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -3,6 +3,7 @@
 # expects it, both programs side by side, and the dependencies found.
 set -euo pipefail
 build=$1
+version=$2
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cd "$build"
@@ -20,5 +21,5 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libical3 qt6-qpa-plugins fonts-liberation2 libglib2.0-0; do
     grep -q "$needed" <<< "$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
-[ "$(dpkg-deb -f "$deb" Version)" = "1.7.0" ]
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
 echo "package contents ok"

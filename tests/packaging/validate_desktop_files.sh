@@ -2,8 +2,10 @@
 # The desktop entry and the AppStream data are valid for the desktop's tools.
 set -euo pipefail
 data=$1
+version=$2
 desktop-file-validate "$data/tempiro.desktop"
 appstreamcli validate --no-net "$data/com.example.marrowby.Tempiro.metainfo.xml"
 grep -qx 'Categories=Utility;Clock;' "$data/tempiro.desktop"
-grep -q '<release version="1.7.0"' "$data/com.example.marrowby.Tempiro.metainfo.xml"
+# The release list names this version.
+grep -q "<release version=\"$version\"" "$data/com.example.marrowby.Tempiro.metainfo.xml"
 echo "desktop files valid"

@@ -4,8 +4,9 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-base-dev libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev \
-            libical-dev libglib2.0-dev libcanberra-dev libasound2-dev libicu-dev xvfb xauth fonts-dejavu-core fonts-liberation2 x11-utils clang-format \
+            libx11-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
+            libical-dev libglib2.0-dev libcanberra-dev libasound2-dev libicu-dev \
+            xvfb xauth x11-utils dbus-daemon fonts-dejavu-core fonts-liberation2 \
             desktop-file-utils appstream dpkg-dev file faketime xdotool openbox
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -69,8 +70,6 @@ screenshots: build
 
 bench: build
 	./$(BUILD_DIR)/bin/tempiro_bench
-	@dpkg-query -W -f='$${Status}\n' xdotool 2>/dev/null | grep -q '^install ok installed' || \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q xdotool
 	bench/desktop.sh $(BUILD_DIR)/bin
 
 build: configure

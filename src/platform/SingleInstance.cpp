@@ -2,18 +2,34 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
 const QByteArray kShowRequest = "show\n";
-constexpr int kConnectMilliseconds = 500;
 constexpr unsigned long kRetryMilliseconds = 50;
+constexpr int kBacklog = 4;
+
+// The socket's address; false when the path does not fit one.
+bool addressOf(const QString& path, sockaddr_un& address) {
+    const QByteArray name = QFile::encodeName(path);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (name.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    return true;
+}
 
 QString folderOrRuntime(const QString& folder) {
     return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
@@ -30,7 +46,10 @@ SingleInstance::SingleInstance(QString folder, QObject* parent)
     m_lock.setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() {
+    if (m_listener >= 0)
+        ::close(m_listener);
+}
 
 SingleInstance::Outcome SingleInstance::claim(int milliseconds) {
     if (m_folder.isEmpty())
@@ -56,31 +75,51 @@ QString SingleInstance::socketName() const {
 }
 
 bool SingleInstance::listen() {
-    const QString name = socketName();
+    sockaddr_un address;
+    if (!addressOf(socketName(), address))
+        return false;
     // The lock is ours, so a socket left there belongs to a copy that was killed.
-    QLocalServer::removeServer(name);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* peer = m_server->nextPendingConnection()) {
-            connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                if (peer->readAll().contains(kShowRequest.trimmed()))
-                    emit showRequested();
-                peer->disconnectFromServer();
-            });
-            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+    ::unlink(address.sun_path);
+    m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_listener < 0)
+        return false;
+    // Only the user may connect: the socket is made without rights for anyone else.
+    const mode_t mask = ::umask(0077);
+    const bool bound =
+        ::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(m_listener, kBacklog) != 0) {
+        ::close(m_listener);
+        m_listener = -1;
+        return false;
+    }
+    // Every connection is a later start asking this copy to come forward.
+    m_accepting = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_accepting, &QSocketNotifier::activated, this, [this] {
+        bool asked = false;
+        for (int peer; (peer = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            ::close(peer);
+            asked = true;
         }
+        if (asked)
+            emit showRequested();
     });
-    return m_server->listen(name);
+    return true;
 }
 
 bool SingleInstance::askRunning() {
-    QLocalSocket socket;
-    socket.connectToServer(socketName());
-    if (!socket.waitForConnected(kConnectMilliseconds))
+    sockaddr_un address;
+    if (!addressOf(socketName(), address))
         return false;
-    socket.write(kShowRequest);
-    return socket.waitForBytesWritten(kConnectMilliseconds);
+    const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (peer < 0)
+        return false;
+    // A local connection is made at once when the first copy listens, and refused otherwise.
+    const bool asked =
+        ::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        ::write(peer, kShowRequest.constData(), size_t(kShowRequest.size())) == kShowRequest.size();
+    ::close(peer);
+    return asked;
 }
 
 } // namespace platform

@@ -4,13 +4,14 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace platform {
 
-// One timer per user: the first copy holds a lock in the user's runtime folder and listens
-// beside it; a later start asks that copy to come forward and ends. A lock left by a copy that
-// was killed is taken over at once.
+// One timer per user: the first copy holds a lock in the user's runtime folder and listens on a
+// local socket beside it; a later start connects, which asks that copy to come forward, and
+// ends. A lock left by a copy that was killed is taken over at once. Plain sockets keep Qt's
+// network library, and all it loads, out of the start.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -38,7 +39,8 @@ private:
 
     QString m_folder;
     QLockFile m_lock;
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1; // the listening socket's descriptor
+    QSocketNotifier* m_accepting = nullptr;
 };
 
 } // namespace platform

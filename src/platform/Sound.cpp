@@ -4,6 +4,8 @@
 #include <QThread>
 #include <alsa/asoundlib.h>
 #include <canberra.h>
+#include <dlfcn.h>
+#include <utility>
 
 namespace platform {
 
@@ -14,29 +16,52 @@ namespace {
 // system's beep stands in.
 void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
+template <typename Function> Function symbol(void* library, const char* name) {
+    return library ? reinterpret_cast<Function>(dlsym(library, name)) : nullptr;
+}
+
 } // namespace
 
+// The sound library, and the sound system under it, are loaded at the first beep: most runs
+// never beep, and a start should cost only what the first window needs.
 struct SystemSound::Canberra {
+    bool tried = false;
+    void* library = nullptr;
     ca_context* context = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+
+    void load() {
+        if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL)) {
+            if (const auto quiet =
+                    symbol<decltype(&snd_lib_error_set_handler)>(alsa, "snd_lib_error_set_handler"))
+                quiet(ignoreAlsaError);
+            // Kept loaded: the handler must stay in place for the sound library's use.
+        }
+        library = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL);
+        const auto create = symbol<decltype(&ca_context_create)>(library, "ca_context_create");
+        play = symbol<decltype(&ca_context_play)>(library, "ca_context_play");
+        destroy = symbol<decltype(&ca_context_destroy)>(library, "ca_context_destroy");
+        if (!create || !play || !destroy || create(&context) != CA_SUCCESS)
+            context = nullptr;
+    }
 };
 
 SystemSound::SystemSound()
-    : m_canberra(std::make_unique<Canberra>()) {
-    snd_lib_error_set_handler(ignoreAlsaError);
-    if (ca_context_create(&m_canberra->context) != CA_SUCCESS)
-        m_canberra->context = nullptr;
-}
+    : m_canberra(std::make_unique<Canberra>()) {}
 
 SystemSound::~SystemSound() {
     if (m_canberra->context)
-        ca_context_destroy(m_canberra->context);
+        m_canberra->destroy(m_canberra->context);
 }
 
 void SystemSound::beep() {
+    if (!std::exchange(m_canberra->tried, true))
+        m_canberra->load();
     const bool played =
         m_canberra->context &&
-        ca_context_play(m_canberra->context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                        "Tempiro Timer", nullptr) == CA_SUCCESS;
+        m_canberra->play(m_canberra->context, 0, CA_PROP_EVENT_ID, "bell",
+                         CA_PROP_EVENT_DESCRIPTION, "Tempiro Timer", nullptr) == CA_SUCCESS;
     if (!played)
         QApplication::beep();
 }

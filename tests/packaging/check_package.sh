@@ -18,7 +18,7 @@ for file in usr/bin/tempiro usr/bin/tavolek usr/share/applications/tempiro.deskt
 done
 [ -x "$root/installed/usr/bin/tempiro" ] && [ -x "$root/installed/usr/bin/tavolek" ]
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libical3 qt6-qpa-plugins fonts-liberation2 libglib2.0-0; do
+for needed in libqt6widgets6 libical3 qt6-qpa-plugins fonts-liberation2 libglib2.0-0 libcanberra0; do
     grep -q "$needed" <<< "$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ]

@@ -76,8 +76,10 @@ void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate) 
 }
 
 int Main(QApplication& app, const platform::Services& services) {
-    bTrace = true;
-    bTraceErrors = true;
+    // Trace lines are formed only when someone reads them (QT_LOGGING_RULES): otherwise every
+    // tick would build text for nothing.
+    bTrace = lcTrace().isDebugEnabled();
+    bTraceErrors = bTrace;
     // One timer per user: two copies would each save over the other's alarm at their close.
     platform::SingleInstance instance;
     switch (instance.claim()) {

@@ -573,6 +573,8 @@ private:
 } // namespace
 
 ParseResult DateText::parse(const QString& text, int currentYear) const {
+    if (!m_vocabulary)
+        m_vocabulary = makeVocabulary(*this);
     const std::vector<Token> tokens = tokenize(text, *m_vocabulary);
     Parser parser(tokens, *m_vocabulary, currentYear);
     if (const std::optional<double> value = parser.run())

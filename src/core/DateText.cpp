@@ -76,8 +76,7 @@ DateText::DateText(const QLocale& locale)
     : m_locale(locale)
     , m_dateFormat(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)))
     , m_timeFormat(withoutZoneName(locale.timeFormat(QLocale::LongFormat)))
-    , m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat)))
-    , m_vocabulary(makeVocabulary(*this)) {}
+    , m_timeSeparator(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat))) {}
 
 QString DateText::generalDate(double dayCount) const {
     const LocalDateTime local = toLocalDateTime(dayCount);

@@ -46,7 +46,8 @@ private:
     QString m_dateFormat;
     QString m_timeFormat;
     QString m_timeSeparator;
-    std::shared_ptr<const Vocabulary> m_vocabulary;
+    // The names the parser knows, gathered at the first parse: writing needs none of them.
+    mutable std::shared_ptr<const Vocabulary> m_vocabulary;
 };
 
 // Qt format-string helpers, exposed for their tests. Quoted literal text is left alone.

@@ -16,7 +16,6 @@ namespace platform {
 
 namespace {
 
-const QByteArray kShowRequest = "show\n";
 constexpr unsigned long kRetryMilliseconds = 50;
 constexpr int kBacklog = 4;
 
@@ -114,10 +113,11 @@ bool SingleInstance::askRunning() {
     const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (peer < 0)
         return false;
-    // A local connection is made at once when the first copy listens, and refused otherwise.
+    // A local connection is made at once when the first copy listens, and refused otherwise;
+    // the connection itself is the request, so nothing is written that could meet a closed
+    // peer.
     const bool asked =
-        ::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-        ::write(peer, kShowRequest.constData(), size_t(kShowRequest.size())) == kShowRequest.size();
+        ::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(peer);
     return asked;
 }

@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QUrl>
+#include <dlfcn.h>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 // GIO's headers name a structure field "signals", which Qt's keyword macro would rewrite; this
@@ -15,19 +17,55 @@ namespace platform {
 
 namespace {
 
+// GIO is loaded when the desktop is first asked, not at start: the first window needs none of
+// it, and it brings seven libraries along. GLib itself is in every Qt process already.
+struct Gio {
+    decltype(&g_app_info_get_default_for_type) defaultForType = nullptr;
+    decltype(&g_app_info_get_id) id = nullptr;
+    decltype(&g_app_info_get_commandline) commandLine = nullptr;
+    decltype(&g_app_info_get_all) all = nullptr;
+    decltype(&g_object_unref) unref = nullptr;
+    decltype(&g_desktop_app_info_new) desktopAppInfo = nullptr;
+    decltype(&g_app_launch_context_new) launchContext = nullptr;
+    decltype(&g_desktop_app_info_launch_uris_as_manager) launchUris = nullptr;
+    bool loaded = false;
+};
+
+const Gio& gio() {
+    static const Gio library = [] {
+        Gio g;
+        void* handle = dlopen("libgio-2.0.so.0", RTLD_LAZY | RTLD_LOCAL);
+        auto find = [handle](auto& function, const char* name) {
+            function = handle ? reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                                    dlsym(handle, name))
+                              : nullptr;
+            return function != nullptr;
+        };
+        g.loaded = find(g.defaultForType, "g_app_info_get_default_for_type") &
+                   find(g.id, "g_app_info_get_id") &
+                   find(g.commandLine, "g_app_info_get_commandline") &
+                   find(g.all, "g_app_info_get_all") & find(g.unref, "g_object_unref") &
+                   find(g.desktopAppInfo, "g_desktop_app_info_new") &
+                   find(g.launchContext, "g_app_launch_context_new") &
+                   find(g.launchUris, "g_desktop_app_info_launch_uris_as_manager");
+        return g;
+    }();
+    return library;
+}
+
 struct ObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
+    void operator()(gpointer object) const { gio().unref(object); }
 };
 using AppInfo = std::unique_ptr<GAppInfo, ObjectUnref>;
 
 struct ListFree {
-    void operator()(GList* list) const { g_list_free_full(list, g_object_unref); }
+    void operator()(GList* list) const { g_list_free_full(list, gio().unref); }
 };
 
 // The program the entry's Exec line starts first. GIO's own answer is cut at the first blank,
 // quotes and all, so the line is split as the desktop splits it.
 QString firstProgram(GAppInfo* info) {
-    const char* line = g_app_info_get_commandline(info);
+    const char* line = gio().commandLine(info);
     gchar** words = nullptr;
     if (!line || !g_shell_parse_argv(line, nullptr, &words, nullptr))
         return {};
@@ -39,7 +77,7 @@ QString firstProgram(GAppInfo* info) {
 }
 
 DesktopApp describe(GAppInfo* info) {
-    return {QString::fromUtf8(g_app_info_get_id(info)), firstProgram(info)};
+    return {QString::fromUtf8(gio().id(info)), firstProgram(info)};
 }
 
 void keepPid(GDesktopAppInfo*, GPid pid, gpointer data) {
@@ -49,25 +87,31 @@ void keepPid(GDesktopAppInfo*, GPid pid, gpointer data) {
 } // namespace
 
 std::optional<DesktopApp> GioDesktopApps::defaultFor(const QString& contentType) {
-    const AppInfo info(g_app_info_get_default_for_type(contentType.toUtf8().constData(), FALSE));
-    if (!info || !g_app_info_get_id(info.get()))
+    if (!gio().loaded)
+        return std::nullopt;
+    const AppInfo info(gio().defaultForType(contentType.toUtf8().constData(), FALSE));
+    if (!info || !gio().id(info.get()))
         return std::nullopt;
     return describe(info.get());
 }
 
 std::optional<DesktopApp> GioDesktopApps::forProgram(const QString& name) {
-    const std::unique_ptr<GList, ListFree> all(g_app_info_get_all());
+    if (!gio().loaded)
+        return std::nullopt;
+    const std::unique_ptr<GList, ListFree> all(gio().all());
     for (GList* item = all.get(); item; item = item->next) {
         GAppInfo* info = static_cast<GAppInfo*>(item->data);
-        if (g_app_info_get_id(info) && QFileInfo(firstProgram(info)).fileName() == name)
+        if (gio().id(info) && QFileInfo(firstProgram(info)).fileName() == name)
             return describe(info);
     }
     return std::nullopt;
 }
 
 StartOutcome GioDesktopApps::launch(const DesktopApp& app, const QStringList& uris) {
+    if (!gio().loaded)
+        return {false, 0, G_IO_ERROR_NOT_SUPPORTED, QStringLiteral("GIO is not installed")};
     const std::unique_ptr<GDesktopAppInfo, ObjectUnref> info(
-        g_desktop_app_info_new(app.id.toUtf8().constData()));
+        gio().desktopAppInfo(app.id.toUtf8().constData()));
     if (!info)
         return {false, 0, G_IO_ERROR_NOT_FOUND, QStringLiteral("No desktop entry %1").arg(app.id)};
     std::vector<QByteArray> texts;
@@ -77,12 +121,11 @@ StartOutcome GioDesktopApps::launch(const DesktopApp& app, const QStringList& ur
         texts.push_back(uri.toUtf8());
         list = g_list_append(list, texts.back().data());
     }
-    const std::unique_ptr<GAppLaunchContext, ObjectUnref> context(g_app_launch_context_new());
+    const std::unique_ptr<GAppLaunchContext, ObjectUnref> context(gio().launchContext());
     GPid pid = 0;
     GError* error = nullptr;
-    const bool started = g_desktop_app_info_launch_uris_as_manager(info.get(), list, context.get(),
-                                                                   G_SPAWN_SEARCH_PATH, nullptr,
-                                                                   nullptr, keepPid, &pid, &error);
+    const bool started = gio().launchUris(info.get(), list, context.get(), G_SPAWN_SEARCH_PATH,
+                                          nullptr, nullptr, keepPid, &pid, &error);
     g_list_free(list);
     if (!started) {
         StartOutcome refused{false, 0, error ? error->code : 0,

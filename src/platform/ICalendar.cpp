@@ -5,14 +5,64 @@
 #include <QTemporaryFile>
 #include <QUuid>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <libical/ical.h>
+#include <type_traits>
 
 namespace platform {
 
 namespace {
 
+// libical is loaded when the first appointment is made, not at start: most runs make none.
+struct Ical {
+    decltype(&icaltime_null_time) nullTime = nullptr;
+    decltype(&icaltimezone_get_utc_timezone) utc = nullptr;
+    decltype(&icalcomponent_new) newComponent = nullptr;
+    decltype(&icalcomponent_add_property) addProperty = nullptr;
+    decltype(&icalcomponent_add_component) addComponent = nullptr;
+    decltype(&icalcomponent_as_ical_string_r) asText = nullptr;
+    decltype(&icalcomponent_free) freeComponent = nullptr;
+    decltype(&icalproperty_new_version) version = nullptr;
+    decltype(&icalproperty_new_prodid) prodid = nullptr;
+    decltype(&icalproperty_new_uid) uid = nullptr;
+    decltype(&icalproperty_new_dtstamp) dtstamp = nullptr;
+    decltype(&icalproperty_new_summary) summary = nullptr;
+    decltype(&icalproperty_new_description) description = nullptr;
+    decltype(&icalproperty_new_dtstart) dtstart = nullptr;
+    decltype(&icalproperty_new_dtend) dtend = nullptr;
+    bool loaded = false;
+};
+
+const Ical& ical() {
+    static const Ical library = [] {
+        Ical i;
+        void* handle = dlopen("libical.so.3", RTLD_LAZY | RTLD_LOCAL);
+        auto find = [handle](auto& function, const char* name) {
+            function = handle ? reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                                    dlsym(handle, name))
+                              : nullptr;
+            return function != nullptr;
+        };
+        i.loaded =
+            find(i.nullTime, "icaltime_null_time") & find(i.utc, "icaltimezone_get_utc_timezone") &
+            find(i.newComponent, "icalcomponent_new") &
+            find(i.addProperty, "icalcomponent_add_property") &
+            find(i.addComponent, "icalcomponent_add_component") &
+            find(i.asText, "icalcomponent_as_ical_string_r") &
+            find(i.freeComponent, "icalcomponent_free") &
+            find(i.version, "icalproperty_new_version") &
+            find(i.prodid, "icalproperty_new_prodid") & find(i.uid, "icalproperty_new_uid") &
+            find(i.dtstamp, "icalproperty_new_dtstamp") &
+            find(i.summary, "icalproperty_new_summary") &
+            find(i.description, "icalproperty_new_description") &
+            find(i.dtstart, "icalproperty_new_dtstart") & find(i.dtend, "icalproperty_new_dtend");
+        return i;
+    }();
+    return library;
+}
+
 icaltimetype floatingTime(const QDate& date, const QTime& time) {
-    icaltimetype t = icaltime_null_time();
+    icaltimetype t = ical().nullTime();
     t.year = date.year();
     t.month = date.month();
     t.day = date.day();
@@ -26,7 +76,7 @@ icaltimetype floatingTime(const QDate& date, const QTime& time) {
 icaltimetype utcTime(const QDateTime& moment) {
     const QDateTime utc = moment.toUTC();
     icaltimetype t = floatingTime(utc.date(), utc.time());
-    t.zone = icaltimezone_get_utc_timezone();
+    t.zone = ical().utc();
     return t;
 }
 
@@ -54,21 +104,16 @@ public:
         return setMoment(date, time, m_appointment.endDate, m_appointment.endTime);
     }
     bool display() override {
-        if (!QDir().mkpath(m_folder))
+        const QByteArray calendar = appointmentCalendar(m_appointment);
+        if (calendar.isEmpty() || !QDir().mkpath(m_folder))
             return false;
         QTemporaryFile file(QDir(m_folder).filePath(QStringLiteral("appointment-XXXXXX.ics")));
-        file.setAutoRemove(false);
-        if (!file.open())
-            return false;
-        const QByteArray calendar = appointmentCalendar(m_appointment);
-        if (file.write(calendar) != calendar.size() || !file.flush())
+        if (!file.open() || file.write(calendar) != calendar.size() || !file.flush())
             return false;
         file.close();
-        if (m_opener.open(file.fileName()))
-            return true;
-        // Nothing will read it: leave no file behind.
-        file.remove();
-        return false;
+        // Kept for the calendar program to read; one that nothing will read is removed.
+        file.setAutoRemove(!m_opener.open(file.fileName()));
+        return !file.autoRemove();
     }
 
 private:
@@ -89,26 +134,26 @@ private:
 } // namespace
 
 QByteArray appointmentCalendar(const Appointment& a) {
-    icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar,
-                               icalproperty_new_prodid("-//Marrowby Software//Tempiro Timer//EN"));
-    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event, icalproperty_new_uid(a.uid.toUtf8().constData()));
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(utcTime(a.stamp)));
-    icalcomponent_add_property(event, icalproperty_new_summary(a.subject.toUtf8().constData()));
-    icalcomponent_add_property(event, icalproperty_new_description(a.body.toUtf8().constData()));
+    const Ical& i = ical();
+    if (!i.loaded)
+        return {};
+    icalcomponent* calendar = i.newComponent(ICAL_VCALENDAR_COMPONENT);
+    i.addProperty(calendar, i.version("2.0"));
+    i.addProperty(calendar, i.prodid("-//Marrowby Software//Tempiro Timer//EN"));
+    icalcomponent* event = i.newComponent(ICAL_VEVENT_COMPONENT);
+    i.addProperty(event, i.uid(a.uid.toUtf8().constData()));
+    i.addProperty(event, i.dtstamp(utcTime(a.stamp)));
+    i.addProperty(event, i.summary(a.subject.toUtf8().constData()));
+    i.addProperty(event, i.description(a.body.toUtf8().constData()));
     if (a.startDate.isValid())
-        icalcomponent_add_property(
-            event, icalproperty_new_dtstart(floatingTime(a.startDate, a.startTime)));
+        i.addProperty(event, i.dtstart(floatingTime(a.startDate, a.startTime)));
     if (a.endDate.isValid())
-        icalcomponent_add_property(event,
-                                   icalproperty_new_dtend(floatingTime(a.endDate, a.endTime)));
-    icalcomponent_add_component(calendar, event);
-    char* text = icalcomponent_as_ical_string_r(calendar);
+        i.addProperty(event, i.dtend(floatingTime(a.endDate, a.endTime)));
+    i.addComponent(calendar, event);
+    char* text = i.asText(calendar);
     const QByteArray result(text);
     std::free(text);
-    icalcomponent_free(calendar);
+    i.freeComponent(calendar);
     return result;
 }
 

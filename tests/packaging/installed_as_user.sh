@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The package as users get it: installed into a prefix that belongs to root and started by an
-# ordinary user whose desktop names a browser. Go and Help → Web Site must reach that browser
-# with the address, and nothing may be written beside the program or into the working folder.
+# ordinary user whose desktop names a browser and a calendar program. Go and Help → Web Site
+# must reach that browser with the address, Tools → Create Appointment the calendar program
+# with the event, and nothing may be written beside the program or into the working folder.
 # Usage: installed_as_user.sh <build folder>   (as root; skipped otherwise)
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -25,7 +26,15 @@ STUB
 chmod 755 "$home/browser"
 printf '[Desktop Entry]\nType=Application\nName=Stub\nExec=env STUB=1 %s %%u\n' "$home/browser" \
     >"$home/data/applications/stub-browser.desktop"
-printf '[Default Applications]\nx-scheme-handler/https=stub-browser.desktop\n' \
+# The calendar program keeps a copy of the appointment it is handed.
+cat >"$home/calendar" <<STUB
+#!/bin/sh
+cp "\$1" "$home/appointment.ics"
+STUB
+chmod 755 "$home/calendar"
+printf '[Desktop Entry]\nType=Application\nName=Cal\nExec=%s %%f\nMimeType=text/calendar;\n' \
+    "$home/calendar" >"$home/data/applications/stub-calendar.desktop"
+printf '[Default Applications]\nx-scheme-handler/https=stub-browser.desktop\ntext/calendar=stub-calendar.desktop\n' \
     >"$home/config/mimeapps.list"
 printf '[Settings]\nAlarmTime=2027-01-15T10:00:00\nsEventTitle=Kept\nsLink=auction.example/lot 7\n' \
     >"$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
@@ -58,12 +67,16 @@ session() {
     xdotool windowactivate --sync "$main" key alt+h key w
     [ "$(calls 2)" = "https://www.example.com/marrowby/" ] ||
         { echo "FAIL: Web Site gave: $(calls 2)"; exit 1; }
+    xdotool windowactivate --sync "$main" key alt+t key a
+    for _ in $(seq 50); do [ -s "$home/appointment.ics" ] && break; sleep 0.1; done
+    grep -q '^SUMMARY:Kept' "$home/appointment.ics" ||
+        { echo "FAIL: the calendar program did not get the appointment"; exit 1; }
     kill -TERM "$pid"
     wait "$pid" || true
     [ "$(cd "$prefix" && find . | sort)" = "$installed" ] ||
         { echo "FAIL: files were written beside the program:"; (cd "$prefix" && find . -newer bin); exit 1; }
     [ -z "$(ls -A "$home/work")" ] || { echo "FAIL: files left in the working folder"; exit 1; }
-    echo "Go and Web Site reached the desktop's browser; nothing written beside the program"
+    echo "Go, Web Site and the appointment reached the desktop's programs; nothing written beside the program"
 }
 
 session

@@ -123,7 +123,7 @@ void frmAbout::createControls() {
     place(cmdOK, 4290, 2550, 1260, 345);
 
     Label1 = new QLabel(QString(), this);
-    Label1->setFont(QFont(tempiro::fonts::kSmallFonts, 7));
+    Label1->setFont(tempiro::fonts::designFont(tempiro::fonts::kSmallFonts, 7));
     Label1->setWordWrap(true);
     place(Label1, 225, 2580, 3975, 780);
 

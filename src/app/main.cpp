@@ -17,6 +17,9 @@
 
 int main(int argc, char* argv[]) {
     platform::preferXcbOnWayland();
+    // The menu bar stays in the window: the design hides and shows it there, and asking the
+    // session bus for a global menu at start costs as much as the rest of the menus.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     std::optional<platform::WindowSystemStart> starting(std::in_place);
     QApplication app(argc, argv);
     starting.reset();

@@ -1,6 +1,7 @@
 #include "core/DesignFonts.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,11 +21,25 @@ void useDesignFonts() {
     Q_UNUSED(registered);
 }
 
-void applyWindowFont(QWidget& window) {
+QString installed(const QString& family) {
     useDesignFonts();
-    QFont font(kSansSerif);
-    font.setPointSizeF(kWindowPoints);
-    window.setFont(font);
+    if (QFontDatabase::hasFamily(family))
+        return family;
+    for (const QString& substitute : QFont::substitutes(family))
+        if (QFontDatabase::hasFamily(substitute))
+            return substitute;
+    return family;
+}
+
+QFont designFont(const QString& family, double points, bool bold) {
+    QFont font(installed(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void applyWindowFont(QWidget& window) {
+    window.setFont(designFont(kSansSerif, kWindowPoints));
 }
 
 } // namespace tempiro::fonts

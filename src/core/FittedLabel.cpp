@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -56,21 +57,23 @@ void fitCaptionBox(QLabel& caption, const QStringList& texts) {
         box.setLeft(box.right() - needed + 1);
         caption.setGeometry(box);
     }
+    // Measured with the font's metrics rather than the label's own layout, which would set each
+    // text into the label in turn on every resize.
     QFont font = caption.font();
-    const QString shown = caption.text();
+    const QRect area = caption.contentsRect();
+    const int lineWidth = area.width() - 2 * caption.margin() - std::max(0, caption.indent());
     auto tooHigh = [&] {
-        for (const QString& text : texts) {
-            caption.setText(text);
-            if (caption.heightForWidth(caption.width()) > caption.height())
+        const QFontMetrics wrapped(font);
+        for (const QString& text : texts)
+            if (wrapped
+                    .boundingRect(QRect(0, 0, lineWidth, QWIDGETSIZE_MAX), Qt::TextWordWrap, text)
+                    .height() > area.height())
                 return true;
-        }
         return false;
     };
-    while (tooHigh() && font.pointSizeF() > kSmallestPoints) {
+    while (tooHigh() && font.pointSizeF() > kSmallestPoints)
         font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - kStepPoints / 2));
-        caption.setFont(font);
-    }
-    caption.setText(shown);
+    caption.setFont(font);
 }
 
 void FittedLabel::setReservedRight(int pixels) {

@@ -44,10 +44,7 @@ const QColor kYellow(255, 255, 0);
 const QColor kMagenta(192, 0, 192);
 
 QFont labelFont(const QString& family, double points, bool bold) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return tempiro::fonts::designFont(family, points, bold);
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {

@@ -162,6 +162,12 @@ void frmTempiro::createControls() {
 
 void frmTempiro::applyLayout() {
     const double dpi = tempiro::screenDpi();
+    // Setting fonts and measuring captions again for the same layout only costs time: the
+    // window gets several size notifications while it is first shown.
+    const AppliedLayout applying{m_layout, bLbl, dpi};
+    if (m_applied == applying)
+        return;
+    m_applied = applying;
     auto place = [dpi](QWidget* widget, const layout::Box& box) {
         widget->setGeometry(
             tempiro::twipsToPixels(QRectF(box.left, box.top, box.width, box.height), dpi));

@@ -150,4 +150,11 @@ public:
 
 private:
     layout::Controls m_layout; // the display's geometry and fonts, in twips and points
+    struct AppliedLayout {
+        layout::Controls controls;
+        bool labels = false;
+        double dpi = 0;
+        bool operator==(const AppliedLayout&) const = default;
+    };
+    std::optional<AppliedLayout> m_applied; // what the widgets show now
 };

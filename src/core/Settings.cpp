@@ -6,6 +6,7 @@
 #include "core/modMain.h"
 
 #include <cmath>
+#include <variant>
 
 namespace tempiro::settings {
 
@@ -67,6 +68,29 @@ QString geometryKey(const GeometryKey& key) {
     return QLatin1String(key.word) + kWindowName;
 }
 
+// The display and alarm options, each read at the start and written at the close in this
+// order; the administrator's lock is only read.
+struct OptionKey {
+    const char* name;
+    std::variant<bool TimerState::*, qint16 TimerState::*> field;
+    bool written = true;
+};
+const OptionKey kOptionKeys[] = {
+    {"bSec", &TimerState::bSec},
+    {"bMin", &TimerState::bMin},
+    {"bHr", &TimerState::bHr},
+    {"bDay", &TimerState::bDay},
+    {"bTTlDay", &TimerState::bTTlDay},
+    {"bLbl", &TimerState::bLbl},
+    {"bWarn", &TimerState::bWarn},
+    {"nWarnMin", &TimerState::nWarnMin},
+    {"bKeepTop", &TimerState::bKeepTop},
+    {"bShowLocalTime", &TimerState::bShowLocalTime},
+    {"bShowMenus", &TimerState::bShowMenus},
+    {"bAutoOpen", &TimerState::bAutoOpen},
+    {"bAdminReadOnly", &TimerState::bAdminReadOnly, false},
+};
+
 // The target beside its General Date text, as ISO 8601 local wall time.
 const QString kAlarmTimeIso = QStringLiteral("AlarmTimeISO");
 
@@ -94,19 +118,13 @@ void readValues(platform::SettingsStore& store, TimerState& s, QString& link, do
     TimerState first;
     FirstStart::apply(first, now);
     Reader read(store);
-    read.boolean(QStringLiteral("bSec"), first.bSec, s.bSec);
-    read.boolean(QStringLiteral("bMin"), first.bMin, s.bMin);
-    read.boolean(QStringLiteral("bHr"), first.bHr, s.bHr);
-    read.boolean(QStringLiteral("bDay"), first.bDay, s.bDay);
-    read.boolean(QStringLiteral("bTTlDay"), first.bTTlDay, s.bTTlDay);
-    read.boolean(QStringLiteral("bLbl"), first.bLbl, s.bLbl);
-    read.boolean(QStringLiteral("bWarn"), first.bWarn, s.bWarn);
-    read.integer(QStringLiteral("nWarnMin"), first.nWarnMin, s.nWarnMin);
-    read.boolean(QStringLiteral("bAutoOpen"), first.bAutoOpen, s.bAutoOpen);
-    read.boolean(QStringLiteral("bAdminReadOnly"), first.bAdminReadOnly, s.bAdminReadOnly);
-    read.boolean(QStringLiteral("bKeepTop"), first.bKeepTop, s.bKeepTop);
-    read.boolean(QStringLiteral("bShowLocalTime"), first.bShowLocalTime, s.bShowLocalTime);
-    read.boolean(QStringLiteral("bShowMenus"), first.bShowMenus, s.bShowMenus);
+    for (const OptionKey& key : kOptionKeys) {
+        const QString name = QLatin1String(key.name);
+        if (const auto* flag = std::get_if<bool TimerState::*>(&key.field))
+            read.boolean(name, first.**flag, s.**flag);
+        else if (const auto* number = std::get_if<qint16 TimerState::*>(&key.field))
+            read.integer(name, first.**number, s.**number);
+    }
     link = read.text(QStringLiteral("sLink"), QString());
     read.integer(QStringLiteral("nTimeorInterval"), first.nTimeorInterval, s.nTimeorInterval);
     // The default target is offered as text in the form this program writes.
@@ -194,18 +212,15 @@ QString writeAll(platform::SettingsStore& store, platform::Registry& registry, T
     if (closing.normalWindow)
         for (const GeometryKey& key : kGeometryKeys)
             write.single(geometryKey(key), (*closing.normalWindow).*key.field);
-    write.boolean(QStringLiteral("bSec"), s.bSec);
-    write.boolean(QStringLiteral("bMin"), s.bMin);
-    write.boolean(QStringLiteral("bHr"), s.bHr);
-    write.boolean(QStringLiteral("bDay"), s.bDay);
-    write.boolean(QStringLiteral("bTTlDay"), s.bTTlDay);
-    write.boolean(QStringLiteral("bLbl"), s.bLbl);
-    write.boolean(QStringLiteral("bWarn"), s.bWarn);
-    write.integer(QStringLiteral("nWarnMin"), s.nWarnMin);
-    write.boolean(QStringLiteral("bKeepTop"), s.bKeepTop);
-    write.boolean(QStringLiteral("bShowLocalTime"), s.bShowLocalTime);
-    write.boolean(QStringLiteral("bShowMenus"), s.bShowMenus);
-    write.boolean(QStringLiteral("bAutoOpen"), s.bAutoOpen);
+    for (const OptionKey& key : kOptionKeys) {
+        const QString name = QLatin1String(key.name);
+        if (!key.written)
+            continue;
+        if (const auto* flag = std::get_if<bool TimerState::*>(&key.field))
+            write.boolean(name, s.**flag);
+        else if (const auto* number = std::get_if<qint16 TimerState::*>(&key.field))
+            write.integer(name, s.**number);
+    }
     modMain::HandOffAutoOpen(registry, s.bAutoOpen);
     write.text(QStringLiteral("sLink"), closing.link);
     write.integer(QStringLiteral("nTimeorInterval"), s.nTimeorInterval);

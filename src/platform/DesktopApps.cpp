@@ -1,10 +1,10 @@
 #include "platform/DesktopApps.h"
 
+#include "platform/LoadedLibrary.h"
+
 #include <QFileInfo>
 #include <QUrl>
-#include <dlfcn.h>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 // GIO's headers name a structure field "signals", which Qt's keyword macro would rewrite; this
@@ -32,14 +32,11 @@ struct Gio {
 };
 
 const Gio& gio() {
-    static const Gio library = [] {
+    static const Gio loaded = [] {
         Gio g;
-        void* handle = dlopen("libgio-2.0.so.0", RTLD_LAZY | RTLD_LOCAL);
-        auto find = [handle](auto& function, const char* name) {
-            function = handle ? reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-                                    dlsym(handle, name))
-                              : nullptr;
-            return function != nullptr;
+        const LoadedLibrary library("libgio-2.0.so.0");
+        auto find = [&library](auto& function, const char* name) {
+            return library.find(function, name);
         };
         g.loaded = find(g.defaultForType, "g_app_info_get_default_for_type") &
                    find(g.id, "g_app_info_get_id") &
@@ -50,7 +47,7 @@ const Gio& gio() {
                    find(g.launchUris, "g_desktop_app_info_launch_uris_as_manager");
         return g;
     }();
-    return library;
+    return loaded;
 }
 
 struct ObjectUnref {

@@ -1,13 +1,13 @@
 #include "platform/ICalendar.h"
 
+#include "platform/LoadedLibrary.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUuid>
 #include <cstdlib>
-#include <dlfcn.h>
 #include <libical/ical.h>
-#include <type_traits>
 
 namespace platform {
 
@@ -34,14 +34,11 @@ struct Ical {
 };
 
 const Ical& ical() {
-    static const Ical library = [] {
+    static const Ical loaded = [] {
         Ical i;
-        void* handle = dlopen("libical.so.3", RTLD_LAZY | RTLD_LOCAL);
-        auto find = [handle](auto& function, const char* name) {
-            function = handle ? reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-                                    dlsym(handle, name))
-                              : nullptr;
-            return function != nullptr;
+        const LoadedLibrary library("libical.so.3");
+        auto find = [&library](auto& function, const char* name) {
+            return library.find(function, name);
         };
         i.loaded =
             find(i.nullTime, "icaltime_null_time") & find(i.utc, "icaltimezone_get_utc_timezone") &
@@ -58,7 +55,7 @@ const Ical& ical() {
             find(i.dtstart, "icalproperty_new_dtstart") & find(i.dtend, "icalproperty_new_dtend");
         return i;
     }();
-    return library;
+    return loaded;
 }
 
 icaltimetype floatingTime(const QDate& date, const QTime& time) {

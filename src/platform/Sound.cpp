@@ -1,10 +1,11 @@
 #include "platform/Sound.h"
 
+#include "platform/LoadedLibrary.h"
+
 #include <QApplication>
 #include <QThread>
 #include <alsa/asoundlib.h>
 #include <canberra.h>
-#include <dlfcn.h>
 #include <utility>
 
 namespace platform {
@@ -26,23 +27,21 @@ template <typename Function> Function symbol(void* library, const char* name) {
 // never beep, and a start should cost only what the first window needs.
 struct SystemSound::Canberra {
     bool tried = false;
-    void* library = nullptr;
     ca_context* context = nullptr;
     decltype(&ca_context_play) play = nullptr;
     decltype(&ca_context_destroy) destroy = nullptr;
 
     void load() {
-        if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL)) {
-            if (const auto quiet =
-                    symbol<decltype(&snd_lib_error_set_handler)>(alsa, "snd_lib_error_set_handler"))
-                quiet(ignoreAlsaError);
-            // Kept loaded: the handler must stay in place for the sound library's use.
-        }
-        library = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL);
-        const auto create = symbol<decltype(&ca_context_create)>(library, "ca_context_create");
-        play = symbol<decltype(&ca_context_play)>(library, "ca_context_play");
-        destroy = symbol<decltype(&ca_context_destroy)>(library, "ca_context_destroy");
-        if (!create || !play || !destroy || create(&context) != CA_SUCCESS)
+        // Kept loaded: the handler must stay in place for the sound library's use.
+        static const LoadedLibrary alsa("libasound.so.2");
+        decltype(&snd_lib_error_set_handler) quiet = nullptr;
+        if (alsa.find(quiet, "snd_lib_error_set_handler"))
+            quiet(ignoreAlsaError);
+        static const LoadedLibrary canberra("libcanberra.so.0");
+        decltype(&ca_context_create) create = nullptr;
+        if (!canberra.find(create, "ca_context_create") | !canberra.find(play, "ca_context_play") |
+                !canberra.find(destroy, "ca_context_destroy") ||
+            create(&context) != CA_SUCCESS)
             context = nullptr;
     }
 };

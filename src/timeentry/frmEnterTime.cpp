@@ -242,7 +242,7 @@ void frmEnterTime::Form_Load() {
 }
 
 void frmEnterTime::optTorI_Click(int index) {
-    const bool stopWatch = index == 2;
+    const bool stopWatch = index == tempiro::kModeStopWatch;
     cmdOK->setText(stopWatch ? QStringLiteral("Start") : QStringLiteral("OK"));
     chkWarn->setEnabled(!stopWatch);
     chkAutoOpen->setEnabled(!stopWatch);
@@ -294,7 +294,7 @@ void frmEnterTime::cmdOK_Click() {
     const double now = Now();
     const int mode = selectedMode();
     myForm->nTimeorInterval = static_cast<qint16>(mode);
-    if (mode == 2)
+    if (mode == tempiro::kModeStopWatch)
         myForm->dAlarmTime = now;
     else if (const tempiro::ParseResult target =
                  m_text.parse(txtTime->text(), tempiro::toLocalDateTime(now).date.year()))
@@ -328,8 +328,8 @@ bool frmEnterTime::txtTime_KeyPress(QKeyEvent* event) {
         return true;
     }
     // Typing in the box of a stop watch means a time after all.
-    if (meansATime(*event) && optTorI[2]->isChecked())
-        optTorI[0]->setChecked(true);
+    if (meansATime(*event) && optTorI[tempiro::kModeStopWatch]->isChecked())
+        optTorI[tempiro::kModeTime]->setChecked(true);
     return false;
 }
 

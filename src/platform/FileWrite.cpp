@@ -64,6 +64,22 @@ QString writeFailureIn(const QString& folder) {
     return QStringLiteral("cannot write in %1").arg(folder);
 }
 
+namespace {
+
+// Qt guards the removal of a stale lock with a second lock beside it; a writer killed in that
+// moment leaves it behind. Once the lock is ours, one whose owner is gone is cleared.
+void clearLeftRemovalLock(const QString& lockFile) {
+    const QString removalLock = lockFile + QStringLiteral(".rmlock");
+    if (!QFileInfo::exists(removalLock))
+        return;
+    QLockFile left(removalLock);
+    left.setStaleLockTime(0);
+    if (left.tryLock(0))
+        left.unlock();
+}
+
+} // namespace
+
 QString takeWriterLock(QLockFile& lock, const QString& file, int milliseconds) {
     // A writer holds the lock only while it writes; an age limit would let another writer in.
     lock.setStaleLockTime(0);
@@ -71,8 +87,10 @@ QString takeWriterLock(QLockFile& lock, const QString& file, int milliseconds) {
     QElapsedTimer waited;
     waited.start();
     for (;;) {
-        if (lock.tryLock(0))
+        if (lock.tryLock(0)) {
+            clearLeftRemovalLock(lockFile);
             return {};
+        }
         if (lock.error() != QLockFile::LockFailedError)
             break;
         // A writer records itself in the lock the moment it has made it, so a lock that has
@@ -83,8 +101,10 @@ QString takeWriterLock(QLockFile& lock, const QString& file, int milliseconds) {
         QString application;
         const qint64 age = QFileInfo(lockFile).lastModified().msecsTo(QDateTime::currentDateTime());
         if (!lock.getLockInfo(&pid, &hostName, &application) && age > kEmptyLockMilliseconds &&
-            lock.removeStaleLockFile() && lock.tryLock(0))
+            lock.removeStaleLockFile() && lock.tryLock(0)) {
+            clearLeftRemovalLock(lockFile);
             return {};
+        }
         if (waited.elapsed() >= milliseconds)
             break;
         QThread::msleep(kLockPollMilliseconds);

@@ -54,9 +54,13 @@ SystemSound::~SystemSound() {
         m_canberra->destroy(m_canberra->context);
 }
 
-void SystemSound::beep() {
+void SystemSound::prepare() {
     if (!std::exchange(m_canberra->tried, true))
         m_canberra->load();
+}
+
+void SystemSound::beep() {
+    prepare();
     const bool played =
         m_canberra->context &&
         m_canberra->play(m_canberra->context, 0, CA_PROP_EVENT_ID, "bell",

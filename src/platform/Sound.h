@@ -19,6 +19,8 @@ class SystemSound final : public Sound {
 public:
     SystemSound();
     ~SystemSound() override;
+    // Loads the sound library; the first beep does it when nobody did before.
+    void prepare();
     void beep() override;
     void sleep(int milliseconds) override;
 

@@ -35,16 +35,14 @@ const Gio& gio() {
     static const Gio loaded = [] {
         Gio g;
         const LoadedLibrary library("libgio-2.0.so.0");
-        auto find = [&library](auto& function, const char* name) {
-            return library.find(function, name);
-        };
-        g.loaded = find(g.defaultForType, "g_app_info_get_default_for_type") &
-                   find(g.id, "g_app_info_get_id") &
-                   find(g.commandLine, "g_app_info_get_commandline") &
-                   find(g.all, "g_app_info_get_all") & find(g.unref, "g_object_unref") &
-                   find(g.desktopAppInfo, "g_desktop_app_info_new") &
-                   find(g.launchContext, "g_app_launch_context_new") &
-                   find(g.launchUris, "g_desktop_app_info_launch_uris_as_manager");
+        g.loaded = library.find(g.defaultForType, "g_app_info_get_default_for_type") &
+                   library.find(g.id, "g_app_info_get_id") &
+                   library.find(g.commandLine, "g_app_info_get_commandline") &
+                   library.find(g.all, "g_app_info_get_all") &
+                   library.find(g.unref, "g_object_unref") &
+                   library.find(g.desktopAppInfo, "g_desktop_app_info_new") &
+                   library.find(g.launchContext, "g_app_launch_context_new") &
+                   library.find(g.launchUris, "g_desktop_app_info_launch_uris_as_manager");
         return g;
     }();
     return loaded;
@@ -143,20 +141,19 @@ std::optional<DesktopApp> DesktopBrowserAssociation::find() {
 }
 
 int DesktopBrowserAssociation::findExecutable(const QString&, QString& answer) {
-    const std::optional<DesktopApp> app = find();
-    if (!app || app->executable.isEmpty())
+    m_found = find();
+    if (!m_found || m_found->executable.isEmpty())
         return kNoAssociation;
-    answer = app->executable;
+    answer = m_found->executable;
     return kFound;
 }
 
 StartOutcome DesktopBrowserAssociation::start(const QString& program,
                                               const QStringList& addresses) {
-    // The entry knows how its program wants to be started; a path that is not the desktop's
-    // browser (any more) is started directly.
-    const std::optional<DesktopApp> app = find();
-    if (app && app->executable == program)
-        return m_apps.launch(*app, addresses);
+    // The entry found by the lookup knows how its program wants to be started; a path that is
+    // not that entry's is started directly.
+    if (m_found && m_found->executable == program)
+        return m_apps.launch(*m_found, addresses);
     return m_starter.start(program, addresses);
 }
 

@@ -52,6 +52,7 @@ private:
 
     DesktopApps& m_apps;
     ProgramStarter& m_starter;
+    std::optional<DesktopApp> m_found; // the browser of the last lookup
 };
 
 // Opens documents of one content type with the desktop's handler for it; false when the

@@ -37,22 +37,21 @@ const Ical& ical() {
     static const Ical loaded = [] {
         Ical i;
         const LoadedLibrary library("libical.so.3");
-        auto find = [&library](auto& function, const char* name) {
-            return library.find(function, name);
-        };
-        i.loaded =
-            find(i.nullTime, "icaltime_null_time") & find(i.utc, "icaltimezone_get_utc_timezone") &
-            find(i.newComponent, "icalcomponent_new") &
-            find(i.addProperty, "icalcomponent_add_property") &
-            find(i.addComponent, "icalcomponent_add_component") &
-            find(i.asText, "icalcomponent_as_ical_string_r") &
-            find(i.freeComponent, "icalcomponent_free") &
-            find(i.version, "icalproperty_new_version") &
-            find(i.prodid, "icalproperty_new_prodid") & find(i.uid, "icalproperty_new_uid") &
-            find(i.dtstamp, "icalproperty_new_dtstamp") &
-            find(i.summary, "icalproperty_new_summary") &
-            find(i.description, "icalproperty_new_description") &
-            find(i.dtstart, "icalproperty_new_dtstart") & find(i.dtend, "icalproperty_new_dtend");
+        i.loaded = library.find(i.nullTime, "icaltime_null_time") &
+                   library.find(i.utc, "icaltimezone_get_utc_timezone") &
+                   library.find(i.newComponent, "icalcomponent_new") &
+                   library.find(i.addProperty, "icalcomponent_add_property") &
+                   library.find(i.addComponent, "icalcomponent_add_component") &
+                   library.find(i.asText, "icalcomponent_as_ical_string_r") &
+                   library.find(i.freeComponent, "icalcomponent_free") &
+                   library.find(i.version, "icalproperty_new_version") &
+                   library.find(i.prodid, "icalproperty_new_prodid") &
+                   library.find(i.uid, "icalproperty_new_uid") &
+                   library.find(i.dtstamp, "icalproperty_new_dtstamp") &
+                   library.find(i.summary, "icalproperty_new_summary") &
+                   library.find(i.description, "icalproperty_new_description") &
+                   library.find(i.dtstart, "icalproperty_new_dtstart") &
+                   library.find(i.dtend, "icalproperty_new_dtend");
         return i;
     }();
     return loaded;

@@ -11,20 +11,24 @@ PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-b
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test check build configure deps bench fuzz sanitize package screenshots clean format format-check
+.PHONY: run test check build configure deps bench fuzz sanitize package screenshots clean format format-check graph-check
 
 run: build
 	./$(BUILD_DIR)/bin/tempiro
 
-test: build format-check
+test: build format-check graph-check
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory fuzz
 
 # The quick loop: build, then every test but the slow ones (the real program under a virtual X
 # server, the five-hour soak, packaging), which `make test` runs.
-check: build
+check: build graph-check
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --label-exclude slow
+
+# The libraries link downward only: fails on a circle among them.
+graph-check: configure
+	tools/check-library-graph.sh $(BUILD_DIR)
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_DIR ?= build-sanitize

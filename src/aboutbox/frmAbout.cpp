@@ -2,12 +2,13 @@
 
 #include "aboutbox/HelpText.h"
 #include "aboutbox/frmHelp.h"
-#include "core/DesignFonts.h"
-#include "core/FittedLabel.h"
 #include "core/TimerState.h"
 #include "core/Twips.h"
 #include "core/Version.h"
 #include "mainwindow/DialogPlacement.h"
+#include "widgets/DesignFonts.h"
+#include "widgets/FittedLabel.h"
+#include "widgets/WidgetHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,9 +73,9 @@ frmAbout::frmAbout(const platform::Services& services, QWidget* owner)
 void frmAbout::createControls() {
     const double dpi = tempiro::screenDpi();
     auto place = [dpi](QWidget* widget, double left, double top, double width, double height) {
-        widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));
+        tempiro::widgets::placeInTwips(*widget, left, top, width, height, dpi);
     };
-    setFixedSize(tempiro::twipsToPixels(5730, dpi), tempiro::twipsToPixels(3510, dpi));
+    tempiro::widgets::fixSizeInTwips(*this, 5730, 3510, dpi);
 
     picIcon = new QLabel(this);
     place(picIcon, -15, -15, 660, 765);
@@ -93,14 +94,9 @@ void frmAbout::createControls() {
     lblWeb->setFont(sized(font(), 9.75, false));
     place(lblWeb, 2640, 450, 2250, 270);
 
-    auto blackText = [](QLabel* label) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    };
     lblDescription = new QLabel(this);
     lblDescription->setWordWrap(true);
-    blackText(lblDescription);
+    tempiro::widgets::setTextColour(*lblDescription, Qt::black);
     place(lblDescription, 240, 930, 5295, 975);
 
     cmdHelp = new QPushButton(QStringLiteral("&Help"), this);
@@ -129,7 +125,7 @@ void frmAbout::createControls() {
 
     lblDisclaimer = new QLabel(QStringLiteral("Warning: ..."), this);
     lblDisclaimer->setWordWrap(true);
-    blackText(lblDisclaimer);
+    tempiro::widgets::setTextColour(*lblDisclaimer, Qt::black);
     place(lblDisclaimer, 255, 2745, 3870, 525);
 
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
@@ -145,16 +141,8 @@ void frmAbout::createControls() {
 }
 
 void frmAbout::Show() {
-    const bool loading = !m_loaded;
-    if (loading) {
-        Form_Load();
-        m_loaded = true;
-    }
-    show();
-    if (loading && myForm)
-        PlaceAgainOnceFramed(*this, *myForm, m_services.windows);
-    raise();
-    activateWindow();
+    ShowLoaded(
+        *this, m_loaded, [this] { Form_Load(); }, myForm, m_services.windows);
 }
 
 void frmAbout::Form_Load() {

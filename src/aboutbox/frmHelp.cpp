@@ -1,9 +1,10 @@
 #include "aboutbox/frmHelp.h"
 
 #include "aboutbox/HelpText.h"
-#include "core/DesignFonts.h"
-#include "core/FittedLabel.h"
 #include "core/Twips.h"
+#include "widgets/DesignFonts.h"
+#include "widgets/FittedLabel.h"
+#include "widgets/WidgetHelpers.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -36,20 +37,18 @@ frmHelp::frmHelp(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     tempiro::fonts::applyWindowFont(*this);
     const double dpi = tempiro::screenDpi();
-    setFixedSize(tempiro::twipsToPixels(6900, dpi), tempiro::twipsToPixels(6810, dpi));
+    tempiro::widgets::fixSizeInTwips(*this, 6900, 6810, dpi);
 
     lblDescription = new QLabel(QStringLiteral("App Description"), this);
     lblDescription->setTextFormat(Qt::PlainText);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = lblDescription->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    lblDescription->setPalette(palette);
-    lblDescription->setGeometry(tempiro::twipsToPixels(QRectF(105, 120, 6705, 6240), dpi));
+    tempiro::widgets::setTextColour(*lblDescription, Qt::black);
+    tempiro::widgets::placeInTwips(*lblDescription, 105, 120, 6705, 6240, dpi);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setToolTip(QStringLiteral("Press to exit screen."));
-    cmdOK->setGeometry(tempiro::twipsToPixels(QRectF(2832, 6408, 1260, 345), dpi));
+    tempiro::widgets::placeInTwips(*cmdOK, 2832, 6408, 1260, 345, dpi);
     connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
 }
 

@@ -1,4 +1,4 @@
-#include "core/modMain.h"
+#include "app/ProgramEntry.h"
 #include "platform/Clock.h"
 #include "platform/DesktopApps.h"
 #include "platform/ICalendar.h"
@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     platform::DesktopDocumentOpener calendarOpener(desktop, QStringLiteral("text/calendar"));
     platform::ICalendarProvider calendar(calendarOpener);
     platform::DBusNotifier notifier;
-    return modMain::Main(app, {clock, sound, windows, settings, registry, zones, programs, browsers,
-                               desktop, messages, calendar, notifier,
-                               QCoreApplication::applicationDirPath()});
+    return tempiro::app::Main(app, {clock, sound, windows, settings, registry, zones, programs,
+                                    browsers, desktop, messages, calendar, notifier,
+                                    QCoreApplication::applicationDirPath()});
 }

@@ -1,11 +1,7 @@
 #include "core/modMain.h"
 
 #include "core/StoredText.h"
-#include "core/frmTempiro.h"
-#include "platform/SingleInstance.h"
-#include "platform/TerminationSignals.h"
 
-#include <QApplication>
 #include <cmath>
 #include <limits>
 
@@ -73,47 +69,6 @@ void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate) 
                   generalDate);
     SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("AlarmTime"),
                   generalDate);
-}
-
-int Main(QApplication& app, const platform::Services& services) {
-    // Trace lines are formed only when someone reads them (QT_LOGGING_RULES): otherwise every
-    // tick would build text for nothing.
-    bTrace = lcTrace().isDebugEnabled();
-    bTraceErrors = bTrace;
-    // One timer per user: two copies would each save over the other's alarm at their close.
-    platform::SingleInstance instance;
-    switch (instance.claim()) {
-    case platform::SingleInstance::Outcome::AskedRunning:
-        TraceLine(QStringLiteral("Already running: brought the running timer forward"));
-        return 0;
-    case platform::SingleInstance::Outcome::Unguarded:
-        TraceLine(QStringLiteral("Running without the one-copy lock"));
-        break;
-    case platform::SingleInstance::Outcome::First:
-        break;
-    }
-    frmTempiro form(services);
-    QObject::connect(&instance, &platform::SingleInstance::showRequested, &form, [&] {
-        TraceLine(QStringLiteral("Brought forward by a second start"));
-        if (services.windows.state(form) == platform::WindowState::Minimized)
-            services.windows.setState(form, platform::WindowState::Normal);
-        services.windows.bringToFront(form);
-    });
-    // A logout, a kill or the end of the desktop session closes the window as the user would,
-    // so that the alarm is saved. A signal ends the run even while a message box waits for an
-    // answer in its own event loop: leaving every loop lets the box return.
-    platform::TerminationSignals termination;
-    QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &form,
-                     [&form] {
-                         form.close();
-                         QCoreApplication::exit(0);
-                     });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &QWidget::close);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmTempiro::Form_Unload);
-    form.Form_Load();
-    form.show();
-    form.Form_Activate();
-    return app.exec();
 }
 
 } // namespace modMain

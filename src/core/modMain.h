@@ -1,12 +1,9 @@
 #pragma once
 
 #include "platform/Registry.h"
-#include "platform/Services.h"
 
 #include <QLoggingCategory>
 #include <QString>
-
-class QApplication;
 
 Q_DECLARE_LOGGING_CATEGORY(lcTrace)
 
@@ -47,8 +44,5 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
 // Steps of the close: the auto-open flag (with "bAdminReadOnly"), then the target.
 void HandOffAutoOpen(platform::Registry& registry, bool autoOpen);
 void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate);
-
-// Program entry: shows the main window and runs until it is closed.
-int Main(QApplication& app, const platform::Services& services);
 
 } // namespace modMain

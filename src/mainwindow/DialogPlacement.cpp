@@ -147,3 +147,18 @@ void PlaceAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::Windo
     if (dialog.frameGeometry() == dialog.geometry())
         new FrameWatch(dialog, owner, windows);
 }
+
+bool ShowLoaded(QWidget& dialog, bool& loaded, const std::function<void()>& load,
+                const QWidget* owner, platform::WindowControl& windows) {
+    const bool loading = !loaded;
+    if (loading) {
+        load();
+        loaded = true;
+    }
+    dialog.show();
+    if (loading && owner)
+        PlaceAgainOnceFramed(dialog, *owner, windows);
+    dialog.raise();
+    dialog.activateWindow();
+    return loading;
+}

@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QtGlobal>
+#include <functional>
 
 class QWidget;
 
@@ -56,3 +57,8 @@ void PlaceDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowCo
 // Places a dialog just shown once more when its own frame turns out other than the owner's:
 // the window manager tells it only after the window is shown.
 void PlaceAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);
+
+// Shows one of the dialogs: loaded (`load`, which places it) on its first showing and placed again
+// once framed, then brought forward. True on the first showing.
+bool ShowLoaded(QWidget& dialog, bool& loaded, const std::function<void()>& load,
+                const QWidget* owner, platform::WindowControl& windows);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/DesignFonts.h"
+#include "widgets/DesignFonts.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 #include "timeentry/frmEnterTime.h"
 
 #include "core/DayCount.h"
-#include "core/DesignFonts.h"
-#include "core/FittedLabel.h"
 #include "core/Twips.h"
-#include "core/frmTempiro.h"
 #include "mainwindow/DialogPlacement.h"
 #include "timeentry/WarningMinutes.h"
+#include "widgets/DesignFonts.h"
+#include "widgets/FittedLabel.h"
+#include "widgets/WidgetHelpers.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -38,7 +38,7 @@ const std::array<QString, 3> kModeHints = {
 
 } // namespace
 
-frmEnterTime::frmEnterTime(const platform::Services& services, frmTempiro* owner)
+frmEnterTime::frmEnterTime(const platform::Services& services, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_services(services)
@@ -54,11 +54,10 @@ void frmEnterTime::createControls() {
     const double dpi = tempiro::screenDpi();
     auto place = [this, dpi](QWidget* widget, double left, double top, double width,
                              double height) {
-        widget->setGeometry(tempiro::twipsToPixels(QRectF(left, top, width, height), dpi));
+        tempiro::widgets::placeInTwips(*widget, left, top, width, height, dpi);
         widget->installEventFilter(this);
     };
-    setFixedSize(tempiro::twipsToPixels(kClientWidth, dpi),
-                 tempiro::twipsToPixels(kClientHeight, dpi));
+    tempiro::widgets::fixSizeInTwips(*this, kClientWidth, kClientHeight, dpi);
     // The layout is measured for the design's dialog font of 8 points.
     tempiro::fonts::applyWindowFont(*this);
 
@@ -209,18 +208,9 @@ double frmEnterTime::Now() const {
 }
 
 void frmEnterTime::Show() {
-    if (!m_loaded) {
-        Form_Load();
-        m_loaded = true;
-        show();
-        if (myForm)
-            PlaceAgainOnceFramed(*this, *myForm, m_services.windows);
+    if (ShowLoaded(
+            *this, m_loaded, [this] { Form_Load(); }, parentWidget(), m_services.windows))
         txtTime->setFocus();
-    } else {
-        show();
-    }
-    raise();
-    activateWindow();
 }
 
 void frmEnterTime::Form_Load() {
@@ -237,8 +227,8 @@ void frmEnterTime::Form_Load() {
     for (int minutes = 1; minutes <= kWarnListLength; ++minutes)
         cboWarnMn->addItem(QString::number(minutes));
     cboWarnMn->setEditText(QString::number(nWarnMin));
-    if (myForm)
-        PlaceDialogBeside(*this, *myForm, m_services.windows);
+    if (parentWidget())
+        PlaceDialogBeside(*this, *parentWidget(), m_services.windows);
 }
 
 void frmEnterTime::optTorI_Click(int index) {
@@ -305,7 +295,7 @@ void frmEnterTime::cmdOK_Click() {
         myForm->nWarnMin = *warnMinutes;
     myForm->bWarn = warnMinutes.has_value();
     myForm->bAutoOpen = chkAutoOpen->isChecked();
-    myForm->txtURL->setText(txtURL->text());
+    emit alarmSet();
     close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DateText.h"
+#include "core/TimerState.h"
 #include "platform/Services.h"
 #include "timeentry/TimeValidation.h"
 
@@ -13,15 +14,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class frmTempiro;
 
 // The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
-// the event's title and web address, the warning and auto-open. OK writes the new alarm
-// straight into the main window; the main window keeps running while it is open.
+// the event's title and web address, the warning and auto-open. OK writes the new alarm into the
+// alarm record it was given and announces it; the owner keeps running while it is open.
 class frmEnterTime : public QDialog, public TimeEntryFields {
     Q_OBJECT
 public:
-    frmEnterTime(const platform::Services& services, frmTempiro* owner);
+    frmEnterTime(const platform::Services& services, QWidget* owner);
 
     // Set by the main window before every showing; read only while loading.
     qint16 nSettingMode = 0;
@@ -32,7 +32,8 @@ public:
     bool bWarn = false;
     qint16 nWarnMin = 0;
     bool bAutoOpen = false;
-    frmTempiro* myForm = nullptr;
+    // The alarm OK writes into: the owner's.
+    tempiro::AlarmRecord* myForm = nullptr;
 
     // Loads the dialog the first time, then shows it or brings it forward.
     void Show();
@@ -63,6 +64,10 @@ public:
     QLabel* Label3 = nullptr;
     QCheckBox* chkAutoOpen = nullptr;
     QComboBox* cboWarnMn = nullptr;
+
+signals:
+    // OK wrote a new alarm; the event's web address is in txtURL.
+    void alarmSet();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

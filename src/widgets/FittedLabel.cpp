@@ -1,4 +1,4 @@
-#include "core/FittedLabel.h"
+#include "widgets/FittedLabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

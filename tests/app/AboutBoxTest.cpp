@@ -1,7 +1,7 @@
 #include "aboutbox/HelpText.h"
 #include "aboutbox/frmAbout.h"
 #include "aboutbox/frmHelp.h"
-#include "core/frmTempiro.h"
+#include "app/frmTempiro.h"
 #include "platform/fakes/FakePlatform.h"
 #include "timeentry/frmEnterTime.h"
 

@@ -1,4 +1,4 @@
-#include "core/DesignFonts.h"
+#include "widgets/DesignFonts.h"
 
 #include <QFont>
 #include <QFontDatabase>

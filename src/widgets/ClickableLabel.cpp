@@ -1,4 +1,4 @@
-#include "core/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,5 +1,5 @@
+#include "app/frmTempiro.h"
 #include "core/DayCount.h"
-#include "core/frmTempiro.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QLineEdit>

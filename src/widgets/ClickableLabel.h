@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FittedLabel.h"
+#include "widgets/FittedLabel.h"
 
 // A big time line that reports a click (press and release on it with the left button).
 class ClickableLabel : public FittedLabel {

@@ -1,9 +1,9 @@
-#include "core/frmTempiro.h"
+#include "app/frmTempiro.h"
 
-#include "core/ClickableLabel.h"
 #include "core/DayCount.h"
-#include "core/FittedLabel.h"
 #include "platform/fakes/FakePlatform.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/FittedLabel.h"
 
 #include <QAction>
 #include <QApplication>

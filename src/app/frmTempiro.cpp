@@ -1,17 +1,18 @@
-#include "core/frmTempiro.h"
+#include "app/frmTempiro.h"
 
 #include "aboutbox/HelpText.h"
 #include "aboutbox/frmAbout.h"
 #include "aboutbox/frmHelp.h"
-#include "core/ClickableLabel.h"
 #include "core/DayCount.h"
-#include "core/DesignFonts.h"
 #include "core/Twips.h"
 #include "core/modMain.h"
 #include "launch/ProgramLauncher.h"
 #include "launch/modURL.h"
 #include "mainwindow/Layout.h"
 #include "timeentry/frmEnterTime.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/DesignFonts.h"
+#include "widgets/WidgetHelpers.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -45,19 +45,6 @@ const QColor kMagenta(192, 0, 192);
 
 QFont labelFont(const QString& family, double points, bool bold) {
     return tempiro::fonts::designFont(family, points, bold);
-}
-
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void setBlackBackground(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -117,8 +104,8 @@ void frmTempiro::createControls() {
         QStringLiteral("The alarm time, the start of the stop watch or the local time. Click to "
                        "set the alarm."));
     lblAlarmTime->setAlignment(Qt::AlignCenter);
-    setTextColour(lblAlarmTime, kMagenta);
-    setBlackBackground(lblAlarmTime);
+    tempiro::widgets::setTextColour(*lblAlarmTime, kMagenta);
+    tempiro::widgets::setBackgroundColour(*lblAlarmTime, Qt::black);
 
     lblLabel = new FittedLabel(frameDisplay);
     lblLabel->setObjectName(QStringLiteral("lblLabel"));
@@ -129,20 +116,20 @@ void frmTempiro::createControls() {
     lblSystemTime->setAccessibleDescription(
         QStringLiteral("The time that remains or has elapsed. Click to pause or resume."));
     lblSystemTime->setAlignment(Qt::AlignCenter);
-    setTextColour(lblSystemTime, kRed);
-    setBlackBackground(lblSystemTime);
+    tempiro::widgets::setTextColour(*lblSystemTime, kRed);
+    tempiro::widgets::setBackgroundColour(*lblSystemTime, Qt::black);
 
     // The captions lie over the right end of the big lines: no background of their own, so
     // the big text stays readable.
     lblAlarm = new QLabel(QStringLiteral("Alarm Time"), frameDisplay);
     lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
     lblAlarm->setWordWrap(true);
-    setTextColour(lblAlarm, kYellow);
+    tempiro::widgets::setTextColour(*lblAlarm, kYellow);
 
     lblSystem = new QLabel(QStringLiteral("System Time"), frameDisplay);
     lblSystem->setObjectName(QStringLiteral("lblSystem"));
     lblSystem->setWordWrap(true);
-    setTextColour(lblSystem, kYellow);
+    tempiro::widgets::setTextColour(*lblSystem, kYellow);
 
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
@@ -169,8 +156,7 @@ void frmTempiro::applyLayout() {
         return;
     m_applied = applying;
     auto place = [dpi](QWidget* widget, const layout::Box& box) {
-        widget->setGeometry(
-            tempiro::twipsToPixels(QRectF(box.left, box.top, box.width, box.height), dpi));
+        tempiro::widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
     };
     const layout::Controls& c = m_layout;
     place(frameDisplay, c.frameDisplay);
@@ -484,13 +470,13 @@ void frmTempiro::setLineColour(LineColour colour) {
     m_colour = colour;
     switch (colour) {
     case LineColour::Red:
-        setTextColour(lblSystemTime, kRed);
+        tempiro::widgets::setTextColour(*lblSystemTime, kRed);
         break;
     case LineColour::Green:
-        setTextColour(lblSystemTime, kGreen);
+        tempiro::widgets::setTextColour(*lblSystemTime, kGreen);
         break;
     case LineColour::Yellow:
-        setTextColour(lblSystemTime, kYellow);
+        tempiro::widgets::setTextColour(*lblSystemTime, kYellow);
         break;
     }
 }
@@ -516,8 +502,12 @@ frmEnterTime* frmTempiro::enterTime() const {
 
 void frmTempiro::mnuSetTime_Click() {
     // One dialog at a time; one that is closing is replaced by a new one.
-    if (!m_enterTime || !m_enterTime->isVisible())
+    if (!m_enterTime || !m_enterTime->isVisible()) {
         m_enterTime = new frmEnterTime(m_services, this);
+        // The dialog writes the alarm into our record; the link box is ours to fill.
+        connect(m_enterTime, &frmEnterTime::alarmSet, this,
+                [this] { txtURL->setText(m_enterTime->txtURL->text()); });
+    }
     m_enterTime->nSettingMode = 1;
     m_enterTime->dSyncNextTime = dAlarmTime;
     m_enterTime->nTorI = nTimeorInterval;

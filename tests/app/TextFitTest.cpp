@@ -1,15 +1,15 @@
 #include "aboutbox/frmAbout.h"
 #include "aboutbox/frmHelp.h"
-#include "core/ClickableLabel.h"
+#include "app/frmTempiro.h"
 #include "core/DayCount.h"
-#include "core/DesignFonts.h"
 #include "core/DisplayEngine.h"
-#include "core/FittedLabel.h"
-#include "core/frmTempiro.h"
 #include "platform/fakes/FakePlatform.h"
 #include "timeentry/TimeValidation.h"
 #include "timeentry/WarningMinutes.h"
 #include "timeentry/frmEnterTime.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/DesignFonts.h"
+#include "widgets/FittedLabel.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "timeentry/frmEnterTime.h"
 
-#include "core/ClickableLabel.h"
+#include "app/frmTempiro.h"
 #include "core/DayCount.h"
-#include "core/frmTempiro.h"
 #include "platform/fakes/FakePlatform.h"
 #include "timeentry/WarningMinutes.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,0 +1,34 @@
+#include "core/DayCount.h"
+#include "platform/fakes/FakePlatform.h"
+#include "timeentry/frmEnterTime.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace tempiro;
+
+// The dialog needs only an alarm record and an owner: no main window.
+TEST(EnterTimeAlone, OkWritesIntoTheGivenRecordAndCancelLeavesItAlone) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    platform::FakePlatform fake;
+    fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(21, 0)));
+    QWidget owner;
+    for (const bool ok : {false, true}) {
+        TimerState alarm;
+        QPointer<frmEnterTime> dialog = new frmEnterTime(fake.services(), &owner);
+        dialog->myForm = &alarm;
+        dialog->Show();
+        QSignalSpy set(dialog.data(), &frmEnterTime::alarmSet);
+        dialog->txtTime->setText("12/25/2026 10:00 PM");
+        dialog->txtURL->setText("https://auction.example/lot/7");
+        ok ? dialog->cmdOK_Click() : dialog->cmdCancel_Click();
+        EXPECT_EQ(set.size(), ok ? 1 : 0);
+        EXPECT_EQ(alarm.bAlarmTimeChg, ok);
+        EXPECT_EQ(alarm.dAlarmTime, ok ? toDayCount(QDate(2026, 12, 25), QTime(22, 0)) : 0);
+        EXPECT_FALSE(dialog->isVisible());
+        delete dialog.data();
+    }
+    QLocale::setDefault(QLocale::c());
+}

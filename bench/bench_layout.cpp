@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tempiro;
+
 namespace {
 
 // One size notification's arithmetic, as a user drags the window wider.

@@ -6,6 +6,8 @@
 
 #include <QTimer>
 
+namespace tempiro {
+
 Companion::Companion(platform::Registry& registry, platform::Clock& clock,
                      platform::ProgramStarter& programs, QString timerProgram,
                      const QLocale& locale, QObject* parent)
@@ -45,12 +47,11 @@ Companion::HandOff Companion::read() {
 
 bool Companion::check() {
     const HandOff handOff = read();
-    if (tempiro::stored::toBoolean(handOff.autoOpen) != true)
+    if (stored::toBoolean(handOff.autoOpen) != true)
         return false;
-    const tempiro::LocalDateTime now =
-        tempiro::toLocalDateTime(tempiro::toDayCount(m_clock.localNow()));
-    const tempiro::ParseResult target = m_text.parse(handOff.alarmTime, now.date.year());
-    if (!target || tempiro::toLocalDateTime(*target.value).date != now.date)
+    const LocalDateTime now = toLocalDateTime(toDayCount(m_clock.localNow()));
+    const ParseResult target = m_text.parse(handOff.alarmTime, now.date.year());
+    if (!target || toLocalDateTime(*target.value).date != now.date)
         return false;
     // Once for each target, and not while the timer we opened still runs.
     if (m_openedTarget == *target.value || m_programs.isRunning(m_timerTask))
@@ -67,3 +68,5 @@ void Companion::start() {
     check();
     m_timer->start();
 }
+
+} // namespace tempiro

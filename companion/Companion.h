@@ -2,7 +2,7 @@
 
 #include "core/DateText.h"
 #include "platform/Clock.h"
-#include "platform/Launch.h"
+#include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 
 #include <QObject>
@@ -10,6 +10,8 @@
 #include <optional>
 
 class QTimer;
+
+namespace tempiro {
 
 // The companion clock's side of the hand-off: it reads what the timer wrote at its last close
 // and, while it runs, opens the timer on the day an alarm with auto-open falls due.
@@ -39,8 +41,10 @@ private:
     platform::Clock& m_clock;
     platform::ProgramStarter& m_programs;
     QString m_timerProgram;
-    tempiro::DateText m_text;
+    DateText m_text;
     std::optional<double> m_openedTarget;
     qint64 m_timerTask = 0;
     QTimer* m_timer = nullptr;
 };
+
+} // namespace tempiro

@@ -4,7 +4,7 @@
 #include "core/DateText.h"
 #include "core/DayCount.h"
 #include "platform/Clock.h"
-#include "platform/Launch.h"
+#include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 #include "platform/WindowSystem.h"
 
@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QTimer>
 #include <optional>
+
+using namespace tempiro;
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+using namespace tempiro;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir folder;
     platform::RegFileRegistry registry(folder.path());

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tempiro;
+
 namespace {
 
 struct Entry final : TimeEntryFields {

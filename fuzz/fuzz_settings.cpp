@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstdlib>
 
+using namespace tempiro;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir home;
     static int run = 0;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace help {
+namespace tempiro::help {
 
 namespace {
 
@@ -63,4 +63,4 @@ const QString& line(int number) {
     return kLines.at(static_cast<size_t>(number - 1));
 }
 
-} // namespace help
+} // namespace tempiro::help

@@ -17,13 +17,15 @@
 #include <QPainter>
 #include <QPushButton>
 
+namespace tempiro {
+
 namespace about {
 
 QString versionText() {
     return QStringLiteral("Version %1.%2.%3")
-        .arg(tempiro::version::kMajor)
-        .arg(tempiro::version::kMinor)
-        .arg(tempiro::version::kRevision);
+        .arg(version::kMajor)
+        .arg(version::kMinor)
+        .arg(version::kRevision);
 }
 
 QPixmap icon(const QSize& size) {
@@ -66,16 +68,16 @@ frmAbout::frmAbout(const platform::Services& services, QWidget* owner)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    tempiro::fonts::applyWindowFont(*this);
+    fonts::applyWindowFont(*this);
     createControls();
 }
 
 void frmAbout::createControls() {
-    const double dpi = tempiro::screenDpi();
+    const double dpi = screenDpi();
     auto place = [dpi](QWidget* widget, double left, double top, double width, double height) {
-        tempiro::widgets::placeInTwips(*widget, left, top, width, height, dpi);
+        widgets::placeInTwips(*widget, left, top, width, height, dpi);
     };
-    tempiro::widgets::fixSizeInTwips(*this, 5730, 3510, dpi);
+    widgets::fixSizeInTwips(*this, 5730, 3510, dpi);
 
     picIcon = new QLabel(this);
     place(picIcon, -15, -15, 660, 765);
@@ -96,7 +98,7 @@ void frmAbout::createControls() {
 
     lblDescription = new QLabel(this);
     lblDescription->setWordWrap(true);
-    tempiro::widgets::setTextColour(*lblDescription, Qt::black);
+    widgets::setTextColour(*lblDescription, Qt::black);
     place(lblDescription, 240, 930, 5295, 975);
 
     cmdHelp = new QPushButton(QStringLiteral("&Help"), this);
@@ -119,13 +121,13 @@ void frmAbout::createControls() {
     place(cmdOK, 4290, 2550, 1260, 345);
 
     Label1 = new QLabel(QString(), this);
-    Label1->setFont(tempiro::fonts::designFont(tempiro::fonts::kSmallFonts, 7));
+    Label1->setFont(fonts::designFont(fonts::kSmallFonts, 7));
     Label1->setWordWrap(true);
     place(Label1, 225, 2580, 3975, 780);
 
     lblDisclaimer = new QLabel(QStringLiteral("Warning: ..."), this);
     lblDisclaimer->setWordWrap(true);
-    tempiro::widgets::setTextColour(*lblDisclaimer, Qt::black);
+    widgets::setTextColour(*lblDisclaimer, Qt::black);
     place(lblDisclaimer, 255, 2745, 3870, 525);
 
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
@@ -146,9 +148,9 @@ void frmAbout::Show() {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + tempiro::kProgramTitle);
+    setWindowTitle(QStringLiteral("About ") + kProgramTitle);
     lblVersion->setText(about::versionText());
-    lblTitle->setText(QStringLiteral("Marrowby Software ") + tempiro::kProgramTitle);
+    lblTitle->setText(QStringLiteral("Marrowby Software ") + kProgramTitle);
     lblDescription->clear();
     lblCopyright->setText(QStringLiteral("Copyright © 2026 Marrowby Software"));
     lblRights->setText(QStringLiteral("Free to use and share."));
@@ -179,7 +181,7 @@ void frmAbout::StartSysInfo() {
         m_services.messages.show(QStringLiteral("System Information Is Unavailable At This "
                                                 "Time\r\nIt can be installed as a Windows 95 "
                                                 "Accessory"),
-                                 tempiro::kProgramTitle, platform::MessageBoxes::Icon::None);
+                                 kProgramTitle, platform::MessageBoxes::Icon::None);
 }
 
 bool frmAbout::GetKeyValue(platform::RegistryRoot root, const QString& keyName,
@@ -231,3 +233,5 @@ bool frmAbout::GetSysInfoPath(QString& path) {
     path.clear();
     return false;
 }
+
+} // namespace tempiro

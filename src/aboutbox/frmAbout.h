@@ -9,6 +9,8 @@ class QLabel;
 class QPushButton;
 class QFrame;
 
+namespace tempiro {
+
 // The About box: title, version, copyright, the maker's web site, and the Help and System Info
 // buttons. Placed beside the main window; one at a time, modeless.
 class frmAbout : public QDialog {
@@ -65,3 +67,5 @@ inline const QStringList kSystemInfoPrograms = {QStringLiteral("hardinfo"),
 QString versionText();
 QPixmap icon(const QSize& size);
 } // namespace about
+
+} // namespace tempiro

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+namespace tempiro {
+
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
@@ -35,20 +37,20 @@ frmHelp::frmHelp(QWidget* owner)
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Tempiro Timer Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    tempiro::fonts::applyWindowFont(*this);
-    const double dpi = tempiro::screenDpi();
-    tempiro::widgets::fixSizeInTwips(*this, 6900, 6810, dpi);
+    fonts::applyWindowFont(*this);
+    const double dpi = screenDpi();
+    widgets::fixSizeInTwips(*this, 6900, 6810, dpi);
 
     lblDescription = new QLabel(QStringLiteral("App Description"), this);
     lblDescription->setTextFormat(Qt::PlainText);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    tempiro::widgets::setTextColour(*lblDescription, Qt::black);
-    tempiro::widgets::placeInTwips(*lblDescription, 105, 120, 6705, 6240, dpi);
+    widgets::setTextColour(*lblDescription, Qt::black);
+    widgets::placeInTwips(*lblDescription, 105, 120, 6705, 6240, dpi);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setToolTip(QStringLiteral("Press to exit screen."));
-    tempiro::widgets::placeInTwips(*cmdOK, 2832, 6408, 1260, 345, dpi);
+    widgets::placeInTwips(*cmdOK, 2832, 6408, 1260, 345, dpi);
     connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
 }
 
@@ -80,3 +82,5 @@ void frmHelp::Form_Load() {
 void frmHelp::cmdOK_Click() {
     close();
 }
+
+} // namespace tempiro

@@ -5,6 +5,8 @@
 class QLabel;
 class QPushButton;
 
+namespace tempiro {
+
 // The help window: one fixed text, built when the window loads. One at a time, modeless.
 class frmHelp : public QDialog {
     Q_OBJECT
@@ -23,3 +25,5 @@ public:
 private:
     explicit frmHelp(QWidget* owner);
 };
+
+} // namespace tempiro

@@ -29,7 +29,7 @@
 #include <QWindow>
 #include <utility>
 
-using tempiro::LineColour;
+namespace tempiro {
 
 namespace {
 
@@ -44,7 +44,7 @@ const QColor kYellow(255, 255, 0);
 const QColor kMagenta(192, 0, 192);
 
 QFont labelFont(const QString& family, double points, bool bold) {
-    return tempiro::fonts::designFont(family, points, bold);
+    return fonts::designFont(family, points, bold);
 }
 
 } // namespace
@@ -54,13 +54,13 @@ frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
     , m_services(services)
     , m_text(QLocale()) {
     setObjectName(QStringLiteral("frmTempiro"));
-    setWindowTitle(tempiro::kProgramTitle);
-    tempiro::fonts::applyWindowFont(*this);
+    setWindowTitle(kProgramTitle);
+    fonts::applyWindowFont(*this);
     createControls();
     createMenus();
-    const double dpi = tempiro::screenDpi();
-    resize(tempiro::twipsToPixels(kClientWidth, dpi),
-           tempiro::twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
+    const double dpi = screenDpi();
+    resize(twipsToPixels(kClientWidth, dpi),
+           twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
 
     tmrSec = new QTimer(this);
     tmrSec->setInterval(kTickMilliseconds);
@@ -104,8 +104,8 @@ void frmTempiro::createControls() {
         QStringLiteral("The alarm time, the start of the stop watch or the local time. Click to "
                        "set the alarm."));
     lblAlarmTime->setAlignment(Qt::AlignCenter);
-    tempiro::widgets::setTextColour(*lblAlarmTime, kMagenta);
-    tempiro::widgets::setBackgroundColour(*lblAlarmTime, Qt::black);
+    widgets::setTextColour(*lblAlarmTime, kMagenta);
+    widgets::setBackgroundColour(*lblAlarmTime, Qt::black);
 
     lblLabel = new FittedLabel(frameDisplay);
     lblLabel->setObjectName(QStringLiteral("lblLabel"));
@@ -116,20 +116,20 @@ void frmTempiro::createControls() {
     lblSystemTime->setAccessibleDescription(
         QStringLiteral("The time that remains or has elapsed. Click to pause or resume."));
     lblSystemTime->setAlignment(Qt::AlignCenter);
-    tempiro::widgets::setTextColour(*lblSystemTime, kRed);
-    tempiro::widgets::setBackgroundColour(*lblSystemTime, Qt::black);
+    widgets::setTextColour(*lblSystemTime, kRed);
+    widgets::setBackgroundColour(*lblSystemTime, Qt::black);
 
     // The captions lie over the right end of the big lines: no background of their own, so
     // the big text stays readable.
     lblAlarm = new QLabel(QStringLiteral("Alarm Time"), frameDisplay);
     lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
     lblAlarm->setWordWrap(true);
-    tempiro::widgets::setTextColour(*lblAlarm, kYellow);
+    widgets::setTextColour(*lblAlarm, kYellow);
 
     lblSystem = new QLabel(QStringLiteral("System Time"), frameDisplay);
     lblSystem->setObjectName(QStringLiteral("lblSystem"));
     lblSystem->setWordWrap(true);
-    tempiro::widgets::setTextColour(*lblSystem, kYellow);
+    widgets::setTextColour(*lblSystem, kYellow);
 
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
@@ -148,7 +148,7 @@ void frmTempiro::createControls() {
 }
 
 void frmTempiro::applyLayout() {
-    const double dpi = tempiro::screenDpi();
+    const double dpi = screenDpi();
     // Setting fonts and measuring captions again for the same layout only costs time: the
     // window gets several size notifications while it is first shown.
     const AppliedLayout applying{m_layout, bLbl, dpi};
@@ -156,7 +156,7 @@ void frmTempiro::applyLayout() {
         return;
     m_applied = applying;
     auto place = [dpi](QWidget* widget, const layout::Box& box) {
-        tempiro::widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
+        widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
     };
     const layout::Controls& c = m_layout;
     place(frameDisplay, c.frameDisplay);
@@ -176,7 +176,6 @@ void frmTempiro::applyLayout() {
     // A blank's width before each caption keeps the big text clear of it. The design's caption
     // boxes were measured for a narrower font: each is made wide enough for the longest word it
     // may show.
-    namespace caption = tempiro::caption;
     for (QLabel* label : {lblAlarm, lblSystem})
         label->setIndent(label->fontMetrics().horizontalAdvance(u' '));
     fitCaptionBox(*lblAlarm, {caption::kAlarmTime, caption::kStartTime, caption::kLocalTime});
@@ -196,13 +195,13 @@ void frmTempiro::applyLayout() {
 }
 
 void frmTempiro::Form_Resize() {
-    const double dpi = tempiro::screenDpi();
+    const double dpi = screenDpi();
     const QWidget* client = centralWidget();
     layout::Window window;
     window.minimized = m_services.windows.state(*this) == platform::WindowState::Minimized;
-    window.clientWidth = tempiro::pixelsToTwips(client->width(), dpi);
-    window.clientHeight = tempiro::pixelsToTwips(client->height(), dpi);
-    window.outerWidth = tempiro::pixelsToTwips(frameGeometry().width(), dpi);
+    window.clientWidth = pixelsToTwips(client->width(), dpi);
+    window.clientHeight = pixelsToTwips(client->height(), dpi);
+    window.outerWidth = pixelsToTwips(frameGeometry().width(), dpi);
     window.bLbl = bLbl;
     if (layout::resize(window, m_layout)) {
         bForceRedraw = true;
@@ -291,12 +290,12 @@ void frmTempiro::createMenus() {
 }
 
 double frmTempiro::Now() const {
-    return tempiro::toDayCount(m_services.clock.localNow());
+    return toDayCount(m_services.clock.localNow());
 }
 
 void frmTempiro::Form_Load() {
     QString link;
-    tempiro::settings::readValues(m_services.settings, *this, link, Now(), m_text);
+    settings::readValues(m_services.settings, *this, link, Now(), m_text);
     txtURL->setText(link);
 
     mnuDispSec->setChecked(bSec);
@@ -317,24 +316,23 @@ void frmTempiro::Form_Load() {
     bForceRedraw = true;
 }
 
-tempiro::settings::WindowTwips frmTempiro::windowTwips() const {
+settings::WindowTwips frmTempiro::windowTwips() const {
     // The position is the outer corner; the size is the window's own, without the window
     // manager's frame, which is not known before the window is shown.
-    const double dpi = tempiro::screenDpi();
+    const double dpi = screenDpi();
     const QPoint corner = frameGeometry().topLeft();
-    return {static_cast<float>(tempiro::pixelsToTwips(corner.x(), dpi)),
-            static_cast<float>(tempiro::pixelsToTwips(corner.y(), dpi)),
-            static_cast<float>(tempiro::pixelsToTwips(width(), dpi)),
-            static_cast<float>(tempiro::pixelsToTwips(height(), dpi))};
+    return {static_cast<float>(pixelsToTwips(corner.x(), dpi)),
+            static_cast<float>(pixelsToTwips(corner.y(), dpi)),
+            static_cast<float>(pixelsToTwips(width(), dpi)),
+            static_cast<float>(pixelsToTwips(height(), dpi))};
 }
 
 void frmTempiro::restoreWindow() {
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << screen->geometry();
-    const tempiro::settings::Placement placement = tempiro::settings::placementAtStart(
-        tempiro::settings::readStoredWindow(m_services.settings), size(), tempiro::screenDpi(),
-        screens);
+    const settings::Placement placement = settings::placementAtStart(
+        settings::readStoredWindow(m_services.settings), size(), screenDpi(), screens);
     // Moving even to where the window already is (0,0 before it is shown) tells the window
     // manager that the place was chosen.
     if (placement.position)
@@ -347,20 +345,19 @@ void frmTempiro::Form_Unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    tempiro::settings::Closing closing;
+    settings::Closing closing;
     closing.link = txtURL->text();
     if (m_services.windows.state(*this) == platform::WindowState::Normal)
         closing.normalWindow = windowTwips();
     closing.now = Now();
-    const QString failure = tempiro::settings::writeAll(m_services.settings, m_services.registry,
-                                                        *this, closing, m_text);
+    const QString failure =
+        settings::writeAll(m_services.settings, m_services.registry, *this, closing, m_text);
     if (failure.isEmpty())
         return;
     // The window is gone by now; a notification is the one way left to tell the user.
     modMain::TraceLine(QStringLiteral("Settings not saved: ") + failure);
-    m_services.notifier.notify(tempiro::kProgramTitle,
-                               QStringLiteral("Tempiro Timer could not save its settings: ") +
-                                   failure);
+    m_services.notifier.notify(
+        kProgramTitle, QStringLiteral("Tempiro Timer could not save its settings: ") + failure);
 }
 
 void frmTempiro::closeEvent(QCloseEvent* event) {
@@ -394,13 +391,12 @@ void frmTempiro::tmrSec_Timer() {
 
 void frmTempiro::UpdateDisplay() {
     const QDateTime clock = m_services.clock.localNow();
-    const tempiro::Moment moment{tempiro::toDayCount(clock),
-                                 tempiro::realFromUtcSeconds(clock.toSecsSinceEpoch())};
+    const Moment moment{toDayCount(clock), realFromUtcSeconds(clock.toSecsSinceEpoch())};
     if (bAlarmTimeChg && modMain::bTrace)
         modMain::TraceLine(QStringLiteral("New alarm: mode %1, time %2")
                                .arg(nTimeorInterval)
                                .arg(m_text.generalDate(dAlarmTime)));
-    const tempiro::DisplayUpdate update = tempiro::decideUpdate(
+    const DisplayUpdate update = decideUpdate(
         *this, moment,
         [this](qint64 utcSeconds) { return m_services.zones.offsetFromUtc(utcSeconds); },
         m_services.windows.state(*this), m_text);
@@ -417,7 +413,7 @@ void frmTempiro::UpdateDisplay() {
                            lblSystemTime->text().trimmed());
 }
 
-void frmTempiro::applyUpdate(const tempiro::DisplayUpdate& u) {
+void frmTempiro::applyUpdate(const DisplayUpdate& u) {
     if (u.restartTimer)
         tmrSec->start();
     if (u.restoreWindow) {
@@ -462,21 +458,20 @@ void frmTempiro::updateAccessibleNames() {
     else if (m_colour == LineColour::Yellow)
         state = QStringLiteral(", warning");
     lblSystemTime->setAccessibleName(lblSystem->text() + u' ' +
-                                     tempiro::spokenTime(lblSystemTime->text(), lblLabel->text()) +
-                                     state);
+                                     spokenTime(lblSystemTime->text(), lblLabel->text()) + state);
 }
 
 void frmTempiro::setLineColour(LineColour colour) {
     m_colour = colour;
     switch (colour) {
     case LineColour::Red:
-        tempiro::widgets::setTextColour(*lblSystemTime, kRed);
+        widgets::setTextColour(*lblSystemTime, kRed);
         break;
     case LineColour::Green:
-        tempiro::widgets::setTextColour(*lblSystemTime, kGreen);
+        widgets::setTextColour(*lblSystemTime, kGreen);
         break;
     case LineColour::Yellow:
-        tempiro::widgets::setTextColour(*lblSystemTime, kYellow);
+        widgets::setTextColour(*lblSystemTime, kYellow);
         break;
     }
 }
@@ -574,7 +569,7 @@ void frmTempiro::mnuToolsAppoint_Click() {
         item->setSubject(sEventTitle);
         item->setBody(sEventTitle);
     }
-    const tempiro::LocalDateTime target = tempiro::toLocalDateTime(dAlarmTime);
+    const LocalDateTime target = toLocalDateTime(dAlarmTime);
     item->setStart(target.date, target.time);
     item->setEnd(target.date, target.time);
     if (!item->display() && modMain::bTrace)
@@ -588,7 +583,7 @@ void frmTempiro::mnuHelpHelp_Click() {
 void frmTempiro::mnuHelpWebSite_Click() {
     if (!modURL::StartBrowser(m_services, help::kWebSite))
         m_services.messages.show(QStringLiteral("Please contact us at:\r\n") + help::kWebSite,
-                                 tempiro::kProgramTitle, platform::MessageBoxes::Icon::None);
+                                 kProgramTitle, platform::MessageBoxes::Icon::None);
 }
 
 frmAbout* frmTempiro::about() const {
@@ -604,8 +599,8 @@ void frmTempiro::mnuHelpAbout_Click() {
 
 void frmTempiro::mnuSetClock_Click() {
     // The companion clock lies beside the program; when it is missing nothing is shown.
-    modMain::StartProgram(m_services, m_services.programFolder,
-                          QDir::separator() + QStringLiteral(TEMPIRO_COMPANION_FILE), QString());
+    programs::StartProgram(m_services, m_services.programFolder,
+                           QDir::separator() + QStringLiteral(TEMPIRO_COMPANION_FILE), QString());
 }
 
 void frmTempiro::ShowMenus(bool show) {
@@ -674,7 +669,7 @@ void frmTempiro::mnuDispMenus_Click() {
 void frmTempiro::mnuDispLocalTime_Click() {
     bShowLocalTime = !bShowLocalTime;
     mnuDispLocalTime->setChecked(bShowLocalTime);
-    lblAlarm->setText(bShowLocalTime ? tempiro::caption::kLocalTime : tempiro::caption::kAlarmTime);
+    lblAlarm->setText(bShowLocalTime ? caption::kLocalTime : caption::kAlarmTime);
     bForceRedraw = true;
 }
 
@@ -684,3 +679,5 @@ void frmTempiro::mnuDispTop_Click() {
     SetKeepOnTop(bKeepTop);
     bForceRedraw = true;
 }
+
+} // namespace tempiro

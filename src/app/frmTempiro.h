@@ -12,8 +12,6 @@
 #include <memory>
 #include <optional>
 
-class ClickableLabel;
-class FittedLabel;
 class QAction;
 class QFrame;
 class QLabel;
@@ -22,13 +20,18 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class QWindow;
+
+namespace tempiro {
+
+class ClickableLabel;
+class FittedLabel;
 class frmEnterTime;
 class frmAbout;
 
 // The main window: it owns the alarm and the display options (its TimerState fields), shows
 // the remaining time on every tick and carries the menus. Handlers are ordinary members so
 // that other windows and tests can run them as if the user had acted.
-class frmTempiro : public QMainWindow, public tempiro::TimerState {
+class frmTempiro : public QMainWindow, public TimerState {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 945;
@@ -118,22 +121,22 @@ protected:
 private:
     void createControls();
     void restoreWindow();
-    tempiro::settings::WindowTwips windowTwips() const;
+    settings::WindowTwips windowTwips() const;
     void createMenus();
     void applyLayout();
     void showBrowserProblem();
     void updateAccessibleNames();
-    void applyUpdate(const tempiro::DisplayUpdate& update);
-    void setLineColour(tempiro::LineColour colour);
+    void applyUpdate(const DisplayUpdate& update);
+    void setLineColour(LineColour colour);
     void flipUnit(bool& flag, QAction* item);
     void createShortcuts();
 
     platform::Services m_services;
-    tempiro::DateText m_text;
+    DateText m_text;
     bool m_hadFocusWindow = false;
     QPointer<QWindow> m_lastFocusWindow; // the last that was not a menu's popup
     bool m_altAlone = false;             // Alt is down and no other key came since
-    tempiro::LineColour m_colour = tempiro::LineColour::Red;
+    LineColour m_colour = LineColour::Red;
     bool m_unloaded = false;
     QPointer<frmEnterTime> m_enterTime;
     QPointer<frmAbout> m_about;
@@ -158,3 +161,5 @@ private:
     };
     std::optional<AppliedLayout> m_applied; // what the widgets show now
 };
+
+} // namespace tempiro

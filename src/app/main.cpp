@@ -1,9 +1,11 @@
 #include "app/ProgramEntry.h"
+#include "platform/BrowserAssociation.h"
 #include "platform/Clock.h"
 #include "platform/DesktopApps.h"
 #include "platform/ICalendar.h"
-#include "platform/Launch.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Notifier.h"
+#include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
@@ -14,6 +16,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <optional>
+
+using namespace tempiro;
 
 int main(int argc, char* argv[]) {
     platform::preferXcbOnWayland();

@@ -115,7 +115,7 @@ void addSeparators(const QString& format, QString& separators) {
 
 } // namespace
 
-std::shared_ptr<const DateText::Vocabulary> makeVocabulary(const DateText& text) {
+static std::shared_ptr<const DateText::Vocabulary> makeVocabulary(const DateText& text) {
     auto v = std::make_shared<Vocabulary>();
     const QLocale english = QLocale::c();
     for (const QLocale& locale : {text.locale(), english}) {

@@ -5,9 +5,6 @@
 
 namespace tempiro {
 
-// Built in DateParse.cpp from the locale's formats and names.
-std::shared_ptr<const DateText::Vocabulary> makeVocabulary(const DateText& text);
-
 QString withFourDigitYear(const QString& dateFormat) {
     QString out;
     scanFormat(

@@ -30,7 +30,8 @@ public:
     // (numeric dates in the locale's order, month names, ISO 8601, 12- and 24-hour times) and
     // everything generalDate writes. A day and month without a year fall in currentYear. A
     // time alone gives a value in [0, 1), a date alone midnight of that date. Any word it
-    // does not know, a lone number or an impossible value refuses the whole text.
+    // does not know, a lone number or an impossible value refuses the whole text. The reader
+    // and its vocabulary are in DateParse.cpp.
     ParseResult parse(const QString& text, int currentYear) const;
 
     const QLocale& locale() const { return m_locale; }
@@ -39,6 +40,7 @@ public:
     // The locale's separator between hours and minutes (":" in most locales, "." in Finnish).
     const QString& timeSeparator() const { return m_timeSeparator; }
 
+    // The names and separators the parser knows for the locale (DateParse.cpp).
     struct Vocabulary;
 
 private:

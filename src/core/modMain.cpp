@@ -7,7 +7,7 @@
 
 Q_LOGGING_CATEGORY(lcTrace, "tempiro.trace", QtWarningMsg)
 
-namespace modMain {
+namespace tempiro::modMain {
 
 bool bTrace = false;
 bool bTraceErrors = false;
@@ -43,7 +43,7 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
     case platform::kRegSz:
         return registry.setStringValue(key, valueName, value);
     case platform::kRegDword: {
-        const std::optional<double> number = tempiro::stored::toNumber(value);
+        const std::optional<double> number = stored::toNumber(value);
         const bool fits = number && *number >= std::numeric_limits<qint32>::min() &&
                           *number <= std::numeric_limits<qint32>::max();
         return registry.setDwordValue(key, valueName,
@@ -56,11 +56,11 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
 
 void HandOffAutoOpen(platform::Registry& registry, bool autoOpen) {
     const auto root = platform::RegistryRoot::Users;
-    const QString flag = tempiro::stored::booleanText(autoOpen);
+    const QString flag = stored::booleanText(autoOpen);
     SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("bTPAutoOpen"), flag);
     SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("bAutoOpen"), flag);
     SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("bAdminReadOnly"),
-                  tempiro::stored::booleanText(true));
+                  stored::booleanText(true));
 }
 
 void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate) {
@@ -71,4 +71,4 @@ void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate) 
                   generalDate);
 }
 
-} // namespace modMain
+} // namespace tempiro::modMain

@@ -8,7 +8,7 @@
 Q_DECLARE_LOGGING_CATEGORY(lcTrace)
 
 // Program-wide routines and switches shared by every window.
-namespace modMain {
+namespace tempiro::modMain {
 
 // Diagnostic lines are formed while these are on and handed to TraceLine.
 extern bool bTrace;
@@ -45,4 +45,4 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
 void HandOffAutoOpen(platform::Registry& registry, bool autoOpen);
 void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate);
 
-} // namespace modMain
+} // namespace tempiro::modMain

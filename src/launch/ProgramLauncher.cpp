@@ -3,7 +3,7 @@
 #include "core/TimerState.h"
 #include "core/modMain.h"
 
-namespace modMain {
+namespace tempiro::programs {
 
 QString ProgramCommandLine(const QString& folder, const QString& programFile,
                            const QString& arguments) {
@@ -54,17 +54,17 @@ QStringList SplitArguments(const QString& arguments) {
 
 bool StartProgram(const platform::Services& services, const QString& folder,
                   const QString& programFile, const QString& arguments) {
-    if (bTrace)
-        TraceLine(QStringLiteral("Start program: ") +
-                  ProgramCommandLine(folder, programFile, arguments));
+    if (modMain::bTrace)
+        modMain::TraceLine(QStringLiteral("Start program: ") +
+                           ProgramCommandLine(folder, programFile, arguments));
     const platform::StartOutcome outcome =
         services.programs.start(folder + programFile, SplitArguments(arguments));
     if (!outcome.started)
         return false;
     if (outcome.taskId == 0)
-        services.messages.show(QStringLiteral("Cannot start shell.\r\n"), tempiro::kProgramTitle,
+        services.messages.show(QStringLiteral("Cannot start shell.\r\n"), kProgramTitle,
                                platform::MessageBoxes::Icon::None);
     return true;
 }
 
-} // namespace modMain
+} // namespace tempiro::programs

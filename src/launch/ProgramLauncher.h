@@ -4,7 +4,9 @@
 
 #include <QString>
 
-namespace modMain {
+// Starting other programs (the companion clock) as a shell would split their arguments, but
+// without a shell.
+namespace tempiro::programs {
 
 // The command line of a program start: folder, program file, one blank and the arguments, as
 // they are (nothing quoted, nothing trimmed).
@@ -22,4 +24,4 @@ QStringList SplitArguments(const QString& arguments);
 bool StartProgram(const platform::Services& services, const QString& folder,
                   const QString& programFile, const QString& arguments);
 
-} // namespace modMain
+} // namespace tempiro::programs

@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-namespace modURL {
+namespace tempiro::modURL {
 
 namespace {
 
@@ -129,7 +129,7 @@ bool StartBrowser(const platform::Services& services, const QString& address) {
     if (!haveBrowser) {
         services.messages.show(QStringLiteral("Cannot find Web Browser.") + kStartBrowserAndGoTo +
                                    address,
-                               tempiro::kProgramTitle, Icon::Exclamation);
+                               kProgramTitle, Icon::Exclamation);
         return false;
     }
     const QString command = GetBrowserCommand(field, address);
@@ -142,16 +142,16 @@ bool StartBrowser(const platform::Services& services, const QString& address) {
         services.messages.show(QStringLiteral("Can't start Web browser. Error: ") +
                                    QString::number(outcome.errorNumber) +
                                    QStringLiteral("  Description: ") + outcome.errorDescription,
-                               tempiro::kProgramTitle, Icon::None);
+                               kProgramTitle, Icon::None);
         return false;
     }
     if (outcome.taskId == 0) {
         services.messages.show(QStringLiteral("Cannot start Web Browser.") + kStartBrowserAndGoTo +
                                    address,
-                               tempiro::kProgramTitle, Icon::Exclamation);
+                               kProgramTitle, Icon::Exclamation);
         return false;
     }
     return true;
 }
 
-} // namespace modURL
+} // namespace tempiro::modURL

@@ -6,7 +6,7 @@
 
 // Opening a web address in the user's default browser, found by asking the desktop which
 // program opens an .htm document ("test.htm", kept empty in the program's folder).
-namespace modURL {
+namespace tempiro::modURL {
 
 inline constexpr int kPathLength = 128;
 inline const QString kTestDocument = QStringLiteral("test.htm");
@@ -29,4 +29,4 @@ QString LinkAddress(const QString& link);
 // A text cut or padded with blanks to the fixed width of a path field.
 QString FixedWidth(const QString& text);
 
-} // namespace modURL
+} // namespace tempiro::modURL

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace tempiro {
+
 namespace placement {
 
 namespace {
@@ -57,7 +59,7 @@ ScreenTwips screenOf(const QWidget& owner) {
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return {QRect(0, 0, 800, 600), tempiro::kStandardDpi};
+        return {QRect(0, 0, 800, 600), kStandardDpi};
     return {screen->geometry(), screen->logicalDotsPerInch()};
 }
 
@@ -72,15 +74,15 @@ placement::Rect outerTwips(const QWidget& window, const QWidget& owner, const Sc
     const QRect outer =
         placement::outerRect(window.geometry(), window.frameGeometry(), frameOf(owner))
             .translated(-screen.pixels.topLeft());
-    return {static_cast<float>(tempiro::pixelsToTwips(outer.x(), screen.dpi)),
-            static_cast<float>(tempiro::pixelsToTwips(outer.y(), screen.dpi)),
-            static_cast<float>(tempiro::pixelsToTwips(outer.width(), screen.dpi)),
-            static_cast<float>(tempiro::pixelsToTwips(outer.height(), screen.dpi))};
+    return {static_cast<float>(pixelsToTwips(outer.x(), screen.dpi)),
+            static_cast<float>(pixelsToTwips(outer.y(), screen.dpi)),
+            static_cast<float>(pixelsToTwips(outer.width(), screen.dpi)),
+            static_cast<float>(pixelsToTwips(outer.height(), screen.dpi))};
 }
 
 void moveTo(QWidget& dialog, const placement::Place& place, const ScreenTwips& screen) {
-    dialog.move(screen.pixels.topLeft() + QPoint(tempiro::twipsToPixels(place.left, screen.dpi),
-                                                 tempiro::twipsToPixels(place.top, screen.dpi)));
+    dialog.move(screen.pixels.topLeft() + QPoint(twipsToPixels(place.left, screen.dpi),
+                                                 twipsToPixels(place.top, screen.dpi)));
 }
 
 } // namespace
@@ -90,8 +92,8 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
     const ScreenTwips screen = screenOf(owner);
     const placement::Place place = placement::besideOwner(
         outerTwips(dialog, owner, screen), outerTwips(owner, owner, screen),
-        static_cast<float>(tempiro::pixelsToTwips(screen.pixels.width(), screen.dpi)),
-        static_cast<float>(tempiro::pixelsToTwips(screen.pixels.height(), screen.dpi)), gap);
+        static_cast<float>(pixelsToTwips(screen.pixels.width(), screen.dpi)),
+        static_cast<float>(pixelsToTwips(screen.pixels.height(), screen.dpi)), gap);
     if (place.leaveTopmost)
         windows.setTopmost(dialog, false);
     moveTo(dialog, place, screen);
@@ -162,3 +164,5 @@ bool ShowLoaded(QWidget& dialog, bool& loaded, const std::function<void()>& load
     dialog.activateWindow();
     return loading;
 }
+
+} // namespace tempiro

@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace tempiro {
+
 // Dialogs open beside the main window, never over it: to its right when that fits on the
 // screen, else to its left, below or above it, and as a last resort in the screen's top-left
 // corner.
@@ -62,3 +64,5 @@ void PlaceAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::Windo
 // once framed, then brought forward. True on the first showing.
 bool ShowLoaded(QWidget& dialog, bool& loaded, const std::function<void()>& load,
                 const QWidget* owner, platform::WindowControl& windows);
+
+} // namespace tempiro

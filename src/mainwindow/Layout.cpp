@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-namespace layout {
+namespace tempiro::layout {
 
 namespace {
 
@@ -138,4 +138,4 @@ Controls designed() {
     return c;
 }
 
-} // namespace layout
+} // namespace tempiro::layout

@@ -6,7 +6,7 @@
 
 // The main window's display scales with its width: the frame, the link row, the three big
 // lines and the two captions, and their font sizes in six width bands. All lengths are twips.
-namespace layout {
+namespace tempiro::layout {
 
 struct Box {
     double left = 0;
@@ -38,15 +38,16 @@ struct Window {
     bool bLbl = true;
 };
 
+// What a width band sets.
 struct Band {
-    double bigPoints;     // S
-    double captionPoints; // C
-    double bottomMargin;  // M
+    double bigPoints;     // the upper and lower big lines (the middle line is 2 points smaller)
+    double captionPoints; // the two captions; Small Fonts at 7 points and below
+    double bottomMargin;  // how much shorter than the client area the display frame is
 };
 
 inline constexpr double kNarrowBelow = 300;
-using tempiro::fonts::kSansSerif;
-using tempiro::fonts::kSmallFonts;
+using fonts::kSansSerif;
+using fonts::kSmallFonts;
 
 // The band of a client width already rounded to a whole number.
 Band bandOf(double roundedWidth);
@@ -59,4 +60,4 @@ bool resize(const Window& window, Controls& controls);
 // The controls as the window is designed.
 Controls designed();
 
-} // namespace layout
+} // namespace tempiro::layout

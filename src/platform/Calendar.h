@@ -5,7 +5,7 @@
 #include <QTime>
 #include <memory>
 
-namespace platform {
+namespace tempiro::platform {
 
 // One appointment being filled in, shown to the user when complete. Each step may fail on
 // its own; a failure is reported by false and changes nothing else.
@@ -34,4 +34,4 @@ public:
     virtual std::unique_ptr<CalendarApplication> create() = 0;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -1,6 +1,6 @@
 #include "platform/Clock.h"
 
-namespace platform {
+namespace tempiro::platform {
 
 QDateTime SystemClock::localNow() const {
     // Whole seconds, as the display counts them: with the milliseconds kept, the remaining time
@@ -9,4 +9,4 @@ QDateTime SystemClock::localNow() const {
     return QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
 }
 
-} // namespace platform
+} // namespace tempiro::platform

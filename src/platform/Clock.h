@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-namespace platform {
+namespace tempiro::platform {
 
 // The one source of "now". Only the local wall-clock reading (date() and time()) is used;
 // the program never does zone arithmetic on it.
@@ -17,4 +17,4 @@ public:
     QDateTime localNow() const override;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -3,7 +3,6 @@
 #include "platform/LoadedLibrary.h"
 
 #include <QFileInfo>
-#include <QUrl>
 #include <memory>
 #include <vector>
 
@@ -13,7 +12,7 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 
@@ -132,35 +131,4 @@ StartOutcome GioDesktopApps::launch(const DesktopApp& app, const QStringList& ur
     return {true, pid > 0 ? qint64(pid) : StartOutcome::kStartedByDesktop, 0, {}};
 }
 
-std::optional<DesktopApp> DesktopBrowserAssociation::find() {
-    for (const char* type : {"x-scheme-handler/https", "x-scheme-handler/http", "text/html"}) {
-        if (std::optional<DesktopApp> app = m_apps.defaultFor(QString::fromLatin1(type)))
-            return app;
-    }
-    return std::nullopt;
-}
-
-int DesktopBrowserAssociation::findExecutable(const QString&, QString& answer) {
-    m_found = find();
-    if (!m_found || m_found->executable.isEmpty())
-        return kNoAssociation;
-    answer = m_found->executable;
-    return kFound;
-}
-
-StartOutcome DesktopBrowserAssociation::start(const QString& program,
-                                              const QStringList& addresses) {
-    // The entry found by the lookup knows how its program wants to be started; a path that is
-    // not that entry's is started directly.
-    if (m_found && m_found->executable == program)
-        return m_apps.launch(*m_found, addresses);
-    return m_starter.start(program, addresses);
-}
-
-bool DesktopDocumentOpener::open(const QString& file) {
-    const std::optional<DesktopApp> app = m_apps.defaultFor(m_contentType);
-    return app &&
-           m_apps.launch(*app, {QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)}).started;
-}
-
-} // namespace platform
+} // namespace tempiro::platform

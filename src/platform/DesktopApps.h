@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/Launch.h"
+#include "platform/ProgramStarter.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-namespace platform {
+namespace tempiro::platform {
 
 // An application installed on the desktop: its desktop entry and the program its Exec line
 // starts first (a wrapper such as env or flatpak when the entry has one).
@@ -37,36 +37,4 @@ public:
     StartOutcome launch(const DesktopApp& app, const QStringList& uris) override;
 };
 
-// The browser is the desktop's handler of web addresses (then of .htm documents), started
-// through its desktop entry. Asked by type, nothing needs to be written for the lookup.
-class DesktopBrowserAssociation final : public BrowserAssociation {
-public:
-    DesktopBrowserAssociation(DesktopApps& apps, ProgramStarter& starter)
-        : m_apps(apps)
-        , m_starter(starter) {}
-    int findExecutable(const QString& document, QString& answer) override;
-    StartOutcome start(const QString& program, const QStringList& addresses) override;
-
-private:
-    std::optional<DesktopApp> find();
-
-    DesktopApps& m_apps;
-    ProgramStarter& m_starter;
-    std::optional<DesktopApp> m_found; // the browser of the last lookup
-};
-
-// Opens documents of one content type with the desktop's handler for it; false when the
-// desktop has none (no fallback that could pick a terminal editor).
-class DesktopDocumentOpener final : public DocumentOpener {
-public:
-    DesktopDocumentOpener(DesktopApps& apps, QString contentType)
-        : m_apps(apps)
-        , m_contentType(std::move(contentType)) {}
-    bool open(const QString& file) override;
-
-private:
-    DesktopApps& m_apps;
-    QString m_contentType;
-};
-
-} // namespace platform
+} // namespace tempiro::platform

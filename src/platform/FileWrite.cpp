@@ -14,7 +14,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-namespace platform {
+namespace tempiro::platform {
 
 QString replaceFile(const QString& path, const QByteArray& content) {
     QSaveFile out(path);
@@ -124,4 +124,4 @@ void removeInterruptedWrites(const QString& file) {
             folder.remove(name);
 }
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -5,7 +5,7 @@
 
 class QLockFile;
 
-namespace platform {
+namespace tempiro::platform {
 
 // Replaces the file with the content in one step: the new content is written beside it, flushed
 // and synced, and only then put in its place. Empty when done; otherwise the reason, and the old
@@ -26,4 +26,4 @@ QString writeFailureIn(const QString& folder);
 // than waited out. Empty when taken; otherwise the reason.
 QString takeWriterLock(QLockFile& lock, const QString& file, int milliseconds);
 
-} // namespace platform
+} // namespace tempiro::platform

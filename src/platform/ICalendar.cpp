@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <libical/ical.h>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 
@@ -172,4 +172,4 @@ std::unique_ptr<CalendarApplication> ICalendarProvider::create() {
     return std::make_unique<ICalendarApplication>(m_folder, m_opener);
 }
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/Calendar.h"
-#include "platform/Launch.h"
+#include "platform/DocumentOpener.h"
 
 #include <QByteArray>
 #include <QDateTime>
 
-namespace platform {
+namespace tempiro::platform {
 
 struct Appointment {
     QString subject;
@@ -46,4 +46,4 @@ private:
     QString m_folder;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-namespace platform {
+namespace tempiro::platform {
 
 // A shared library loaded when it is first needed rather than at start, and the functions
 // looked up in it. It stays loaded for the rest of the run.
@@ -21,4 +21,4 @@ private:
     void* m_handle;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

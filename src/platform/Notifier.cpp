@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 constexpr int kDefaultTimeout = -1;
@@ -32,4 +32,4 @@ void DBusNotifier::notify(const QString& summary, const QString& body) {
     m_pending.append(bus.asyncCall(call, kAnswerMilliseconds));
 }
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-namespace platform {
+namespace tempiro::platform {
 
 // Desktop notifications, seen even where the desktop will not raise or pin a window.
 class Notifier {
@@ -25,4 +25,4 @@ private:
     QList<QDBusPendingCall> m_pending;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -9,7 +9,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 
@@ -436,4 +436,4 @@ QString RegFileRegistry::commitWrites() {
     return failure;
 }
 
-} // namespace platform
+} // namespace tempiro::platform

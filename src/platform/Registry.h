@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-namespace platform {
+namespace tempiro::platform {
 
 enum class RegistryRoot { Users, LocalMachine };
 
@@ -99,4 +99,4 @@ private:
     std::map<QString, std::vector<ValueLine>> m_held; // file -> values in the order set
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "platform/BrowserAssociation.h"
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/DesktopApps.h"
-#include "platform/Launch.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Notifier.h"
+#include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
 #include "platform/TimeZoneSource.h"
 #include "platform/WindowControl.h"
 
-namespace platform {
+namespace tempiro::platform {
 
 // The outside things the timer's windows use, handed to them at construction so that tests can
 // put doubles in their place.
@@ -32,4 +34,4 @@ struct Services {
     QString programFolder;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

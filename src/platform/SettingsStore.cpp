@@ -8,7 +8,7 @@
 #include <QSettings>
 #include <QStringList>
 
-namespace platform {
+namespace tempiro::platform {
 
 const QString QSettingsStore::kOrganisation = QStringLiteral("VB and VBA Program Settings");
 
@@ -87,4 +87,4 @@ QString QSettingsStore::flush() {
     return failure;
 }
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -7,7 +7,7 @@
 
 class QSettings;
 
-namespace platform {
+namespace tempiro::platform {
 
 // The per-user key-value store of texts, addressed by application, section and key.
 class SettingsStore {
@@ -50,4 +50,4 @@ private:
     std::map<QString, std::vector<std::pair<QString, QString>>> m_pending;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -12,7 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 
@@ -122,4 +122,4 @@ bool SingleInstance::askRunning() {
     return asked;
 }
 
-} // namespace platform
+} // namespace tempiro::platform

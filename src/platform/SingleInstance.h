@@ -6,7 +6,7 @@
 
 class QSocketNotifier;
 
-namespace platform {
+namespace tempiro::platform {
 
 // One timer per user: the first copy holds a lock in the user's runtime folder and listens on a
 // local socket beside it; a later start connects, which asks that copy to come forward, and
@@ -43,4 +43,4 @@ private:
     QSocketNotifier* m_accepting = nullptr;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -8,7 +8,7 @@
 #include <canberra.h>
 #include <utility>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 
@@ -74,4 +74,4 @@ void SystemSound::sleep(int milliseconds) {
         QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-namespace platform {
+namespace tempiro::platform {
 
 // The audible side of warnings and expiry, and the pause between warning beeps.
 class Sound {
@@ -29,4 +29,4 @@ private:
     std::unique_ptr<Canberra> m_canberra;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -10,7 +10,7 @@
 #include <unicode/timezone.h>
 #include <unicode/ucal.h>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 
@@ -133,4 +133,4 @@ int SystemTimeZoneSource::offsetFromUtc(qint64 utcSeconds) {
     return QDateTime::fromSecsSinceEpoch(utcSeconds).offsetFromUtc();
 }
 
-} // namespace platform
+} // namespace tempiro::platform

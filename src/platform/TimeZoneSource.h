@@ -3,7 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace platform {
+namespace tempiro::platform {
 
 // What the operating system says of the local time zone: a result code (1 standard time,
 // 2 daylight time in effect, anything else a failed query or a zone without daylight time)
@@ -45,4 +45,4 @@ public:
     int offsetFromUtc(qint64 utcSeconds) override;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace platform {
+namespace tempiro::platform {
 
 WindowState SystemWindowControl::state(const QWidget& window) const {
     if (window.isMinimized())
@@ -53,4 +53,4 @@ void SystemWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint top
     window.show();
 }
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace tempiro::platform {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
@@ -32,4 +32,4 @@ public:
     void setTopmost(QWidget& window, bool on) override;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace platform {
+namespace tempiro::platform {
 
 void preferXcbOnWayland() {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -60,4 +60,4 @@ WindowSystemStart::~WindowSystemStart() {
     qInstallMessageHandler(g_previousHandler);
 }
 
-} // namespace platform
+} // namespace tempiro::platform

@@ -1,15 +1,11 @@
 #pragma once
 
-namespace platform {
+namespace tempiro::platform {
 
 // On a Wayland session, asks Qt for XWayland (the xcb platform) unless the user chose a
 // platform: the timer places its windows at screen positions and keeps itself on top, which
 // Wayland does not grant to programs. Call before the application object is made.
 void preferXcbOnWayland();
-
-} // namespace platform
-
-namespace platform {
 
 // Held while the application object is made: when no window system can be reached, Qt would
 // abort with advice to reinstall; the program says instead, in one line on standard error,
@@ -22,4 +18,4 @@ public:
     WindowSystemStart& operator=(const WindowSystemStart&) = delete;
 };
 
-} // namespace platform
+} // namespace tempiro::platform

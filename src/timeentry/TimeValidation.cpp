@@ -6,33 +6,35 @@
 
 #include <cmath>
 
+namespace tempiro {
+
 namespace {
 
 constexpr int kZoneAbbreviationLength = 3;
 
 int yearOf(double dayCount) {
-    return tempiro::toLocalDateTime(dayCount).date.year();
+    return toLocalDateTime(dayCount).date.year();
 }
 
 } // namespace
 
-bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateText& text,
+bool ValidateTimeEntry(TimeEntryFields& entry, double now, const DateText& text,
                        platform::TimeZoneSource& zones) {
     const QString typed = entry.timeText().trimmed();
     entry.setTimeText(typed);
     const int mode = entry.selectedMode();
-    if (mode == tempiro::kModeStopWatch)
+    if (mode == kModeStopWatch)
         return true;
 
     const int currentYear = yearOf(now);
-    tempiro::ParseResult parsed = text.parse(typed, currentYear);
+    ParseResult parsed = text.parse(typed, currentYear);
     int shiftHours = 0;
     bool zoned = false;
     if (!parsed) {
         qint16 local = 0;
-        modMain::GetLocalZoneOffset(zones, local);
+        zones::GetLocalZoneOffset(zones, local);
         qint16 remote = 0;
-        if (modMain::GetRemoteZoneOffset(typed, remote)) {
+        if (zones::GetRemoteZoneOffset(typed, remote)) {
             // A blank left before the abbreviation does not matter to the parser.
             shiftHours = local - remote;
             zoned = true;
@@ -44,14 +46,14 @@ bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateTe
         entry.setStatus(validation::kNotAValidDate);
         return false;
     }
-    if (mode == tempiro::kModeInterval && (zoned || *parsed.value >= 1.0)) {
+    if (mode == kModeInterval && (zoned || *parsed.value >= 1.0)) {
         entry.setStatus(validation::kIntervalIsALength);
         return false;
     }
     double d = *parsed.value + shiftHours / 24.0;
 
     if (d < 1.0) {
-        if (mode == tempiro::kModeTime) {
+        if (mode == kModeTime) {
             d += std::floor(now);
             if (d < now)
                 d += 1.0;
@@ -66,3 +68,5 @@ bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateTe
     entry.setTimeText(text.generalDate(d));
     return true;
 }
+
+} // namespace tempiro

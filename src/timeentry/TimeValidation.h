@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace tempiro {
+
 // What the validation reads and writes of the time entry dialog.
 class TimeEntryFields {
 public:
@@ -31,5 +33,7 @@ inline constexpr int kMaxYearsAhead = 30;
 // and rewrites the box in General Date form. An interval must be a length alone: with a date it
 // would be counted as some 45,000 days, and a zone would shift a length by hours. On refusal
 // the status line says why.
-bool ValidateTimeEntry(TimeEntryFields& entry, double now, const tempiro::DateText& text,
+bool ValidateTimeEntry(TimeEntryFields& entry, double now, const DateText& text,
                        platform::TimeZoneSource& zones);
+
+} // namespace tempiro

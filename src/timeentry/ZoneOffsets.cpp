@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace modMain {
+namespace tempiro::zones {
 
 LocalZoneState localZone;
 
@@ -56,10 +56,10 @@ void ReadLocalTimeZone(platform::TimeZoneSource& zones) {
     if (const qsizetype nul = name.indexOf(QChar(u'\0')); nul >= 0)
         name.truncate(nul);
     localZone.standardName = name;
-    if (bTrace)
-        TraceLine(QStringLiteral("Time zone: %1, daylight: %2")
-                      .arg(localZone.standardName)
-                      .arg(localZone.resultCode == platform::kTimeZoneDaylight));
+    if (modMain::bTrace)
+        modMain::TraceLine(QStringLiteral("Time zone: %1, daylight: %2")
+                               .arg(localZone.standardName)
+                               .arg(localZone.resultCode == platform::kTimeZoneDaylight));
 }
 
 void GetLocalZoneOffset(platform::TimeZoneSource& zones, qint16& offset) {
@@ -70,13 +70,13 @@ void GetLocalZoneOffset(platform::TimeZoneSource& zones, qint16& offset) {
     for (const LocalZone& zone : kLocalZones) {
         if (name == QLatin1String(zone.standardName)) {
             offset = daylight ? zone.daylightOffset : zone.standardOffset;
-            if (bTrace)
-                TraceLine(QStringLiteral("Local zone offset: %1").arg(offset));
+            if (modMain::bTrace)
+                modMain::TraceLine(QStringLiteral("Local zone offset: %1").arg(offset));
             return;
         }
     }
-    if (bTrace)
-        TraceLine(QStringLiteral("Time zone not recognised: ") + name);
+    if (modMain::bTrace)
+        modMain::TraceLine(QStringLiteral("Time zone not recognised: ") + name);
 }
 
-} // namespace modMain
+} // namespace tempiro::zones

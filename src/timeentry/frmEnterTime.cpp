@@ -22,6 +22,8 @@
 #include <algorithm>
 #include <tuple>
 
+namespace tempiro {
+
 namespace {
 
 constexpr double kClientWidth = 3930;
@@ -51,15 +53,15 @@ frmEnterTime::frmEnterTime(const platform::Services& services, QWidget* owner)
 }
 
 void frmEnterTime::createControls() {
-    const double dpi = tempiro::screenDpi();
+    const double dpi = screenDpi();
     auto place = [this, dpi](QWidget* widget, double left, double top, double width,
                              double height) {
-        tempiro::widgets::placeInTwips(*widget, left, top, width, height, dpi);
+        widgets::placeInTwips(*widget, left, top, width, height, dpi);
         widget->installEventFilter(this);
     };
-    tempiro::widgets::fixSizeInTwips(*this, kClientWidth, kClientHeight, dpi);
+    widgets::fixSizeInTwips(*this, kClientWidth, kClientHeight, dpi);
     // The layout is measured for the design's dialog font of 8 points.
-    tempiro::fonts::applyWindowFont(*this);
+    fonts::applyWindowFont(*this);
 
     Label1 = new QLabel(QStringLiteral("Time for next setting:"), this);
     place(Label1, 120, 90, 1875, 225);
@@ -204,7 +206,7 @@ void frmEnterTime::announceStatus() {
 }
 
 double frmEnterTime::Now() const {
-    return tempiro::toDayCount(m_services.clock.localNow());
+    return toDayCount(m_services.clock.localNow());
 }
 
 void frmEnterTime::Show() {
@@ -232,7 +234,7 @@ void frmEnterTime::Form_Load() {
 }
 
 void frmEnterTime::optTorI_Click(int index) {
-    const bool stopWatch = index == tempiro::kModeStopWatch;
+    const bool stopWatch = index == kModeStopWatch;
     cmdOK->setText(stopWatch ? QStringLiteral("Start") : QStringLiteral("OK"));
     chkWarn->setEnabled(!stopWatch);
     chkAutoOpen->setEnabled(!stopWatch);
@@ -260,7 +262,7 @@ int frmEnterTime::selectedMode() const {
 }
 
 bool frmEnterTime::ValidateTimeEntry() {
-    return ::ValidateTimeEntry(*this, Now(), m_text, m_services.zones);
+    return tempiro::ValidateTimeEntry(*this, Now(), m_text, m_services.zones);
 }
 
 void frmEnterTime::cmdOK_Click() {
@@ -284,10 +286,10 @@ void frmEnterTime::cmdOK_Click() {
     const double now = Now();
     const int mode = selectedMode();
     myForm->nTimeorInterval = static_cast<qint16>(mode);
-    if (mode == tempiro::kModeStopWatch)
+    if (mode == kModeStopWatch)
         myForm->dAlarmTime = now;
-    else if (const tempiro::ParseResult target =
-                 m_text.parse(txtTime->text(), tempiro::toLocalDateTime(now).date.year()))
+    else if (const ParseResult target =
+                 m_text.parse(txtTime->text(), toLocalDateTime(now).date.year()))
         myForm->dAlarmTime = *target.value;
     myForm->bAlarmTimeChg = true;
     myForm->sEventTitle = txtTitle->text();
@@ -318,8 +320,8 @@ bool frmEnterTime::txtTime_KeyPress(QKeyEvent* event) {
         return true;
     }
     // Typing in the box of a stop watch means a time after all.
-    if (meansATime(*event) && optTorI[tempiro::kModeStopWatch]->isChecked())
-        optTorI[tempiro::kModeTime]->setChecked(true);
+    if (meansATime(*event) && optTorI[kModeStopWatch]->isChecked())
+        optTorI[kModeTime]->setChecked(true);
     return false;
 }
 
@@ -348,3 +350,5 @@ bool frmEnterTime::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace tempiro

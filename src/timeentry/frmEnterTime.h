@@ -15,6 +15,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace tempiro {
+
 // The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
 // the event's title and web address, the warning and auto-open. OK writes the new alarm into the
 // alarm record it was given and announces it; the owner keeps running while it is open.
@@ -33,7 +35,7 @@ public:
     qint16 nWarnMin = 0;
     bool bAutoOpen = false;
     // The alarm OK writes into: the owner's.
-    tempiro::AlarmRecord* myForm = nullptr;
+    AlarmRecord* myForm = nullptr;
 
     // Loads the dialog the first time, then shows it or brings it forward.
     void Show();
@@ -85,6 +87,8 @@ private:
     double Now() const;
 
     platform::Services m_services;
-    tempiro::DateText m_text;
+    DateText m_text;
     bool m_loaded = false;
 };
+
+} // namespace tempiro

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace tempiro {
+
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
@@ -15,3 +17,5 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (click)
         emit clicked();
 }
+
+} // namespace tempiro

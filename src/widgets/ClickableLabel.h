@@ -2,6 +2,8 @@
 
 #include "widgets/FittedLabel.h"
 
+namespace tempiro {
+
 // A big time line that reports a click (press and release on it with the left button).
 class ClickableLabel : public FittedLabel {
     Q_OBJECT
@@ -18,3 +20,5 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+} // namespace tempiro

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tempiro {
+
 namespace {
 constexpr double kSmallestPoints = 1;
 constexpr double kSmallestReadablePoints = 6;
@@ -116,3 +118,5 @@ void FittedLabel::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(textArea(), static_cast<int>(alignment()), text());
 }
+
+} // namespace tempiro

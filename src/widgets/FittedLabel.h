@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace tempiro {
+
 // A label that draws its text in a smaller font where the requested one would not fit its width or
 // height, and keeps
 // a strip at its right end free for a caption lying over it.
@@ -37,3 +39,5 @@ void fitTextWidth(QLabel& label, const QFont& base);
 // word, growing it to the left so its right edge stays, and gives it a smaller font where the
 // lines would not fit its height.
 void fitCaptionBox(QLabel& caption, const QStringList& texts);
+
+} // namespace tempiro

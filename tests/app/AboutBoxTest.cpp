@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using Shown = platform::FakeMessageBoxes::Shown;
 using Icon = platform::MessageBoxes::Icon;
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using Shown = platform::FakeMessageBoxes::Shown;
 
 namespace {

@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 #include <iostream>
 
+using namespace tempiro;
+
 namespace {
 
 // One program with its own configuration and data folders and its own clock.

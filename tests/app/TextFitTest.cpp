@@ -21,6 +21,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 namespace {
 
 // The parts of a text that show: its words, each with where it starts and ends.

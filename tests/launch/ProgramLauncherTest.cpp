@@ -11,8 +11,10 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
-using modMain::ProgramCommandLine;
-using modMain::StartProgram;
+using namespace tempiro;
+
+using programs::ProgramCommandLine;
+using programs::StartProgram;
 
 TEST(ProgramLauncher, TheCommandLineIsPlainConcatenation) {
     EXPECT_EQ(ProgramCommandLine(R"(C:\Apps)", R"(\Tavolek.exe)", ""), R"(C:\Apps\Tavolek.exe )");
@@ -111,7 +113,7 @@ TEST(BrowserAssociation, TheDesktopsWebHandlerStartedThroughItsEntry) {
 }
 
 TEST(ProgramLauncher, ArgumentsAreSplitAsAShellWould) {
-    using modMain::SplitArguments;
+    using programs::SplitArguments;
     EXPECT_EQ(SplitArguments(""), QStringList{});
     EXPECT_EQ(SplitArguments("  a  b "), (QStringList{"a", "b"}));
     EXPECT_EQ(SplitArguments("'two words' \"and \\\"more\\\"\""),

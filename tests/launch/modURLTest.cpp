@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using namespace modURL;
 using Icon = platform::MessageBoxes::Icon;
 

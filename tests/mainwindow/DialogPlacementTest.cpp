@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using placement::Place;
 using placement::Rect;
 

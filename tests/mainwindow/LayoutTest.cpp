@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using namespace layout;
 
 namespace {

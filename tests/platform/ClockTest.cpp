@@ -3,6 +3,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 TEST(SystemClock, NowIsReadInWholeSecondsOfLocalTime) {
     platform::SystemClock clock;
     for (int i = 0; i < 3; ++i) {

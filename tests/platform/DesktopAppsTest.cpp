@@ -8,6 +8,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using platform::DesktopApp;
 using platform::GioDesktopApps;
 

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 TEST(DesktopSignals, ABeepNeverHoldsTheTimerUp) {
     platform::SystemSound sound;
     sound.prepare(); // loading the sound library happens once, before the first beep

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+using namespace tempiro;
+
 namespace {
 
 // A file size limit makes every write beyond it fail part-way, as a full disk does, without

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using platform::RegFileRegistry;
 using platform::RegistryRoot;
 

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using Outcome = platform::SingleInstance::Outcome;
 
 TEST(SingleInstance, ALaterStartAsksTheFirstToComeForwardUntilItEnds) {

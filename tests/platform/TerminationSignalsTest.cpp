@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <set>
 
+using namespace tempiro;
+
 TEST(TerminationSignals, EachSignalArrivesOnTheEventLoop) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         platform::TerminationSignals termination;

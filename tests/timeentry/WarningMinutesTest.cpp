@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tempiro;
+
 using warning::minutesFromText;
 
 TEST(WarningMinutes, TheLeadingNumberRoundedHalvesToEven) {

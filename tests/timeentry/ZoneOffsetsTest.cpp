@@ -6,8 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using modMain::GetLocalZoneOffset;
-using modMain::GetRemoteZoneOffset;
+using namespace tempiro;
+
+using zones::GetLocalZoneOffset;
+using zones::GetRemoteZoneOffset;
 
 namespace {
 
@@ -68,7 +70,7 @@ TEST(LocalZone, NamesAreTrimmedCutAtANulAndComparedExactly) {
     EXPECT_EQ(localOffset(zones), -6);
     zones.set(QStringLiteral("Central Standard Time") + QChar(u'\0') + "junk", false);
     EXPECT_EQ(localOffset(zones), -6);
-    EXPECT_EQ(modMain::localZone.standardName, "Central Standard Time");
+    EXPECT_EQ(zones::localZone.standardName, "Central Standard Time");
     zones.set("central standard time", false);
     EXPECT_EQ(localOffset(zones), 0);
 }

@@ -6,16 +6,16 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace platform {
+namespace tempiro::platform {
 
 QDateTime FakeClock::localNow() const {
     // Only the wall-clock reading is used, so a zone without gaps keeps every reading valid.
-    const tempiro::LocalDateTime local = tempiro::toLocalDateTime(m_now);
+    const LocalDateTime local = toLocalDateTime(m_now);
     return QDateTime(local.date, local.time, QTimeZone::utc());
 }
 
 void FakeClock::advanceSeconds(double seconds) {
-    m_now += seconds / tempiro::kSecondsPerDay;
+    m_now += seconds / kSecondsPerDay;
 }
 
 int FakeSound::beepCount() const {
@@ -180,4 +180,4 @@ std::unique_ptr<CalendarApplication> FakeCalendar::create() {
     return std::make_unique<FakeCalendarApplication>(*this);
 }
 
-} // namespace platform
+} // namespace tempiro::platform

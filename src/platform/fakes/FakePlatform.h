@@ -14,7 +14,7 @@
 #include <set>
 #include <vector>
 
-namespace platform {
+namespace tempiro::platform {
 
 // A clock that stands still until told otherwise; set in day counts.
 class FakeClock final : public Clock {
@@ -290,4 +290,4 @@ struct FakePlatform {
     }
 };
 
-} // namespace platform
+} // namespace tempiro::platform

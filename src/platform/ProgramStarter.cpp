@@ -1,7 +1,6 @@
-#include "platform/Launch.h"
+#include "platform/ProgramStarter.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #ifdef Q_OS_UNIX
@@ -11,7 +10,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace platform {
+namespace tempiro::platform {
 
 namespace {
 
@@ -46,10 +45,4 @@ QString SystemProgramStarter::findProgram(const QString& name) {
     return QStandardPaths::findExecutable(name);
 }
 
-void QtMessageBoxes::show(const QString& text, const QString& caption, Icon icon) {
-    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, caption,
-                    text, QMessageBox::Ok);
-    box.exec();
-}
-
-} // namespace platform
+} // namespace tempiro::platform

@@ -1,0 +1,13 @@
+#include "platform/MessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace tempiro::platform {
+
+void QtMessageBoxes::show(const QString& text, const QString& caption, Icon icon) {
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, caption,
+                    text, QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace tempiro::platform

@@ -4,6 +4,7 @@
 #include "core/modMain.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "widgets/DeferredIconStyle.h"
 
 #include <QApplication>
 
@@ -26,6 +27,9 @@ int Main(QApplication& app, const platform::Services& services) {
     case platform::SingleInstance::Outcome::First:
         break;
     }
+    // The style the user chose (or the desktop's), with the menu bar's overflow arrow loaded
+    // only when it is drawn.
+    QApplication::setStyle(new widgets::DeferredIconStyle(QApplication::style()));
     frmTempiro form(services);
     QObject::connect(&instance, &platform::SingleInstance::showRequested, &form, [&] {
         modMain::TraceLine(QStringLiteral("Brought forward by a second start"));

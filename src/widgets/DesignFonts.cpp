@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
 namespace tempiro::fonts {
 
@@ -23,12 +25,23 @@ void useDesignFonts() {
 
 QString installed(const QString& family) {
     useDesignFonts();
-    if (QFontDatabase::hasFamily(family))
-        return family;
-    for (const QString& substitute : QFont::substitutes(family))
-        if (QFontDatabase::hasFamily(substitute))
-            return substitute;
-    return family;
+    // Each question to the font database runs fontconfig's substitution rules, and every window
+    // asks for the same two families: the answer is kept for as long as the substitutes stand.
+    static QHash<QString, QString> answers;
+    const QStringList substitutes = QFont::substitutes(family);
+    const QString key = family + u'\n' + substitutes.join(u'\n');
+    if (const auto known = answers.constFind(key); known != answers.constEnd())
+        return *known;
+    QString answer = family;
+    if (!QFontDatabase::hasFamily(family)) {
+        const auto found =
+            std::find_if(substitutes.begin(), substitutes.end(),
+                         [](const QString& name) { return QFontDatabase::hasFamily(name); });
+        if (found != substitutes.end())
+            answer = *found;
+    }
+    answers.insert(key, answer);
+    return answer;
 }
 
 QFont designFont(const QString& family, double points, bool bold) {

@@ -503,7 +503,7 @@ void frmTempiro::mnuSetTime_Click() {
         connect(m_enterTime, &frmEnterTime::alarmSet, this,
                 [this] { txtURL->setText(m_enterTime->txtURL->text()); });
     }
-    m_enterTime->nSettingMode = 1;
+    m_enterTime->nSettingMode = frmEnterTime::kSetDateAndTime;
     m_enterTime->dSyncNextTime = dAlarmTime;
     m_enterTime->nTorI = nTimeorInterval;
     m_enterTime->sEventTitle = sEventTitle;

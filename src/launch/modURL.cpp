@@ -88,7 +88,7 @@ bool FindBrowser(const platform::Services& services, QString& browserPath) {
     const QString document = QDir(services.programFolder).filePath(kTestDocument);
     QString answer;
     const int result = services.browsers.findExecutable(document, answer);
-    if (result < 32)
+    if (result < platform::BrowserAssociation::kFirstSuccess)
         return false;
     const QString r = lookupBuffer(answer);
     const qsizetype quote = r.indexOf(u'"') + 1; // counted from 1, 0 when there is none

@@ -15,6 +15,8 @@ public:
     static constexpr int kFound = 42;
     static constexpr int kNoAssociation = 31;
     static constexpr int kFileNotFound = 2;
+    // Codes below this one are failures.
+    static constexpr int kFirstSuccess = 32;
     // A result code, 32 or more on success, and the program's full path in `answer`.
     virtual int findExecutable(const QString& document, QString& answer) = 0;
     // Starts the browser at `program` (as findExecutable named it) on the addresses, each one

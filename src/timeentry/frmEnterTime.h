@@ -26,6 +26,8 @@ public:
     frmEnterTime(const platform::Services& services, QWidget* owner);
 
     // Set by the main window before every showing; read only while loading.
+    // Date-and-time entry, the only setting mode in use.
+    static constexpr qint16 kSetDateAndTime = 1;
     qint16 nSettingMode = 0;
     double dSyncNextTime = 0;
     qint16 nTorI = 0;

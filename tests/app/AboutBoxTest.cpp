@@ -36,36 +36,6 @@ protected:
 
 } // namespace
 
-TEST_F(AboutBoxTest, TheHelpTextIsThirtySevenLinesEachEndedByCrLf) {
-    form.mnuHelpHelp_Click();
-    frmHelp* help = frmHelp::instance();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->windowTitle(), "Tempiro Timer Help");
-    const QString text = help->lblDescription->text();
-    EXPECT_TRUE(text.endsWith("\r\n"));
-    QStringList lines = text.split("\r\n");
-    ASSERT_EQ(lines.takeLast(), "");
-    ASSERT_EQ(lines.size(), 37);
-    EXPECT_EQ(text.count("\r\n"), 37);
-    EXPECT_EQ(text.count('\n'), 37) << "no bare line feeds";
-    EXPECT_EQ(lines[0], "==============Main Screen=====================");
-    EXPECT_EQ(lines[1], "  Main Menu:");
-    EXPECT_TRUE(lines[2].startsWith("   Set Menu"));
-    EXPECT_TRUE(lines[4].startsWith("     Seconds...Days"));
-    EXPECT_EQ(lines[14], "    Clicking Time  Window pauses the time display.");
-    for (const int empty : {11, 15, 16, 23, 33})
-        EXPECT_EQ(lines[empty], "") << "line " << empty + 1;
-    EXPECT_EQ(lines[12], "  Shortcuts: ");
-    EXPECT_EQ(lines[17], "=============Enter Time Screen================");
-    EXPECT_EQ(lines[36], "   the Tempiro utility will convert the end time to local time. ");
-    EXPECT_EQ(help->cmdOK->toolTip(), "Press to exit screen.");
-
-    help->cmdOK_Click();
-    EXPECT_EQ(frmHelp::instance(), nullptr);
-    form.mnuHelpHelp_Click();
-    EXPECT_EQ(frmHelp::instance()->lblDescription->text(), text) << "the same on every opening";
-}
-
 TEST_F(AboutBoxTest, OneHelpWindowFromTheMenuAndTheAboutBox) {
     form.mnuHelpHelp_Click();
     frmHelp* first = frmHelp::instance();
@@ -106,62 +76,6 @@ TEST_F(AboutBoxTest, TheAboutBoxOpensBesideTheMainWindow) {
     const QRect box = form.about()->frameGeometry();
     EXPECT_GT(box.left(), main.right());
     EXPECT_EQ(box.top(), main.top());
-}
-
-TEST_F(AboutBoxTest, SystemInfoOnlyWhenAProgramIsFound) {
-    form.mnuHelpAbout_Click();
-    EXPECT_TRUE(form.about()->cmdSysInfo->isHidden());
-    EXPECT_TRUE(form.about()->SysInfoPath.isEmpty());
-    form.about()->cmdOK_Click();
-
-    fake.programs.installed["gnome-system-monitor"] = "/usr/bin/gnome-system-monitor";
-    fake.programs.installed["kinfocenter"] = "/usr/bin/kinfocenter";
-    form.mnuHelpAbout_Click();
-    frmAbout* about = form.about();
-    EXPECT_FALSE(about->cmdSysInfo->isHidden());
-    EXPECT_EQ(about->SysInfoPath, "/usr/bin/kinfocenter") << "in the fixed order";
-
-    about->cmdSysInfo_Click();
-    ASSERT_EQ(fake.programs.calls.size(), 1u);
-    EXPECT_EQ(fake.programs.calls[0].program, "/usr/bin/kinfocenter");
-
-    fake.programs.outcome = {false, 0, 2, "No such file or directory"};
-    about->cmdSysInfo_Click();
-    EXPECT_EQ(fake.messages.shown,
-              (std::vector<Shown>{{"System Information Is Unavailable At This Time\r\nIt can be "
-                                   "installed as a Windows 95 Accessory",
-                                   "Tempiro Timer", Icon::None}}));
-    EXPECT_TRUE(about->isVisible());
-}
-
-TEST_F(AboutBoxTest, ASystemInfoProgramWithADesktopEntryStartsThroughIt) {
-    fake.programs.installed["hardinfo"] = "/usr/bin/hardinfo";
-    fake.desktop.programs["hardinfo"] = {"hardinfo.desktop", "/usr/bin/hardinfo"};
-    form.mnuHelpAbout_Click();
-    EXPECT_EQ(form.about()->SysInfoPath, "/usr/bin/hardinfo");
-    form.about()->cmdSysInfo_Click();
-    ASSERT_EQ(fake.desktop.launches.size(), 1u);
-    EXPECT_EQ(fake.desktop.launches[0].app.id, "hardinfo.desktop");
-    EXPECT_TRUE(fake.programs.calls.empty());
-    fake.desktop.outcome.started = false;
-    form.about()->cmdSysInfo_Click();
-    EXPECT_EQ(fake.messages.shown.size(), 1u);
-}
-
-TEST_F(AboutBoxTest, TheRegistryPathComesFirstAndTheTextLosesItsNul) {
-    fake.registry.existingKeys = {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"};
-    fake.registry
-        .storedValues["HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO\\PATH"] = {
-        platform::kRegSz, "C:\\Program Files\\MSINFO32.EXE"};
-    fake.programs.installed["hardinfo"] = "/usr/bin/hardinfo";
-    form.mnuHelpAbout_Click();
-    EXPECT_EQ(form.about()->SysInfoPath, "C:\\Program Files\\MSINFO32.EXE");
-    QString value = "stale";
-    EXPECT_FALSE(form.about()->GetKeyValue(platform::RegistryRoot::LocalMachine, "SOFTWARE\\None",
-                                           "PATH", value));
-    EXPECT_TRUE(value.isEmpty());
-    EXPECT_EQ(fake.registry.accessRequested.front(), 0x2003Fu);
-    EXPECT_EQ(fake.registry.openKeys, 0);
 }
 
 TEST_F(AboutBoxTest, TheWebSiteCommandSaysHowToReachUsWhenNoBrowserStarts) {

@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-base-dev libgl-dev \
             libx11-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            libical-dev libglib2.0-dev libcanberra-dev libasound2-dev libicu-dev \
+            libical-dev libglib2.0-dev libfontconfig-dev libcanberra-dev libasound2-dev libicu-dev \
             xvfb xauth x11-utils dbus-daemon fonts-dejavu-core fonts-liberation2 \
             desktop-file-utils appstream dpkg-dev file faketime xdotool openbox
 

@@ -2,6 +2,7 @@
 #include "platform/BrowserAssociation.h"
 #include "platform/Clock.h"
 #include "platform/DesktopApps.h"
+#include "platform/FontConfigPreload.h"
 #include "platform/ICalendar.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifier.h"
@@ -24,9 +25,11 @@ int main(int argc, char* argv[]) {
     // The menu bar stays in the window: the design hides and shows it there, and asking the
     // session bus for a global menu at start costs as much as the rest of the menus.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    std::optional<platform::FontConfigPreload> fonts(std::in_place);
     std::optional<platform::WindowSystemStart> starting(std::in_place);
     QApplication app(argc, argv);
     starting.reset();
+    fonts.reset();
     platform::SystemClock clock;
     platform::SystemSound sound;
     platform::SystemWindowControl windows;

@@ -43,10 +43,6 @@ const QColor kGreen(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kMagenta(192, 0, 192);
 
-QFont labelFont(const QString& family, double points, bool bold) {
-    return fonts::designFont(family, points, bold);
-}
-
 } // namespace
 
 frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
@@ -133,7 +129,7 @@ void frmTempiro::createControls() {
 
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
-    txtURL->setFont(labelFont(layout::kSmallFonts, 6.75, false));
+    txtURL->setFont(fonts::designFont(layout::kSmallFonts, 6.75, false));
     txtURL->setAccessibleName(QStringLiteral("Event web address"));
 
     cmdGo = new QPushButton(QStringLiteral("&Go"), client);
@@ -168,11 +164,11 @@ void frmTempiro::applyLayout() {
     place(txtURL, c.txtURL);
     place(cmdGo, c.cmdGo);
     const QString bigFamily = layout::kSansSerif;
-    lblAlarmTime->setFont(labelFont(bigFamily, c.alarmTimePoints, true));
-    lblLabel->setFont(labelFont(bigFamily, c.labelPoints, true));
-    lblSystemTime->setFont(labelFont(bigFamily, c.systemTimePoints, true));
-    lblAlarm->setFont(labelFont(c.alarmCaption.family, c.alarmCaption.points, false));
-    lblSystem->setFont(labelFont(c.systemCaption.family, c.systemCaption.points, false));
+    lblAlarmTime->setFont(fonts::designFont(bigFamily, c.alarmTimePoints, true));
+    lblLabel->setFont(fonts::designFont(bigFamily, c.labelPoints, true));
+    lblSystemTime->setFont(fonts::designFont(bigFamily, c.systemTimePoints, true));
+    lblAlarm->setFont(fonts::designFont(c.alarmCaption.family, c.alarmCaption.points, false));
+    lblSystem->setFont(fonts::designFont(c.systemCaption.family, c.systemCaption.points, false));
     // A blank's width before each caption keeps the big text clear of it. The design's caption
     // boxes were measured for a narrower font: each is made wide enough for the longest word it
     // may show.

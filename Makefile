@@ -3,27 +3,31 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config qt6-base-dev libgl-dev \
-            libx11-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
+# What building and running need; the test, sanitizer and fuzzing tools come with the commands
+# that use them.
+PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libx11-dev \
             libical-dev libglib2.0-dev libfontconfig-dev libcanberra-dev libasound2-dev libicu-dev \
-            xvfb xauth x11-utils dbus-daemon fonts-dejavu-core fonts-liberation2 \
-            desktop-file-utils appstream dpkg-dev file faketime xdotool openbox
+            fonts-dejavu-core fonts-liberation2
+TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang-format \
+            xvfb xauth x11-utils dbus-daemon desktop-file-utils appstream dpkg-dev file faketime \
+            xdotool openbox
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test check build configure deps bench fuzz sanitize package screenshots clean format format-check graph-check
+.PHONY: run test check build configure deps test-deps fuzz-deps bench fuzz sanitize package screenshots clean format format-check graph-check
 
 run: build
 	./$(BUILD_DIR)/bin/tempiro
 
-test: build format-check graph-check
+test: test-deps build format-check graph-check
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory fuzz
 
 # The quick loop: build, then every test but the slow ones (the real program under a virtual X
 # server, the five-hour soak, packaging), which `make test` runs.
-check: build graph-check
+check: test-deps build format-check graph-check
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --label-exclude slow
 
 # The libraries link downward only: fails on a circle among them.
@@ -33,7 +37,7 @@ graph-check: configure
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
-sanitize: deps
+sanitize: test-deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
@@ -49,7 +53,7 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_parse fuzz_settings fuzz_handoff
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -g -O1
-fuzz: deps
+fuzz: fuzz-deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 	  -DTEMPIRO_BUILD_TESTS=OFF -DTEMPIRO_FUZZ=ON
@@ -63,16 +67,16 @@ fuzz: deps
 	done
 
 # A Debian package of the programs and their desktop files: build/tempiro_<version>_<arch>.deb.
-package: build
+package: test-deps build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # The README's screenshots, taken of the real program under xvfb with a window manager.
-screenshots: build
+screenshots: test-deps build
 	@for p in imagemagick; do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | \
 	  grep -q '^install ok installed' || $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$p; done
 	docs/take-screenshots.sh
 
-bench: build
+bench: test-deps build
 	./$(BUILD_DIR)/bin/tempiro_bench
 	bench/desktop.sh $(BUILD_DIR)/bin
 
@@ -83,8 +87,7 @@ configure: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja
 
 # Installs only what is missing, so a prepared machine goes straight to the build.
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+install-missing = @missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -92,13 +95,19 @@ deps:
 	  $(SUDO) apt-get update -q && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; \
 	fi
+deps:
+	$(call install-missing,$(PACKAGES))
+test-deps: deps
+	$(call install-missing,$(TEST_PACKAGES))
+fuzz-deps: test-deps
+	$(call install-missing,$(FUZZ_PACKAGES))
 
 SOURCES = $(shell find src tests bench companion fuzz -name '*.cpp' -o -name '*.h')
-format: deps
+format: test-deps
 	clang-format -i $(SOURCES)
 
 # Fails, naming the files, where the code is not as clang-format would write it.
-format-check: deps
+format-check: test-deps
 	@clang-format --dry-run --Werror $(SOURCES) && echo "formatting ok"
 
 clean:

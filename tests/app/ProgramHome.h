@@ -9,8 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// Configuration and data folders of the real program's own, so that a test run never touches
-// the user's settings or hand-off.
+// A home of the real program's own: its configuration, data, cache and runtime folders, so that a
+// test run never touches the user's settings or hand-off and never meets the user's running
+// timer, and no session bus, so that no notification reaches the user's desktop.
 class ProgramHome {
 public:
     ProgramHome() { makeRuntimeFolder(); }
@@ -32,9 +33,12 @@ public:
     // The test's own environment (platform, locale, zone) with these folders.
     QProcessEnvironment environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_dir.path());
         env.insert("XDG_CONFIG_HOME", filePath("config"));
         env.insert("XDG_DATA_HOME", filePath("data"));
+        env.insert("XDG_CACHE_HOME", filePath("cache"));
         env.insert("XDG_RUNTIME_DIR", filePath("runtime"));
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + filePath("no-bus"));
         return env;
     }
 

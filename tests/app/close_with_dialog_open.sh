@@ -5,23 +5,22 @@
 # Usage: close_with_dialog_open.sh <tempiro program>
 set -euo pipefail
 program=$1
+source "$(dirname "$0")/../support/private-session.sh"
 
-home=
-trap '[ -z "$home" ] || rm -rf "$home"' EXIT
-
-# Starts the program with a saved alarm (and a link when given); sets pid, settings and main.
+# Starts the program in a home of its own with a saved alarm (and a link when given); sets pid,
+# settings and main.
 start() {
-    home=$(mktemp -d)
+    private_home
     settings="$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
-    mkdir -p "$(dirname "$settings")" "$home/empty"
+    mkdir -p "$(dirname "$settings")"
     printf '[Settings]\nAlarmTime=2027-01-15T10:00:00\nnTimeorInterval=0\nsEventTitle=Kept\nsLink=%s\n' \
         "${1:-}" >"$settings"
     # No desktop associations at all: no browser is found.
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$home/config" \
-        XDG_DATA_HOME="$home/data" XDG_DATA_DIRS="$home/empty" XDG_CONFIG_DIRS="$home/empty" \
-        "$program" 2>/dev/null &
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb XDG_DATA_DIRS="$home/empty" \
+        XDG_CONFIG_DIRS="$home/empty" "$program" 2>/dev/null &
     pid=$!
-    main=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tempiro to Kept$' | head -1)
+    _cleanup+=("kill $pid 2>/dev/null || true")
+    main=$(wait_window '^Tempiro to Kept$' 15)
 }
 
 # SIGTERM must end the program within 5 s, with status 0 and the running alarm saved.
@@ -50,18 +49,17 @@ expect_clean_end() {
         exit 1
     fi
     echo "closed in $((waited * 100)) ms or less with $1 open; alarm saved"
-    rm -rf "$home"
 }
 
 session() {
-    openbox >/dev/null 2>&1 &
-    sleep 1
+    own_display
+    window_manager
 
     start
     eval "$(xdotool getwindowgeometry --shell "$main")"
     # A click on the upper time line opens the dialog; something else goes into its time box.
     xdotool mousemove $((X + 150)) $((Y + 60)) click 1
-    timeout 10 xdotool search --sync --onlyvisible --name '^Enter Time$' >/dev/null
+    wait_window '^Enter Time$' 10 >/dev/null
     xdotool key ctrl+a
     xdotool type --delay 20 "1/1/2030 10:00 AM"
     sleep 0.5
@@ -70,12 +68,8 @@ session() {
     # Go without a browser: the message box waits for its OK in a loop of its own.
     start "https://example.org/auction"
     xdotool windowactivate --sync "$main" key alt+g
-    timeout 10 xdotool search --sync --onlyvisible --name '^Problem running Browser$' >/dev/null
+    wait_window '^Problem running Browser$' 10 >/dev/null
     expect_clean_end "a message box"
 }
 
-if [ "${2:-}" = --inside ]; then
-    session
-else
-    exec xvfb-run -a -s "-screen 0 1024x700x24" "$0" "$program" --inside
-fi
+session

@@ -4,10 +4,8 @@
 # Usage: dialog_beside_frames.sh <tempiro program>
 set -euo pipefail
 program=$1
-[ "${2:-}" = --inside ] || exec xvfb-run -a -s "-screen 0 1024x700x24" "$0" "$program" --inside
-
-home=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+source "$(dirname "$0")/../support/private-session.sh"
+private_home
 
 # Left, top, right, bottom of a window with its frame, as the window manager draws it.
 outer() {
@@ -25,14 +23,14 @@ check() {
     mkdir -p "$home/config/VB and VBA Program Settings"
     printf '[Settings]\nAlarmTime=2027-01-15T10:00:00\nsEventTitle=Kept\nLeftfrmTempiro=%s\nTopfrmTempiro=%s\nWidthfrmTempiro=%s\nHeightfrmTempiro=4860\n' \
         "$left" "$top" "$width" >"$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$home/config" \
-        XDG_RUNTIME_DIR="$home" "$program" 2>/dev/null &
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
     pid=$!
+    _cleanup+=("kill $pid 2>/dev/null || true")
     local main dialog
-    main=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tempiro to Kept$' | head -1)
+    main=$(wait_window '^Tempiro to Kept$' 15)
     sleep 0.5
     xdotool windowactivate --sync "$main" key alt+s key a
-    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Enter Time$' | head -1)
+    dialog=$(wait_window '^Enter Time$' 10)
     sleep 0.5
     read -r ml mt mr mb <<<"$(outer "$main")"
     read -r dl dt dr db <<<"$(outer "$dialog")"
@@ -50,7 +48,7 @@ check() {
     wait "$pid" || true
 }
 
-openbox >/dev/null 2>&1 &
-sleep 1
+own_display
+window_manager
 check left 9000 3000 5280
 check above 0 6000 15000

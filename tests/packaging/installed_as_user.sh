@@ -7,11 +7,13 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "needs root to install and to change user"; exit 77; }
-[ "${2:-}" = --inside ] || exec xvfb-run -a -s "-ac -screen 0 1024x700x24" "$0" "$build" --inside
+source "$(dirname "$0")/../support/private-session.sh"
+# The program runs as another user, who must reach this user's X server.
+own_display -ac
 
 prefix=$(mktemp -d)
 home=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$prefix" "$home"' EXIT
+_cleanup+=("rm -rf '$prefix' '$home'")
 chmod 755 "$prefix" "$home"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 installed=$(cd "$prefix" && find . | sort)
@@ -47,20 +49,20 @@ calls() {
         [ "$(ls "$home/calls" | wc -l)" -ge "$1" ] && break
         sleep 0.1
     done
-    [ "$(ls "$home/calls" | wc -l)" -ge "$1" ] || { echo "FAIL: the browser was not started ($1)"; exit 1; }
+    [ "$(ls "$home/calls" | wc -l)" -ge "$1" ] || fail "the browser was not started $1 time(s) within 5 s"
     cat "$(ls -t "$home/calls"/* | head -1)"
 }
 
 session() {
-    openbox >/dev/null 2>&1 &
-    sleep 1
+    window_manager
     (cd "$home/work" && exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
         env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
         LANG=C.UTF-8 TZ=UTC XDG_RUNTIME_DIR="$home/runtime" XDG_CONFIG_HOME="$home/config" \
         XDG_DATA_HOME="$home/data" XDG_DATA_DIRS="$home/empty" XDG_CONFIG_DIRS="$home/empty" \
         DBUS_SESSION_BUS_ADDRESS="unix:path=$home/no-bus" "$prefix/bin/tempiro" 2>/dev/null) &
     pid=$!
-    main=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tempiro to Kept$' | head -1)
+    _cleanup+=("kill $pid 2>/dev/null || true")
+    main=$(wait_window '^Tempiro to Kept$' 15)
     xdotool windowactivate --sync "$main" key alt+g
     [ "$(calls 1)" ] && [ "$(stat -c %U "$(ls "$home/calls"/* | head -1)")" = nobody ] || { echo "FAIL: not run as nobody"; exit 1; }
     [ "$(calls 1)" = "http://auction.example/lot%207" ] || { echo "FAIL: Go gave: $(calls 1)"; exit 1; }
@@ -70,7 +72,7 @@ session() {
     xdotool windowactivate --sync "$main" key alt+t key a
     for _ in $(seq 50); do [ -s "$home/appointment.ics" ] && break; sleep 0.1; done
     grep -q '^SUMMARY:Kept' "$home/appointment.ics" ||
-        { echo "FAIL: the calendar program did not get the appointment"; exit 1; }
+        fail "the calendar program did not get the appointment within 5 s"
     kill -TERM "$pid"
     wait "$pid" || true
     [ "$(cd "$prefix" && find . | sort)" = "$installed" ] ||

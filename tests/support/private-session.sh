@@ -1,0 +1,67 @@
+# Sourced by the scripts that start the real program. A program under test must never meet the
+# user's own running timer (the one-copy guard would hand the test's start to it) nor read or
+# write the user's settings, and parallel tests must never race for an X display number.
+
+# Makes a home of the test's own and points every per-user folder into it: $home/{config,data,
+# cache,runtime}, plus $home/empty for the system-wide folders, and no session bus, so that no
+# notification reaches the user's desktop. Removed when the script ends.
+private_home() {
+    home=$(mktemp -d)
+    mkdir -p "$home/config" "$home/data" "$home/cache" "$home/runtime" "$home/empty"
+    chmod 700 "$home/runtime"
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
+    export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$home/no-bus
+    _cleanup+=("rm -rf '$home'")
+}
+
+# Starts a virtual X server on a display number the server picks itself (-displayfd), so that
+# two tests started together never ask for the same one, and exports DISPLAY. Arguments go to
+# the server (-ac for a program run as another user).
+own_display() {
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x700x24 "$@" 3>"$number_file" 2>/dev/null &
+    _cleanup+=("kill $! 2>/dev/null || true")
+    local waited=0
+    until [ -s "$number_file" ]; do
+        [ $waited -lt 100 ] || fail "the virtual X server did not report its display within 10 s"
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    export DISPLAY=:$(head -1 "$number_file")
+    rm -f "$number_file"
+}
+
+# Starts the window manager and waits until it manages the screen.
+window_manager() {
+    openbox >/dev/null 2>&1 &
+    _cleanup+=("kill $! 2>/dev/null || true")
+    local waited=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        [ $waited -lt 100 ] || fail "openbox did not take the screen within 10 s"
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+}
+
+# Prints the id of the first visible window whose title matches, waiting up to SECONDS; a wait
+# that gives up says which window it waited for.
+wait_window() {
+    local id
+    id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    [ -n "$id" ] || fail "no visible window titled /$1/ within $2 s"
+    echo "$id"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+_cleanup=()
+_run_cleanup() {
+    local i
+    for ((i = ${#_cleanup[@]} - 1; i >= 0; i--)); do eval "${_cleanup[i]}"; done
+}
+trap _run_cleanup EXIT

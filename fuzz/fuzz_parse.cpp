@@ -2,7 +2,7 @@
 // and whatever the parser accepts must come back unchanged through the General Date writer.
 #include "core/DateText.h"
 #include "core/DayCount.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 #include "timeentry/TimeValidation.h"
 
 #include <cmath>

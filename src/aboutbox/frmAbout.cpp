@@ -9,6 +9,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/FittedLabel.h"
 #include "widgets/WidgetHelpers.h"
+#include "windowing/ScreenDpi.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,17 +64,13 @@ QFont sized(QFont font, double points, bool bold) {
 } // namespace
 
 frmAbout::frmAbout(const platform::Services& services, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : DesignDialog(owner, QStringLiteral("frmAbout"))
     , m_services(services) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    fonts::applyWindowFont(*this);
     createControls();
 }
 
 void frmAbout::createControls() {
-    const double dpi = screenDpi();
+    const double dpi = windowing::screenDpi();
     auto place = [dpi](QWidget* widget, double left, double top, double width, double height) {
         widgets::placeInTwips(*widget, left, top, width, height, dpi);
     };
@@ -143,8 +140,7 @@ void frmAbout::createControls() {
 }
 
 void frmAbout::Show() {
-    ShowLoaded(
-        *this, m_loaded, [this] { Form_Load(); }, myForm, m_services.windows);
+    showLoaded(myForm, &m_services.windows);
 }
 
 void frmAbout::Form_Load() {
@@ -158,7 +154,7 @@ void frmAbout::Form_Load() {
         fitCaptionWidth(*label, label->width());
     cmdSysInfo->setVisible(GetSysInfoPath(SysInfoPath));
     if (myForm)
-        PlaceDialogBeside(*this, *myForm, m_services.windows);
+        placeDialogBeside(*this, *myForm, m_services.windows);
 }
 
 void frmAbout::cmdOK_Click() {

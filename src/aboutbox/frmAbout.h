@@ -1,8 +1,8 @@
 #pragma once
 
+#include "mainwindow/DesignDialog.h"
 #include "platform/Services.h"
 
-#include <QDialog>
 #include <optional>
 
 class QLabel;
@@ -13,7 +13,7 @@ namespace tempiro {
 
 // The About box: title, version, copyright, the maker's web site, and the Help and System Info
 // buttons. Placed beside the main window; one at a time, modeless.
-class frmAbout : public QDialog {
+class frmAbout : public DesignDialog {
     Q_OBJECT
 public:
     frmAbout(const platform::Services& services, QWidget* owner);
@@ -23,7 +23,7 @@ public:
 
     // Loads the box the first time, then shows it or brings it forward.
     void Show();
-    void Form_Load();
+    void Form_Load() override;
     void cmdOK_Click();
     void cmdHelp_Click();
     void cmdSysInfo_Click();
@@ -51,7 +51,6 @@ private:
     void createControls();
 
     platform::Services m_services;
-    bool m_loaded = false;
     // The desktop entry of the system information program, when it has one.
     std::optional<platform::DesktopApp> m_sysInfoApp;
 };

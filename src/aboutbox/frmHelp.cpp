@@ -5,6 +5,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/FittedLabel.h"
 #include "widgets/WidgetHelpers.h"
+#include "windowing/ScreenDpi.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -32,13 +33,9 @@ QString lines(int first, int last) {
 } // namespace
 
 frmHelp::frmHelp(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("frmHelp"));
+    : DesignDialog(owner, QStringLiteral("frmHelp"), false) {
     setWindowTitle(QStringLiteral("Tempiro Timer Help"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    fonts::applyWindowFont(*this);
-    const double dpi = screenDpi();
+    const double dpi = windowing::screenDpi();
     widgets::fixSizeInTwips(*this, 6900, 6810, dpi);
 
     lblDescription = new QLabel(QStringLiteral("App Description"), this);
@@ -61,13 +58,9 @@ frmHelp* frmHelp::instance() {
 
 frmHelp* frmHelp::Show(QWidget* owner) {
     QPointer<frmHelp>& window = theHelpWindow();
-    if (!window || !window->isVisible()) {
+    if (!window || !window->isVisible())
         window = new frmHelp(owner);
-        window->Form_Load();
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window->showLoaded();
     return window;
 }
 

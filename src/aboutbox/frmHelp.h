@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "mainwindow/DesignDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -8,7 +8,7 @@ class QPushButton;
 namespace tempiro {
 
 // The help window: one fixed text, built when the window loads. One at a time, modeless.
-class frmHelp : public QDialog {
+class frmHelp : public DesignDialog {
     Q_OBJECT
 public:
     // Shows the program's help window, loading it when it is not open; owner keeps it.
@@ -16,7 +16,7 @@ public:
     // The open help window, if any.
     static frmHelp* instance();
 
-    void Form_Load();
+    void Form_Load() override;
     void cmdOK_Click();
 
     QLabel* lblDescription = nullptr;

@@ -30,7 +30,8 @@ int Main(QApplication& app, const platform::Services& services) {
     // The style the user chose (or the desktop's), with the menu bar's overflow arrow loaded
     // only when it is drawn.
     QApplication::setStyle(new widgets::DeferredIconStyle(QApplication::style()));
-    frmTempiro form(services);
+    Timer timer(services);
+    frmTempiro form(timer);
     QObject::connect(&instance, &platform::SingleInstance::showRequested, &form, [&] {
         modMain::TraceLine(QStringLiteral("Brought forward by a second start"));
         if (services.windows.state(form) == platform::WindowState::Minimized)

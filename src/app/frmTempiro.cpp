@@ -9,25 +9,25 @@
 #include "launch/ProgramLauncher.h"
 #include "launch/modURL.h"
 #include "mainwindow/Layout.h"
+#include "mainwindow/MenuBarRecall.h"
+#include "mainwindow/TimeDisplay.h"
+#include "mainwindow/WindowGeometry.h"
 #include "timeentry/frmEnterTime.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/WidgetHelpers.h"
+#include "windowing/ScreenDpi.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
-#include <utility>
 
 namespace tempiro {
 
@@ -38,30 +38,61 @@ constexpr double kClientWidth = 5280;
 constexpr double kClientHeight = 4290;
 const QPoint kTopmostPosition(320, 25);
 
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kYellow(255, 255, 0);
-const QColor kMagenta(192, 0, 192);
+// The Display menu in its order; a separator comes before each item that starts a group.
+struct DisplayItem {
+    DisplayOption option;
+    QString caption;
+    QAction* frmTempiro::*item;
+    void (frmTempiro::*handler)();
+    bool groupStart = false;
+};
+const DisplayItem kDisplayItems[] = {
+    {DisplayOption::Seconds, QStringLiteral("&Seconds"), &frmTempiro::mnuDispSec,
+     &frmTempiro::mnuDispSec_Click},
+    {DisplayOption::Minutes, QStringLiteral("&Minutes"), &frmTempiro::mnuDispMin,
+     &frmTempiro::mnuDispMin_Click},
+    {DisplayOption::Hours, QStringLiteral("&Hours"), &frmTempiro::mnuDispHr,
+     &frmTempiro::mnuDispHr_Click},
+    {DisplayOption::Days, QStringLiteral("&Days"), &frmTempiro::mnuDispDay,
+     &frmTempiro::mnuDispDay_Click},
+    {DisplayOption::TotalDays, QStringLiteral("&Total Days"), &frmTempiro::mnuDispTtlDay,
+     &frmTempiro::mnuDispTtlDay_Click, true},
+    {DisplayOption::Labels, QStringLiteral("&Labels"), &frmTempiro::mnuDispLbl,
+     &frmTempiro::mnuDispLbl_Click, true},
+    {DisplayOption::Menus, QStringLiteral("&Menus"), &frmTempiro::mnuDispMenus,
+     &frmTempiro::mnuDispMenus_Click},
+    {DisplayOption::LocalTime, QStringLiteral("Show Local &Time"), &frmTempiro::mnuDispLocalTime,
+     &frmTempiro::mnuDispLocalTime_Click, true},
+    {DisplayOption::KeepOnTop, QStringLiteral("Keep on Top"), &frmTempiro::mnuDispTop,
+     &frmTempiro::mnuDispTop_Click, true},
+};
 
 } // namespace
 
-frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
+frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
     : QMainWindow(parent)
-    , m_services(services)
-    , m_text(QLocale()) {
+    , m_timer(timer)
+    , m_services(timer.services()) {
     setObjectName(QStringLiteral("frmTempiro"));
     setWindowTitle(kProgramTitle);
     fonts::applyWindowFont(*this);
     createControls();
     createMenus();
-    const double dpi = screenDpi();
+    const double dpi = windowing::screenDpi();
     resize(twipsToPixels(kClientWidth, dpi),
            twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
 
-    tmrSec = new QTimer(this);
-    tmrSec->setInterval(kTickMilliseconds);
-    connect(tmrSec, &QTimer::timeout, this, &frmTempiro::tmrSec_Timer);
-    tmrSec->start();
+    // The timer ticks; the window shows what each tick decides.
+    tmrSec = m_timer.ticker();
+    m_timer.windowState = [this] { return m_services.windows.state(*this); };
+    connect(&m_timer, &Timer::updated, this, &frmTempiro::applyUpdate);
+    connect(&m_timer, &Timer::pausedChanged, this, &frmTempiro::showPaused);
+    connect(&m_timer, &Timer::optionChanged, this, &frmTempiro::showOption);
+    connect(&m_timer, &Timer::linkChanged, txtURL, [this](const QString& link) {
+        if (txtURL->text() != link)
+            txtURL->setText(link);
+    });
+    connect(txtURL, &QLineEdit::textChanged, &m_timer, &Timer::setLink);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmTempiro::onFocusWindowChanged);
     createShortcuts();
@@ -70,18 +101,14 @@ frmTempiro::frmTempiro(const platform::Services& services, QWidget* parent)
 void frmTempiro::createShortcuts() {
     // Keyboard ways to what the design reaches only with the mouse: the Pause key or Ctrl+P
     // pauses and resumes (a click on the lower line); F10, or Alt pressed alone, brings a
-    // hidden menu bar back (a click on the margin), as the menus are the way to everything else.
+    // hidden menu bar back (a click on the margin).
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_P)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
                 &frmTempiro::lblSystemTime_Click);
-    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
-        if (!bShowMenus)
-            Form_Click();
-    });
-    installEventFilter(this);
-    for (QWidget* control : std::initializer_list<QWidget*>{txtURL, cmdGo})
-        control->installEventFilter(this);
+    new MenuBarRecall(
+        *centralWidget(), {this, txtURL, cmdGo}, [this] { Form_Click(); },
+        [this] { return !m_timer.bShowMenus; });
 }
 
 void frmTempiro::createControls() {
@@ -90,42 +117,12 @@ void frmTempiro::createControls() {
     client->installEventFilter(this);
     setCentralWidget(client);
 
-    frameDisplay = new QFrame(client);
-    frameDisplay->setObjectName(QStringLiteral("frameDisplay"));
-    frameDisplay->setFrameStyle(QFrame::Box | QFrame::Sunken);
-
-    lblAlarmTime = new ClickableLabel(frameDisplay);
-    lblAlarmTime->setObjectName(QStringLiteral("lblAlarmTime"));
-    lblAlarmTime->setAccessibleDescription(
-        QStringLiteral("The alarm time, the start of the stop watch or the local time. Click to "
-                       "set the alarm."));
-    lblAlarmTime->setAlignment(Qt::AlignCenter);
-    widgets::setTextColour(*lblAlarmTime, kMagenta);
-    widgets::setBackgroundColour(*lblAlarmTime, Qt::black);
-
-    lblLabel = new FittedLabel(frameDisplay);
-    lblLabel->setObjectName(QStringLiteral("lblLabel"));
-    lblLabel->setAlignment(Qt::AlignCenter);
-
-    lblSystemTime = new ClickableLabel(frameDisplay);
-    lblSystemTime->setObjectName(QStringLiteral("lblSystemTime"));
-    lblSystemTime->setAccessibleDescription(
-        QStringLiteral("The time that remains or has elapsed. Click to pause or resume."));
-    lblSystemTime->setAlignment(Qt::AlignCenter);
-    widgets::setTextColour(*lblSystemTime, kRed);
-    widgets::setBackgroundColour(*lblSystemTime, Qt::black);
-
-    // The captions lie over the right end of the big lines: no background of their own, so
-    // the big text stays readable.
-    lblAlarm = new QLabel(QStringLiteral("Alarm Time"), frameDisplay);
-    lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
-    lblAlarm->setWordWrap(true);
-    widgets::setTextColour(*lblAlarm, kYellow);
-
-    lblSystem = new QLabel(QStringLiteral("System Time"), frameDisplay);
-    lblSystem->setObjectName(QStringLiteral("lblSystem"));
-    lblSystem->setWordWrap(true);
-    widgets::setTextColour(*lblSystem, kYellow);
+    frameDisplay = new TimeDisplay(client);
+    lblAlarmTime = frameDisplay->lblAlarmTime;
+    lblLabel = frameDisplay->lblLabel;
+    lblSystemTime = frameDisplay->lblSystemTime;
+    lblAlarm = frameDisplay->lblAlarm;
+    lblSystem = frameDisplay->lblSystem;
 
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
@@ -144,92 +141,44 @@ void frmTempiro::createControls() {
 }
 
 void frmTempiro::applyLayout() {
-    const double dpi = screenDpi();
+    const double dpi = windowing::screenDpi();
     // Setting fonts and measuring captions again for the same layout only costs time: the
     // window gets several size notifications while it is first shown.
-    const AppliedLayout applying{m_layout, bLbl, dpi};
+    const AppliedLayout applying{m_layout, m_timer.bLbl, dpi};
     if (m_applied == applying)
         return;
     m_applied = applying;
-    auto place = [dpi](QWidget* widget, const layout::Box& box) {
-        widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
-    };
-    const layout::Controls& c = m_layout;
-    place(frameDisplay, c.frameDisplay);
-    place(lblAlarmTime, c.lblAlarmTime);
-    place(lblLabel, c.lblLabel);
-    place(lblSystemTime, c.lblSystemTime);
-    place(lblAlarm, c.lblAlarm);
-    place(lblSystem, c.lblSystem);
-    place(txtURL, c.txtURL);
-    place(cmdGo, c.cmdGo);
-    const QString bigFamily = layout::kSansSerif;
-    lblAlarmTime->setFont(fonts::designFont(bigFamily, c.alarmTimePoints, true));
-    lblLabel->setFont(fonts::designFont(bigFamily, c.labelPoints, true));
-    lblSystemTime->setFont(fonts::designFont(bigFamily, c.systemTimePoints, true));
-    lblAlarm->setFont(fonts::designFont(c.alarmCaption.family, c.alarmCaption.points, false));
-    lblSystem->setFont(fonts::designFont(c.systemCaption.family, c.systemCaption.points, false));
-    // A blank's width before each caption keeps the big text clear of it. The design's caption
-    // boxes were measured for a narrower font: each is made wide enough for the longest word it
-    // may show.
-    for (QLabel* label : {lblAlarm, lblSystem})
-        label->setIndent(label->fontMetrics().horizontalAdvance(u' '));
-    fitCaptionBox(*lblAlarm, {caption::kAlarmTime, caption::kStartTime, caption::kLocalTime});
-    fitCaptionBox(*lblSystem, {caption::kTimeRemain, caption::kTimeExpired, caption::kTimeElapsed,
-                               caption::kCurrentTime});
-    // Each caption reaches to its line's right end, so the strip the line keeps free is the
-    // caption's width.
-    for (auto [caption, line] : {std::pair<QLabel*, FittedLabel*>{lblAlarm, lblAlarmTime},
-                                 std::pair<QLabel*, FittedLabel*>{lblSystem, lblSystemTime}}) {
-        QRect box = caption->geometry();
-        box.setRight(std::max(box.right(), line->geometry().right()));
-        caption->setGeometry(box);
-        line->setReservedRight(bLbl ? caption->width() : 0);
-    }
-    lblAlarm->raise();
-    lblSystem->raise();
+    frameDisplay->applyLayout(m_layout, m_timer.bLbl, dpi);
+    widgets::placeInTwips(*txtURL, m_layout.txtURL.left, m_layout.txtURL.top, m_layout.txtURL.width,
+                          m_layout.txtURL.height, dpi);
+    widgets::placeInTwips(*cmdGo, m_layout.cmdGo.left, m_layout.cmdGo.top, m_layout.cmdGo.width,
+                          m_layout.cmdGo.height, dpi);
 }
 
 void frmTempiro::Form_Resize() {
-    const double dpi = screenDpi();
+    const double dpi = windowing::screenDpi();
     const QWidget* client = centralWidget();
     layout::Window window;
     window.minimized = m_services.windows.state(*this) == platform::WindowState::Minimized;
     window.clientWidth = pixelsToTwips(client->width(), dpi);
     window.clientHeight = pixelsToTwips(client->height(), dpi);
     window.outerWidth = pixelsToTwips(frameGeometry().width(), dpi);
-    window.bLbl = bLbl;
+    window.bLbl = m_timer.bLbl;
     if (layout::resize(window, m_layout)) {
-        bForceRedraw = true;
+        m_timer.bForceRedraw = true;
         return;
     }
     applyLayout();
 }
 
 void frmTempiro::Form_Click() {
-    bShowMenus = !bShowMenus;
-    ShowMenus(bShowMenus);
+    m_timer.bShowMenus = !m_timer.bShowMenus;
+    ShowMenus(m_timer.bShowMenus);
 }
 
 bool frmTempiro::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        m_altAlone = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt;
-    } else if (event->type() == QEvent::KeyRelease &&
-               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
-        // A key a control leaves unhandled reaches the window too: act on the first only.
-        if (std::exchange(m_altAlone, false) && !bShowMenus)
-            Form_Click();
-    } else if (watched == centralWidget()) {
-        if (event->type() == QEvent::Resize) {
-            Form_Resize();
-        } else if (event->type() == QEvent::MouseButtonPress) {
-            // Only the window's own background: the margin around the frame.
-            const auto* press = static_cast<QMouseEvent*>(event);
-            if (press->button() == Qt::LeftButton &&
-                !centralWidget()->childAt(press->position().toPoint()))
-                Form_Click();
-        }
-    }
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        Form_Resize();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -246,33 +195,18 @@ void frmTempiro::createMenus() {
             connect(item, &QAction::triggered, this, handler);
         return item;
     };
-    auto addCheckItem = [&](QMenu* menu, const QString& caption, void (frmTempiro::*handler)()) {
-        QAction* item = addItem(menu, caption, handler);
-        item->setCheckable(true);
-        return item;
-    };
 
     mnuSet = menuBar()->addMenu(QStringLiteral("&Set"));
     mnuSetTime = addItem(mnuSet, QStringLiteral("&Alarm..."), &frmTempiro::mnuSetTime_Click);
     mnuSetClock = addItem(mnuSet, QStringLiteral("&Clock..."), &frmTempiro::mnuSetClock_Click);
 
     mnuDisp = menuBar()->addMenu(QStringLiteral("&Display"));
-    mnuDispSec = addCheckItem(mnuDisp, QStringLiteral("&Seconds"), &frmTempiro::mnuDispSec_Click);
-    mnuDispMin = addCheckItem(mnuDisp, QStringLiteral("&Minutes"), &frmTempiro::mnuDispMin_Click);
-    mnuDispHr = addCheckItem(mnuDisp, QStringLiteral("&Hours"), &frmTempiro::mnuDispHr_Click);
-    mnuDispDay = addCheckItem(mnuDisp, QStringLiteral("&Days"), &frmTempiro::mnuDispDay_Click);
-    mnuDisp->addSeparator();
-    mnuDispTtlDay =
-        addCheckItem(mnuDisp, QStringLiteral("&Total Days"), &frmTempiro::mnuDispTtlDay_Click);
-    mnuDisp->addSeparator();
-    mnuDispLbl = addCheckItem(mnuDisp, QStringLiteral("&Labels"), &frmTempiro::mnuDispLbl_Click);
-    mnuDispMenus = addCheckItem(mnuDisp, QStringLiteral("&Menus"), &frmTempiro::mnuDispMenus_Click);
-    mnuDisp->addSeparator();
-    mnuDispLocalTime = addCheckItem(mnuDisp, QStringLiteral("Show Local &Time"),
-                                    &frmTempiro::mnuDispLocalTime_Click);
-    mnuDisp->addSeparator();
-    mnuDispTop =
-        addCheckItem(mnuDisp, QStringLiteral("Keep on Top"), &frmTempiro::mnuDispTop_Click);
+    for (const DisplayItem& d : kDisplayItems) {
+        if (d.groupStart)
+            mnuDisp->addSeparator();
+        this->*d.item = addItem(mnuDisp, d.caption, d.handler);
+        (this->*d.item)->setCheckable(true);
+    }
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuToolsAppoint = addItem(mnuTools, QStringLiteral("Create &Appointment in Outlook"),
@@ -285,75 +219,31 @@ void frmTempiro::createMenus() {
     mnuHelpAbout = addItem(mnuHelp, QStringLiteral("&About"), &frmTempiro::mnuHelpAbout_Click);
 }
 
-double frmTempiro::Now() const {
-    return toDayCount(m_services.clock.localNow());
-}
-
 void frmTempiro::Form_Load() {
-    QString link;
-    settings::readValues(m_services.settings, *this, link, Now(), m_text);
-    txtURL->setText(link);
-
-    mnuDispSec->setChecked(bSec);
-    mnuDispMin->setChecked(bMin);
-    mnuDispHr->setChecked(bHr);
-    mnuDispDay->setChecked(bDay);
-    mnuDispTtlDay->setChecked(bTTlDay);
-    mnuDispLbl->setChecked(bLbl);
-    mnuDispLocalTime->setChecked(bShowLocalTime);
-
-    ShowMenus(bShowMenus);
-    restoreWindow();
-
-    if (bKeepTop) {
-        bKeepTop = false;
+    m_timer.load();
+    txtURL->setText(m_timer.link());
+    for (const DisplayOption option :
+         {DisplayOption::Seconds, DisplayOption::Minutes, DisplayOption::Hours, DisplayOption::Days,
+          DisplayOption::TotalDays, DisplayOption::Labels, DisplayOption::LocalTime})
+        menuItem(option)->setChecked(optionFlag(m_timer, option));
+    ShowMenus(m_timer.bShowMenus);
+    geometry::restoreWindow(*this, m_services.settings);
+    // The topmost band is the window's to enter, as the menu would.
+    if (m_timer.bKeepTop) {
+        m_timer.bKeepTop = false;
         mnuDispTop_Click();
     }
-    bForceRedraw = true;
-}
-
-settings::WindowTwips frmTempiro::windowTwips() const {
-    // The position is the outer corner; the size is the window's own, without the window
-    // manager's frame, which is not known before the window is shown.
-    const double dpi = screenDpi();
-    const QPoint corner = frameGeometry().topLeft();
-    return {static_cast<float>(pixelsToTwips(corner.x(), dpi)),
-            static_cast<float>(pixelsToTwips(corner.y(), dpi)),
-            static_cast<float>(pixelsToTwips(width(), dpi)),
-            static_cast<float>(pixelsToTwips(height(), dpi))};
-}
-
-void frmTempiro::restoreWindow() {
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens << screen->geometry();
-    const settings::Placement placement = settings::placementAtStart(
-        settings::readStoredWindow(m_services.settings), size(), screenDpi(), screens);
-    // Moving even to where the window already is (0,0 before it is shown) tells the window
-    // manager that the place was chosen.
-    if (placement.position)
-        move(*placement.position);
-    if (placement.size != size())
-        resize(placement.size);
+    m_timer.bForceRedraw = true;
 }
 
 void frmTempiro::Form_Unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    settings::Closing closing;
-    closing.link = txtURL->text();
+    std::optional<settings::WindowTwips> normalWindow;
     if (m_services.windows.state(*this) == platform::WindowState::Normal)
-        closing.normalWindow = windowTwips();
-    closing.now = Now();
-    const QString failure =
-        settings::writeAll(m_services.settings, m_services.registry, *this, closing, m_text);
-    if (failure.isEmpty())
-        return;
-    // The window is gone by now; a notification is the one way left to tell the user.
-    modMain::TraceLine(QStringLiteral("Settings not saved: ") + failure);
-    m_services.notifier.notify(
-        kProgramTitle, QStringLiteral("Tempiro Timer could not save its settings: ") + failure);
+        normalWindow = geometry::windowTwips(*this);
+    m_timer.save(normalWindow);
 }
 
 void frmTempiro::closeEvent(QCloseEvent* event) {
@@ -382,26 +272,25 @@ void frmTempiro::onFocusWindowChanged(QWindow* focusWindow) {
 }
 
 void frmTempiro::tmrSec_Timer() {
-    UpdateDisplay();
+    m_timer.tick();
 }
 
 void frmTempiro::UpdateDisplay() {
-    const QDateTime clock = m_services.clock.localNow();
-    const Moment moment{toDayCount(clock), realFromUtcSeconds(clock.toSecsSinceEpoch())};
-    if (bAlarmTimeChg && modMain::bTrace)
-        modMain::TraceLine(QStringLiteral("New alarm: mode %1, time %2")
-                               .arg(nTimeorInterval)
-                               .arg(m_text.generalDate(dAlarmTime)));
-    const DisplayUpdate update = decideUpdate(
-        *this, moment,
-        [this](qint64 utcSeconds) { return m_services.zones.offsetFromUtc(utcSeconds); },
-        m_services.windows.state(*this), m_text);
-    if (update.beeps > 0 && modMain::bTrace)
-        modMain::TraceLine(QStringLiteral("Beeps: %1, last warning minute: %2, expiry beeps: %3")
-                               .arg(update.beeps)
-                               .arg(nLastWarnMin)
-                               .arg(nExpireBeeps));
-    applyUpdate(update);
+    m_timer.tick();
+}
+
+void frmTempiro::applyUpdate(const DisplayUpdate& u) {
+    if (u.restoreWindow) {
+        m_services.windows.setState(*this, platform::WindowState::Normal);
+        m_services.windows.bringToFront(*this);
+    }
+    if (u.bringToTop)
+        SetKeepOnTop(true);
+
+    frameDisplay->show(u);
+    if (u.rebuilt)
+        setWindowTitle(u.title);
+    frameDisplay->updateAccessibleNames(m_timer.bPaused);
     // Only formed when a developer follows the display from outside, e.g. under a shifted
     // clock; otherwise it would cost a string on every tick.
     if (lcTrace().isDebugEnabled())
@@ -409,78 +298,14 @@ void frmTempiro::UpdateDisplay() {
                            lblSystemTime->text().trimmed());
 }
 
-void frmTempiro::applyUpdate(const DisplayUpdate& u) {
-    if (u.restartTimer)
-        tmrSec->start();
-    if (u.restoreWindow) {
-        m_services.windows.setState(*this, platform::WindowState::Normal);
-        m_services.windows.bringToFront(*this);
-    }
-    if (u.bringToTop)
-        SetKeepOnTop(true);
-    if (u.notice)
-        m_services.notifier.notify(u.notice->summary, u.notice->body);
-    for (int i = 0; i < u.beeps; ++i) {
-        m_services.sound.beep();
-        m_services.sound.sleep(u.pauseAfterBeepMs);
-    }
-
-    lblAlarmTime->setText(u.alarmTimeText);
-    if (u.alarmCaption)
-        lblAlarm->setText(*u.alarmCaption);
-    if (u.colour)
-        setLineColour(*u.colour);
-    if (u.systemCaption)
-        lblSystem->setText(*u.systemCaption);
-
-    if (u.rebuilt) {
-        lblLabel->setText(u.heading);
-        lblLabel->setVisible(u.labelsVisible);
-        lblSystem->setVisible(u.labelsVisible);
-        lblAlarm->setVisible(u.labelsVisible);
-        setWindowTitle(u.title);
-        lblSystemTime->setText(u.valueText);
-    }
-    updateAccessibleNames();
-}
-
-void frmTempiro::updateAccessibleNames() {
-    // A screen reader reads each line with its caption, the lower one with its units and what
-    // its colour says: "Time Remain 0 days 1 hour 59 minutes 51 seconds, warning".
-    lblAlarmTime->setAccessibleName(lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
-    QString state;
-    if (bPaused)
-        state = QStringLiteral(", paused");
-    else if (m_colour == LineColour::Yellow)
-        state = QStringLiteral(", warning");
-    lblSystemTime->setAccessibleName(lblSystem->text() + u' ' +
-                                     spokenTime(lblSystemTime->text(), lblLabel->text()) + state);
-}
-
-void frmTempiro::setLineColour(LineColour colour) {
-    m_colour = colour;
-    switch (colour) {
-    case LineColour::Red:
-        widgets::setTextColour(*lblSystemTime, kRed);
-        break;
-    case LineColour::Green:
-        widgets::setTextColour(*lblSystemTime, kGreen);
-        break;
-    case LineColour::Yellow:
-        widgets::setTextColour(*lblSystemTime, kYellow);
-        break;
-    }
-}
-
 void frmTempiro::lblSystemTime_Click() {
-    bPaused = !bPaused;
-    if (bPaused) {
-        tmrSec->stop();
-        setLineColour(LineColour::Yellow);
-    } else {
-        tmrSec->start();
-    }
-    updateAccessibleNames();
+    m_timer.togglePause();
+}
+
+void frmTempiro::showPaused(bool paused) {
+    if (paused)
+        frameDisplay->setLineColour(LineColour::Yellow);
+    frameDisplay->updateAccessibleNames(paused);
 }
 
 void frmTempiro::lblAlarmTime_Click() {
@@ -493,83 +318,34 @@ frmEnterTime* frmTempiro::enterTime() const {
 
 void frmTempiro::mnuSetTime_Click() {
     // One dialog at a time; one that is closing is replaced by a new one.
-    if (!m_enterTime || !m_enterTime->isVisible()) {
+    if (!m_enterTime || !m_enterTime->isVisible())
         m_enterTime = new frmEnterTime(m_services, this);
-        // The dialog writes the alarm into our record; the link box is ours to fill.
-        connect(m_enterTime, &frmEnterTime::alarmSet, this,
-                [this] { txtURL->setText(m_enterTime->txtURL->text()); });
-    }
     m_enterTime->nSettingMode = frmEnterTime::kSetDateAndTime;
-    m_enterTime->dSyncNextTime = dAlarmTime;
-    m_enterTime->nTorI = nTimeorInterval;
-    m_enterTime->sEventTitle = sEventTitle;
-    m_enterTime->bWarn = bWarn;
-    m_enterTime->nWarnMin = nWarnMin;
-    m_enterTime->bAutoOpen = bAutoOpen;
-    m_enterTime->sURL = txtURL->text();
-    m_enterTime->myForm = this;
+    m_enterTime->dSyncNextTime = m_timer.dAlarmTime;
+    m_enterTime->nTorI = m_timer.nTimeorInterval;
+    m_enterTime->sEventTitle = m_timer.sEventTitle;
+    m_enterTime->bWarn = m_timer.bWarn;
+    m_enterTime->nWarnMin = m_timer.nWarnMin;
+    m_enterTime->bAutoOpen = m_timer.bAutoOpen;
+    m_enterTime->sURL = m_timer.link();
+    m_enterTime->myForm = &m_timer;
     m_enterTime->Show();
 }
 
 bool frmTempiro::LoadBrowserApp() {
     setCursor(Qt::WaitCursor);
-    objBrowser.reset();
-    QString program;
-    if (!modURL::FindBrowser(m_services, program)) {
-        showBrowserProblem();
-        unsetCursor();
-        return false;
-    }
-    objBrowser = BrowserObject{program, 0};
+    objBrowser = events::loadBrowser(m_services);
     unsetCursor();
-    return true;
+    return objBrowser.has_value();
 }
 
 void frmTempiro::cmdGo_Click() {
     LoadBrowserApp();
-    if (!objBrowser)
-        return;
-    // The link is the user's text: it reaches the browser as one argument, never as an option
-    // or through a shell.
-    const QString address = modURL::LinkAddress(txtURL->text());
-    const platform::StartOutcome outcome = m_services.browsers.start(
-        objBrowser->program, address.isEmpty() ? QStringList() : QStringList{address});
-    if (!outcome.started) {
-        objBrowser.reset();
-        showBrowserProblem();
-        return;
-    }
-    objBrowser->taskId = outcome.taskId;
-}
-
-void frmTempiro::showBrowserProblem() {
-    m_services.messages.show(
-        QStringLiteral("Error in loading IEXPLORE.\r\nRadozArod cannot function correctly "
-                       "without Browser"),
-        QStringLiteral("Problem running Browser"), platform::MessageBoxes::Icon::Exclamation);
+    events::openEventPage(m_services, objBrowser, m_timer.link());
 }
 
 void frmTempiro::mnuToolsAppoint_Click() {
-    // Every step that fails is passed over silently.
-    if (!objOutlook)
-        objOutlook = m_services.calendar.create();
-    if (!objOutlook)
-        return;
-    const std::unique_ptr<platform::AppointmentItem> item = objOutlook->createAppointment();
-    if (!item)
-        return;
-    if (sEventTitle.isEmpty()) {
-        item->setSubject(QStringLiteral("Alarm"));
-        item->setBody(QStringLiteral("Alarm expired"));
-    } else {
-        item->setSubject(sEventTitle);
-        item->setBody(sEventTitle);
-    }
-    const LocalDateTime target = toLocalDateTime(dAlarmTime);
-    item->setStart(target.date, target.time);
-    item->setEnd(target.date, target.time);
-    if (!item->display() && modMain::bTrace)
-        modMain::TraceLine(QStringLiteral("Appointment not opened: no calendar program took it"));
+    events::createAppointment(m_services, objOutlook, m_timer);
 }
 
 void frmTempiro::mnuHelpHelp_Click() {
@@ -611,69 +387,53 @@ void frmTempiro::SetKeepOnTop(bool on) {
     m_services.windows.setTopmostAndMove(*this, on, kTopmostPosition);
 }
 
-void frmTempiro::flipUnit(bool& flag, QAction* item) {
-    flag = !flag;
-    item->setChecked(flag);
-    if (flag && mnuDispTtlDay->isChecked())
-        mnuDispTtlDay_Click();
-    bForceRedraw = true;
+QAction* frmTempiro::menuItem(DisplayOption option) const {
+    for (const DisplayItem& d : kDisplayItems)
+        if (d.option == option)
+            return this->*d.item;
+    return nullptr;
+}
+
+void frmTempiro::showOption(DisplayOption option) {
+    // The menu's check marks follow the options, whoever changed them.
+    const bool on = optionFlag(m_timer, option);
+    menuItem(option)->setChecked(on);
+    if (option == DisplayOption::Labels)
+        Form_Resize();
+    else if (option == DisplayOption::Menus)
+        ShowMenus(on);
+    else if (option == DisplayOption::LocalTime)
+        lblAlarm->setText(on ? caption::kLocalTime : caption::kAlarmTime);
+    else if (option == DisplayOption::KeepOnTop)
+        SetKeepOnTop(on);
 }
 
 void frmTempiro::mnuDispSec_Click() {
-    flipUnit(bSec, mnuDispSec);
+    m_timer.toggleOption(DisplayOption::Seconds);
 }
 void frmTempiro::mnuDispMin_Click() {
-    flipUnit(bMin, mnuDispMin);
+    m_timer.toggleOption(DisplayOption::Minutes);
 }
 void frmTempiro::mnuDispHr_Click() {
-    flipUnit(bHr, mnuDispHr);
+    m_timer.toggleOption(DisplayOption::Hours);
 }
 void frmTempiro::mnuDispDay_Click() {
-    flipUnit(bDay, mnuDispDay);
+    m_timer.toggleOption(DisplayOption::Days);
 }
-
 void frmTempiro::mnuDispTtlDay_Click() {
-    bTTlDay = !bTTlDay;
-    mnuDispTtlDay->setChecked(bTTlDay);
-    if (bTTlDay) {
-        // Each of these turns its unit off, so none of them calls back in here.
-        if (mnuDispSec->isChecked())
-            mnuDispSec_Click();
-        if (mnuDispDay->isChecked())
-            mnuDispDay_Click();
-        if (mnuDispHr->isChecked())
-            mnuDispHr_Click();
-        if (mnuDispMin->isChecked())
-            mnuDispMin_Click();
-    }
-    bForceRedraw = true;
+    m_timer.toggleOption(DisplayOption::TotalDays);
 }
-
 void frmTempiro::mnuDispLbl_Click() {
-    bLbl = !bLbl;
-    mnuDispLbl->setChecked(bLbl);
-    bForceRedraw = true;
-    Form_Resize();
+    m_timer.toggleOption(DisplayOption::Labels);
 }
-
 void frmTempiro::mnuDispMenus_Click() {
-    bShowMenus = !bShowMenus;
-    ShowMenus(bShowMenus);
-    bForceRedraw = true;
+    m_timer.toggleOption(DisplayOption::Menus);
 }
-
 void frmTempiro::mnuDispLocalTime_Click() {
-    bShowLocalTime = !bShowLocalTime;
-    mnuDispLocalTime->setChecked(bShowLocalTime);
-    lblAlarm->setText(bShowLocalTime ? caption::kLocalTime : caption::kAlarmTime);
-    bForceRedraw = true;
+    m_timer.toggleOption(DisplayOption::LocalTime);
 }
-
 void frmTempiro::mnuDispTop_Click() {
-    bKeepTop = !bKeepTop;
-    mnuDispTop->setChecked(bKeepTop);
-    SetKeepOnTop(bKeepTop);
-    bForceRedraw = true;
+    m_timer.toggleOption(DisplayOption::KeepOnTop);
 }
 
 } // namespace tempiro

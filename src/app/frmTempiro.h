@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/DateText.h"
 #include "core/DisplayEngine.h"
-#include "core/Settings.h"
-#include "core/TimerState.h"
+#include "core/Timer.h"
+#include "launch/EventActions.h"
 #include "mainwindow/Layout.h"
+#include "mainwindow/TimeDisplay.h"
 #include "platform/Services.h"
 
 #include <QMainWindow>
@@ -28,15 +28,13 @@ class FittedLabel;
 class frmEnterTime;
 class frmAbout;
 
-// The main window: it owns the alarm and the display options (its TimerState fields), shows
-// the remaining time on every tick and carries the menus. Handlers are ordinary members so
-// that other windows and tests can run them as if the user had acted.
-class frmTempiro : public QMainWindow, public TimerState {
+// The main window: one face of the timer. It shows each update the timer decides and carries
+// the menus, whose handlers pass the user's choices on to the timer's commands. Handlers are
+// ordinary members so that other windows and tests can run them as if the user had acted.
+class frmTempiro : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kTickMilliseconds = 945;
-
-    explicit frmTempiro(const platform::Services& services, QWidget* parent = nullptr);
+    explicit frmTempiro(Timer& timer, QWidget* parent = nullptr);
 
     void Form_Load();
     void Form_Activate();
@@ -75,8 +73,7 @@ public:
     void ShowMenus(bool show);
     void SetKeepOnTop(bool on);
 
-    // The current local date and time as a day count.
-    double Now() const;
+    Timer& timer() const { return m_timer; }
     const platform::Services& services() const { return m_services; }
     // The open time entry dialog, if any.
     frmEnterTime* enterTime() const;
@@ -84,7 +81,7 @@ public:
     frmAbout* about() const;
 
     QTimer* tmrSec = nullptr;
-    QFrame* frameDisplay = nullptr;
+    TimeDisplay* frameDisplay = nullptr;
     ClickableLabel* lblAlarmTime = nullptr;
     FittedLabel* lblLabel = nullptr;
     ClickableLabel* lblSystemTime = nullptr;
@@ -120,34 +117,25 @@ protected:
 
 private:
     void createControls();
-    void restoreWindow();
-    settings::WindowTwips windowTwips() const;
     void createMenus();
     void applyLayout();
-    void showBrowserProblem();
-    void updateAccessibleNames();
     void applyUpdate(const DisplayUpdate& update);
-    void setLineColour(LineColour colour);
-    void flipUnit(bool& flag, QAction* item);
+    void showPaused(bool paused);
+    void showOption(DisplayOption option);
+    QAction* menuItem(DisplayOption option) const;
     void createShortcuts();
 
+    Timer& m_timer;
     platform::Services m_services;
-    DateText m_text;
     bool m_hadFocusWindow = false;
     QPointer<QWindow> m_lastFocusWindow; // the last that was not a menu's popup
-    bool m_altAlone = false;             // Alt is down and no other key came since
-    LineColour m_colour = LineColour::Red;
     bool m_unloaded = false;
     QPointer<frmEnterTime> m_enterTime;
     QPointer<frmAbout> m_about;
 
 public:
     // The browser of the last click on Go (its program and the last launch's process id).
-    struct BrowserObject {
-        QString program;
-        qint64 taskId = 0;
-    };
-    std::optional<BrowserObject> objBrowser;
+    std::optional<events::BrowserObject> objBrowser;
     // The calendar program, created on first use of the Tools command.
     std::unique_ptr<platform::CalendarApplication> objOutlook;
 

@@ -4,15 +4,15 @@
 #include "platform/DesktopApps.h"
 #include "platform/FontConfigPreload.h"
 #include "platform/ICalendar.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Notifier.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
-#include "platform/Sound.h"
 #include "platform/TimeZoneSource.h"
-#include "platform/WindowControl.h"
 #include "platform/WindowSystem.h"
+#include "windowing/QtMessageBoxes.h"
+#include "windowing/SystemSound.h"
+#include "windowing/SystemWindowControl.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,15 +31,15 @@ int main(int argc, char* argv[]) {
     starting.reset();
     fonts.reset();
     platform::SystemClock clock;
-    platform::SystemSound sound;
-    platform::SystemWindowControl windows;
+    windowing::SystemSound sound;
+    windowing::SystemWindowControl windows;
     platform::QSettingsStore settings;
     platform::RegFileRegistry registry;
     platform::SystemTimeZoneSource zones;
     platform::SystemProgramStarter programs;
     platform::GioDesktopApps desktop;
     platform::DesktopBrowserAssociation browsers(desktop, programs);
-    platform::QtMessageBoxes messages;
+    windowing::QtMessageBoxes messages;
     platform::DesktopDocumentOpener calendarOpener(desktop, QStringLiteral("text/calendar"));
     platform::ICalendarProvider calendar(calendarOpener);
     platform::DBusNotifier notifier;

@@ -221,7 +221,7 @@ QString writeAll(platform::SettingsStore& store, platform::Registry& registry, T
         else if (const auto* number = std::get_if<qint16 TimerState::*>(&key.field))
             write.integer(name, s.**number);
     }
-    modMain::HandOffAutoOpen(registry, s.bAutoOpen);
+    modMain::handOffAutoOpen(registry, s.bAutoOpen);
     write.text(QStringLiteral("sLink"), closing.link);
     write.integer(QStringLiteral("nTimeorInterval"), s.nTimeorInterval);
     write.text(QStringLiteral("sEventTitle"), s.sEventTitle);
@@ -230,7 +230,7 @@ QString writeAll(platform::SettingsStore& store, platform::Registry& registry, T
     const QString target = dateText.generalDate(s.dAlarmTime);
     write.text(QStringLiteral("AlarmTime"), target);
     write.text(kAlarmTimeIso, isoText(s.dAlarmTime));
-    modMain::HandOffAlarmTime(registry, target);
+    modMain::handOffAlarmTime(registry, target);
     const QString settingsFailure = store.flush();
     const QString handOffFailure = registry.commitWrites();
     return settingsFailure.isEmpty() ? handOffFailure : settingsFailure;

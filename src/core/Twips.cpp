@@ -1,15 +1,8 @@
 #include "core/Twips.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <cmath>
 
 namespace tempiro {
-
-double screenDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : kStandardDpi;
-}
 
 int twipsToPixels(double twips, double logicalDpi) {
     return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));

@@ -10,9 +10,6 @@ namespace tempiro {
 inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kStandardDpi = 96.0;
 
-// The primary screen's logical dpi (96 when there is no screen).
-double screenDpi();
-
 int twipsToPixels(double twips, double logicalDpi = kStandardDpi);
 double pixelsToTwips(double pixels, double logicalDpi = kStandardDpi);
 QRect twipsToPixels(const QRectF& twips, double logicalDpi = kStandardDpi);

@@ -54,7 +54,7 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
     }
 }
 
-void HandOffAutoOpen(platform::Registry& registry, bool autoOpen) {
+void handOffAutoOpen(platform::Registry& registry, bool autoOpen) {
     const auto root = platform::RegistryRoot::Users;
     const QString flag = stored::booleanText(autoOpen);
     SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("bTPAutoOpen"), flag);
@@ -63,7 +63,7 @@ void HandOffAutoOpen(platform::Registry& registry, bool autoOpen) {
                   stored::booleanText(true));
 }
 
-void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate) {
+void handOffAlarmTime(platform::Registry& registry, const QString& generalDate) {
     const auto root = platform::RegistryRoot::Users;
     SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("sTPAlarmTime"),
                   generalDate);

@@ -42,7 +42,7 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
                  int valueType, const QString& value);
 
 // Steps of the close: the auto-open flag (with "bAdminReadOnly"), then the target.
-void HandOffAutoOpen(platform::Registry& registry, bool autoOpen);
-void HandOffAlarmTime(platform::Registry& registry, const QString& generalDate);
+void handOffAutoOpen(platform::Registry& registry, bool autoOpen);
+void handOffAlarmTime(platform::Registry& registry, const QString& generalDate);
 
 } // namespace tempiro::modMain

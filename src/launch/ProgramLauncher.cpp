@@ -5,12 +5,12 @@
 
 namespace tempiro::programs {
 
-QString ProgramCommandLine(const QString& folder, const QString& programFile,
+QString programCommandLine(const QString& folder, const QString& programFile,
                            const QString& arguments) {
     return folder + programFile + u' ' + arguments;
 }
 
-QStringList SplitArguments(const QString& arguments) {
+QStringList splitArguments(const QString& arguments) {
     QStringList words;
     QString word;
     bool inWord = false;
@@ -56,9 +56,9 @@ bool StartProgram(const platform::Services& services, const QString& folder,
                   const QString& programFile, const QString& arguments) {
     if (modMain::bTrace)
         modMain::TraceLine(QStringLiteral("Start program: ") +
-                           ProgramCommandLine(folder, programFile, arguments));
+                           programCommandLine(folder, programFile, arguments));
     const platform::StartOutcome outcome =
-        services.programs.start(folder + programFile, SplitArguments(arguments));
+        services.programs.start(folder + programFile, splitArguments(arguments));
     if (!outcome.started)
         return false;
     if (outcome.taskId == 0)

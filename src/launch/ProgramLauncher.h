@@ -10,13 +10,13 @@ namespace tempiro::programs {
 
 // The command line of a program start: folder, program file, one blank and the arguments, as
 // they are (nothing quoted, nothing trimmed).
-QString ProgramCommandLine(const QString& folder, const QString& programFile,
+QString programCommandLine(const QString& folder, const QString& programFile,
                            const QString& arguments);
 
 // An argument text split as a POSIX shell splits words: blanks separate, '...' and "..." quote,
 // a backslash escapes the next character (inside double quotes only before " \ and $ `).
 // Nothing is expanded.
-QStringList SplitArguments(const QString& arguments);
+QStringList splitArguments(const QString& arguments);
 
 // Starts folder + programFile with the arguments split as a shell would, without a shell.
 // False when the start failed (nothing is shown); true otherwise, with the "Cannot start

@@ -33,7 +33,7 @@ const QByteArray kUriCharacters = QByteArrayLiteral("!#$%&'()*+,/:;=?@[]~");
 
 } // namespace
 
-QString LinkAddress(const QString& link) {
+QString linkAddress(const QString& link) {
     const QString text = link.trimmed();
     if (text.isEmpty())
         return {};
@@ -60,7 +60,7 @@ QString LinkAddress(const QString& link) {
     return text;
 }
 
-QString FixedWidth(const QString& text) {
+QString fixedWidth(const QString& text) {
     return text.left(kPathLength).leftJustified(kPathLength, u' ');
 }
 
@@ -125,7 +125,7 @@ bool StartBrowser(const platform::Services& services, const QString& address) {
     using Icon = platform::MessageBoxes::Icon;
     QString found;
     const bool haveBrowser = FindBrowser(services, found);
-    QString field = FixedWidth(found);
+    QString field = fixedWidth(found);
     if (!haveBrowser) {
         services.messages.show(QStringLiteral("Cannot find Web Browser.") + kStartBrowserAndGoTo +
                                    address,

@@ -24,9 +24,9 @@ QString StripNulls(const QString& text);
 // What the Go button hands the browser for the link box's text: an address, percent-encoded
 // only where a URI needs it, or any other text as it is for the browser to search. Empty when
 // there is no text: the browser opens without an address.
-QString LinkAddress(const QString& link);
+QString linkAddress(const QString& link);
 
 // A text cut or padded with blanks to the fixed width of a path field.
-QString FixedWidth(const QString& text);
+QString fixedWidth(const QString& text);
 
 } // namespace tempiro::modURL

@@ -99,7 +99,7 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
     moveTo(dialog, place, screen);
 }
 
-void PlaceDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows) {
+void placeDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows) {
     const ScreenTwips screen = screenOf(owner);
     moveTo(dialog, placement::rightOf(outerTwips(owner, owner, screen)), screen);
     PlaceBesideOwner(dialog, owner, placement::kGap, windows);
@@ -130,7 +130,7 @@ protected:
             m_dialog.removeEventFilter(this);
             deleteLater();
             if (frameOf(m_dialog) != m_expected && m_owner)
-                PlaceDialogBeside(m_dialog, *m_owner, m_windows);
+                placeDialogBeside(m_dialog, *m_owner, m_windows);
         }
         return false;
     }
@@ -145,24 +145,9 @@ private:
 
 } // namespace
 
-void PlaceAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows) {
+void placeAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows) {
     if (dialog.frameGeometry() == dialog.geometry())
         new FrameWatch(dialog, owner, windows);
-}
-
-bool ShowLoaded(QWidget& dialog, bool& loaded, const std::function<void()>& load,
-                const QWidget* owner, platform::WindowControl& windows) {
-    const bool loading = !loaded;
-    if (loading) {
-        load();
-        loaded = true;
-    }
-    dialog.show();
-    if (loading && owner)
-        PlaceAgainOnceFramed(dialog, *owner, windows);
-    dialog.raise();
-    dialog.activateWindow();
-    return loading;
 }
 
 } // namespace tempiro

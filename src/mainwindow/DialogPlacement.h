@@ -5,7 +5,6 @@
 #include <QMargins>
 #include <QRect>
 #include <QtGlobal>
-#include <functional>
 
 class QWidget;
 
@@ -54,15 +53,10 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
                       platform::WindowControl& windows);
 
 // The first two steps of a dialog's placement: right of the owner, then PlaceBesideOwner.
-void PlaceDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);
+void placeDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);
 
 // Places a dialog just shown once more when its own frame turns out other than the owner's:
 // the window manager tells it only after the window is shown.
-void PlaceAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);
-
-// Shows one of the dialogs: loaded (`load`, which places it) on its first showing and placed again
-// once framed, then brought forward. True on the first showing.
-bool ShowLoaded(QWidget& dialog, bool& loaded, const std::function<void()>& load,
-                const QWidget* owner, platform::WindowControl& windows);
+void placeAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);
 
 } // namespace tempiro

@@ -12,9 +12,4 @@ public:
     virtual void show(const QString& text, const QString& caption, Icon icon) = 0;
 };
 
-class QtMessageBoxes final : public MessageBoxes {
-public:
-    void show(const QString& text, const QString& caption, Icon icon) override;
-};
-
 } // namespace tempiro::platform

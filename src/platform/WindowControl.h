@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/WindowState.h"
+
 #include <QPoint>
 
 class QWidget;
 
 namespace tempiro::platform {
-
-enum class WindowState { Normal, Minimized, Maximized };
 
 // What the timer asks of the window manager for its main window: the window state, bringing
 // it forward, and the topmost band.
@@ -21,15 +21,6 @@ public:
     virtual void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) = 0;
     // Into or out of the topmost band, without moving the window.
     virtual void setTopmost(QWidget& window, bool on) = 0;
-};
-
-class SystemWindowControl final : public WindowControl {
-public:
-    WindowState state(const QWidget& window) const override;
-    void setState(QWidget& window, WindowState state) override;
-    void bringToFront(QWidget& window) override;
-    void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) override;
-    void setTopmost(QWidget& window, bool on) override;
 };
 
 } // namespace tempiro::platform

@@ -7,6 +7,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/FittedLabel.h"
 #include "widgets/WidgetHelpers.h"
+#include "windowing/ScreenDpi.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -41,27 +42,22 @@ const std::array<QString, 3> kModeHints = {
 } // namespace
 
 frmEnterTime::frmEnterTime(const platform::Services& services, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : DesignDialog(owner, QStringLiteral("frmEnterTime"))
     , m_services(services)
     , m_text(QLocale()) {
-    setObjectName(QStringLiteral("frmEnterTime"));
     setWindowTitle(QStringLiteral("Enter Time"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     createControls();
 }
 
 void frmEnterTime::createControls() {
-    const double dpi = screenDpi();
+    const double dpi = windowing::screenDpi();
     auto place = [this, dpi](QWidget* widget, double left, double top, double width,
                              double height) {
         widgets::placeInTwips(*widget, left, top, width, height, dpi);
         widget->installEventFilter(this);
     };
     widgets::fixSizeInTwips(*this, kClientWidth, kClientHeight, dpi);
-    // The layout is measured for the design's dialog font of 8 points.
-    fonts::applyWindowFont(*this);
 
     Label1 = new QLabel(QStringLiteral("Time for next setting:"), this);
     place(Label1, 120, 90, 1875, 225);
@@ -210,8 +206,7 @@ double frmEnterTime::Now() const {
 }
 
 void frmEnterTime::Show() {
-    if (ShowLoaded(
-            *this, m_loaded, [this] { Form_Load(); }, parentWidget(), m_services.windows))
+    if (showLoaded(parentWidget(), &m_services.windows))
         txtTime->setFocus();
 }
 
@@ -230,7 +225,7 @@ void frmEnterTime::Form_Load() {
         cboWarnMn->addItem(QString::number(minutes));
     cboWarnMn->setEditText(QString::number(nWarnMin));
     if (parentWidget())
-        PlaceDialogBeside(*this, *parentWidget(), m_services.windows);
+        placeDialogBeside(*this, *parentWidget(), m_services.windows);
 }
 
 void frmEnterTime::optTorI_Click(int index) {
@@ -284,19 +279,19 @@ void frmEnterTime::cmdOK_Click() {
     if (!myForm)
         return;
     const double now = Now();
-    const int mode = selectedMode();
-    myForm->nTimeorInterval = static_cast<qint16>(mode);
-    if (mode == kModeStopWatch)
-        myForm->dAlarmTime = now;
+    AlarmRequest alarm;
+    alarm.mode = static_cast<qint16>(selectedMode());
+    alarm.time = myForm->dAlarmTime;
+    if (alarm.mode == kModeStopWatch)
+        alarm.time = now;
     else if (const ParseResult target =
                  m_text.parse(txtTime->text(), toLocalDateTime(now).date.year()))
-        myForm->dAlarmTime = *target.value;
-    myForm->bAlarmTimeChg = true;
-    myForm->sEventTitle = txtTitle->text();
-    if (warnMinutes)
-        myForm->nWarnMin = *warnMinutes;
-    myForm->bWarn = warnMinutes.has_value();
-    myForm->bAutoOpen = chkAutoOpen->isChecked();
+        alarm.time = *target.value;
+    alarm.title = txtTitle->text();
+    alarm.warnMinutes = warnMinutes;
+    alarm.autoOpen = chkAutoOpen->isChecked();
+    alarm.link = txtURL->text();
+    myForm->setAlarm(alarm);
     emit alarmSet();
     close();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/DateText.h"
-#include "core/TimerState.h"
+#include "core/Timer.h"
+#include "mainwindow/DesignDialog.h"
 #include "platform/Services.h"
 #include "timeentry/TimeValidation.h"
 
-#include <QDialog>
 #include <array>
 
 class QCheckBox;
@@ -18,9 +18,9 @@ class QRadioButton;
 namespace tempiro {
 
 // The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
-// the event's title and web address, the warning and auto-open. OK writes the new alarm into the
-// alarm record it was given and announces it; the owner keeps running while it is open.
-class frmEnterTime : public QDialog, public TimeEntryFields {
+// the event's title and web address, the warning and auto-open. OK sets the new alarm on the
+// timer it was given and announces it; the owner keeps running while it is open.
+class frmEnterTime : public DesignDialog, public TimeEntryFields {
     Q_OBJECT
 public:
     frmEnterTime(const platform::Services& services, QWidget* owner);
@@ -36,12 +36,12 @@ public:
     bool bWarn = false;
     qint16 nWarnMin = 0;
     bool bAutoOpen = false;
-    // The alarm OK writes into: the owner's.
-    AlarmRecord* myForm = nullptr;
+    // The timer OK sets the alarm on.
+    Timer* myForm = nullptr;
 
     // Loads the dialog the first time, then shows it or brings it forward.
     void Show();
-    void Form_Load();
+    void Form_Load() override;
     void cmdOK_Click();
     void cmdCancel_Click();
     void optTorI_Click(int index);
@@ -70,7 +70,7 @@ public:
     QComboBox* cboWarnMn = nullptr;
 
 signals:
-    // OK wrote a new alarm; the event's web address is in txtURL.
+    // OK set a new alarm.
     void alarmSet();
 
 protected:
@@ -90,7 +90,6 @@ private:
 
     platform::Services m_services;
     DateText m_text;
-    bool m_loaded = false;
 };
 
 } // namespace tempiro

@@ -1,6 +1,6 @@
 #include "aboutbox/frmAbout.h"
 #include "aboutbox/frmHelp.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QLabel>
 #include <QPushButton>

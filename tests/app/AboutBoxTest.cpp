@@ -2,7 +2,7 @@
 #include "aboutbox/frmAbout.h"
 #include "aboutbox/frmHelp.h"
 #include "app/frmTempiro.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 #include "timeentry/frmEnterTime.h"
 
 #include <QAccessible>
@@ -22,7 +22,7 @@ namespace {
 class AboutBoxTest : public ::testing::Test {
 protected:
     AboutBoxTest()
-        : form(fake.services()) {
+        : form(timer) {
         form.Form_Load();
         form.show();
     }
@@ -31,6 +31,7 @@ protected:
             delete help;
     }
     platform::FakePlatform fake;
+    Timer timer{fake.services()};
     frmTempiro form;
 };
 
@@ -52,7 +53,7 @@ TEST_F(AboutBoxTest, TheAboutBoxShowsTitleVersionAndAddress) {
     frmAbout* about = form.about();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About Tempiro Timer");
-    EXPECT_EQ(about->lblVersion->text(), "Version 1.7.0");
+    EXPECT_EQ(about->lblVersion->text(), "Version " TEMPIRO_PROJECT_VERSION);
     EXPECT_EQ(about->lblTitle->text(), "Marrowby Software Tempiro Timer");
     EXPECT_EQ(about->lblWeb->text(), help::kWebSite);
     EXPECT_TRUE(about->lblDescription->text().isEmpty());

@@ -1,7 +1,7 @@
 #include "app/frmTempiro.h"
 #include "core/DayCount.h"
+#include "fakes/FakePlatform.h"
 #include "platform/ICalendar.h"
-#include "platform/fakes/FakePlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,10 +17,11 @@ namespace {
 class AppointmentTest : public ::testing::Test {
 protected:
     AppointmentTest()
-        : form(fake.services()) {
-        form.dAlarmTime = toDayCount(QDate(2026, 12, 25), QTime(22, 0, 5));
+        : form(timer) {
+        form.timer().dAlarmTime = toDayCount(QDate(2026, 12, 25), QTime(22, 0, 5));
     }
     platform::FakePlatform fake;
+    Timer timer{fake.services()};
     frmTempiro form;
 };
 
@@ -73,7 +74,7 @@ TEST_F(AppointmentTest, AnEmptyTitleMakesAnAlarmAppointment) {
 }
 
 TEST_F(AppointmentTest, ATitleIsSubjectAndBody) {
-    form.sEventTitle = "Lot 7, \"rare\"; ends";
+    form.timer().sEventTitle = "Lot 7, \"rare\"; ends";
     form.mnuToolsAppoint_Click();
     EXPECT_EQ(fake.calendar.items.at(0).subject, "Lot 7, \"rare\"; ends");
     EXPECT_EQ(fake.calendar.items.at(0).body, "Lot 7, \"rare\"; ends");

@@ -1,6 +1,6 @@
 #include "app/frmTempiro.h"
 #include "core/DayCount.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,8 +15,9 @@ namespace {
 class EventLinkTest : public ::testing::Test {
 protected:
     EventLinkTest()
-        : form(fake.services()) {}
+        : form(timer) {}
     platform::FakePlatform fake;
+    Timer timer{fake.services()};
     frmTempiro form;
 };
 

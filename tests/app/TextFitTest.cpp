@@ -3,7 +3,7 @@
 #include "app/frmTempiro.h"
 #include "core/DayCount.h"
 #include "core/DisplayEngine.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 #include "timeentry/TimeValidation.h"
 #include "timeentry/WarningMinutes.h"
 #include "timeentry/frmEnterTime.h"
@@ -121,7 +121,7 @@ class TextFitTest : public ::testing::Test {
 protected:
     TextFitTest()
         : locale((QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)), 0))
-        , form(fake.services()) {
+        , form(timer) {
         fake.clock.set(tempiro::toDayCount(QDate(2026, 12, 9), QTime(5, 48, 3)));
         form.Form_Load();
         form.txtURL->setText("https://example.org/");
@@ -135,6 +135,7 @@ protected:
     void checkEnterTime();
     int locale; // the longest dates and times are the United States' with AM and PM
     platform::FakePlatform fake;
+    Timer timer{fake.services()};
     frmTempiro form;
 };
 

@@ -2,7 +2,7 @@
 
 #include "app/frmTempiro.h"
 #include "core/DayCount.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 #include "timeentry/WarningMinutes.h"
 #include "widgets/ClickableLabel.h"
 
@@ -28,7 +28,8 @@ protected:
     EnterTimeTest() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         fake.clock.set(start);
-        form = std::make_unique<frmTempiro>(fake.services());
+        timer.emplace(fake.services());
+        form = std::make_unique<frmTempiro>(*timer);
         form->Form_Load();
         form->show();
         form->Form_Activate();
@@ -52,16 +53,17 @@ protected:
 
     const double start = toDayCount(QDate(2026, 12, 8), QTime(21, 0, 0));
     platform::FakePlatform fake;
+    std::optional<Timer> timer; // made in the test's locale
     std::unique_ptr<frmTempiro> form;
 };
 
 } // namespace
 
 TEST_F(EnterTimeTest, OpensFilledWithTheCurrentAlarm) {
-    form->sEventTitle = "Auction";
-    form->bWarn = true;
-    form->nWarnMin = 45;
-    form->bAutoOpen = true;
+    form->timer().sEventTitle = "Auction";
+    form->timer().bWarn = true;
+    form->timer().nWarnMin = 45;
+    form->timer().bAutoOpen = true;
     form->txtURL->setText("https://example.org/lot/1");
     frmEnterTime& dialog = open();
     EXPECT_EQ(dialog.windowTitle(), "Enter Time");
@@ -77,7 +79,7 @@ TEST_F(EnterTimeTest, OpensFilledWithTheCurrentAlarm) {
     EXPECT_EQ(dialog.cboWarnMn->itemText(0), "1");
     EXPECT_EQ(dialog.cboWarnMn->itemText(29), "30");
     EXPECT_EQ(dialog.nSettingMode, 1);
-    EXPECT_EQ(dialog.myForm, form.get());
+    EXPECT_EQ(dialog.myForm, &form->timer());
     EXPECT_FALSE(dialog.isModal());
     EXPECT_TRUE(form->tmrSec->isActive()) << "the main window keeps counting";
 }
@@ -123,7 +125,7 @@ TEST_F(EnterTimeTest, EachControlShowsItsHintWhenItTakesTheFocus) {
 }
 
 TEST_F(EnterTimeTest, OpenedOnAStopWatchTypingSwitchesToTime) {
-    form->nTimeorInterval = kModeStopWatch;
+    form->timer().nTimeorInterval = kModeStopWatch;
     frmEnterTime& dialog = open();
     EXPECT_TRUE(dialog.optTorI[2]->isChecked());
     EXPECT_TRUE(dialog.txtTime->text().isEmpty());
@@ -140,12 +142,12 @@ TEST_F(EnterTimeTest, OpenedOnAStopWatchTypingSwitchesToTime) {
 }
 
 TEST_F(EnterTimeTest, OpenedWithoutATargetShowsNow) {
-    form->dAlarmTime = 0;
+    form->timer().dAlarmTime = 0;
     EXPECT_EQ(open().txtTime->text(), "12/8/2026 9:00:00 PM");
 }
 
 TEST_F(EnterTimeTest, AnUnknownModeOpensAsTime) {
-    form->nTimeorInterval = 7;
+    form->timer().nTimeorInterval = 7;
     EXPECT_TRUE(open().optTorI[0]->isChecked());
 }
 
@@ -173,8 +175,8 @@ TEST_F(EnterTimeTest, EnterInTheTimeBoxIsOk) {
     typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
     QTest::keyClick(dialog.txtTime, Qt::Key_Enter);
     EXPECT_FALSE(isOpen());
-    EXPECT_DOUBLE_EQ(form->dAlarmTime, toDayCount(QDate(2026, 12, 25), QTime(22, 0)));
-    EXPECT_TRUE(form->bAlarmTimeChg);
+    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, toDayCount(QDate(2026, 12, 25), QTime(22, 0)));
+    EXPECT_TRUE(form->timer().bAlarmTimeChg);
 }
 
 TEST_F(EnterTimeTest, OkWritesTheAlarmIntoTheMainWindow) {
@@ -188,17 +190,17 @@ TEST_F(EnterTimeTest, OkWritesTheAlarmIntoTheMainWindow) {
     dialog.chkAutoOpen->setChecked(true);
     dialog.cmdOK_Click();
     EXPECT_FALSE(isOpen());
-    EXPECT_EQ(form->nTimeorInterval, kModeTime);
-    EXPECT_DOUBLE_EQ(form->dAlarmTime, toDayCount(QDate(2026, 12, 26), QTime(1, 0)));
-    EXPECT_TRUE(form->bAlarmTimeChg);
-    EXPECT_EQ(form->sEventTitle, "Lot 7");
-    EXPECT_TRUE(form->bWarn);
-    EXPECT_EQ(form->nWarnMin, 8);
-    EXPECT_TRUE(form->bAutoOpen);
+    EXPECT_EQ(form->timer().nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, toDayCount(QDate(2026, 12, 26), QTime(1, 0)));
+    EXPECT_TRUE(form->timer().bAlarmTimeChg);
+    EXPECT_EQ(form->timer().sEventTitle, "Lot 7");
+    EXPECT_TRUE(form->timer().bWarn);
+    EXPECT_EQ(form->timer().nWarnMin, 8);
+    EXPECT_TRUE(form->timer().bAutoOpen);
     EXPECT_EQ(form->txtURL->text(), "https://auction.example/lot/7");
 
     form->Form_Activate();
-    EXPECT_FALSE(form->bAlarmTimeChg);
+    EXPECT_FALSE(form->timer().bAlarmTimeChg);
     EXPECT_FALSE(form->txtURL->isHidden());
     EXPECT_FALSE(form->cmdGo->isHidden());
     EXPECT_EQ(form->windowTitle(), "Tempiro to Lot 7");
@@ -211,12 +213,12 @@ TEST_F(EnterTimeTest, WarningMinutesAreReadFromTheirLeadingNumber) {
         dialog.chkWarn->setChecked(true);
         dialog.cboWarnMn->setEditText(typed);
         dialog.cmdOK_Click();
-        EXPECT_EQ(form->nWarnMin, stored) << typed.toStdString();
+        EXPECT_EQ(form->timer().nWarnMin, stored) << typed.toStdString();
     }
 }
 
 TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritten) {
-    const double before = form->dAlarmTime;
+    const double before = form->timer().dAlarmTime;
     frmEnterTime& dialog = open();
     typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
     dialog.chkWarn->setChecked(true);
@@ -225,18 +227,18 @@ TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritt
     EXPECT_TRUE(isOpen());
     EXPECT_EQ(dialog.lblStatus->text(), warning::kOutOfRange);
     EXPECT_EQ(fake.sound.beepCount(), 1);
-    EXPECT_EQ(form->dAlarmTime, before);
-    EXPECT_FALSE(form->bAlarmTimeChg);
+    EXPECT_EQ(form->timer().dAlarmTime, before);
+    EXPECT_FALSE(form->timer().bAlarmTimeChg);
 }
 
 TEST_F(EnterTimeTest, WithoutWarningTheMinutesStayAsTheyWere) {
-    form->nWarnMin = 12;
+    form->timer().nWarnMin = 12;
     frmEnterTime& dialog = open();
     dialog.chkWarn->setChecked(false);
     dialog.cboWarnMn->setEditText("3");
     dialog.cmdOK_Click();
-    EXPECT_FALSE(form->bWarn);
-    EXPECT_EQ(form->nWarnMin, 12);
+    EXPECT_FALSE(form->timer().bWarn);
+    EXPECT_EQ(form->timer().nWarnMin, 12);
 }
 
 TEST_F(EnterTimeTest, OkInStopWatchModeStartsNowWhateverTheBoxSays) {
@@ -246,38 +248,39 @@ TEST_F(EnterTimeTest, OkInStopWatchModeStartsNowWhateverTheBoxSays) {
     fake.clock.advanceSeconds(7);
     dialog.cmdOK_Click();
     EXPECT_FALSE(isOpen());
-    EXPECT_EQ(form->nTimeorInterval, kModeStopWatch);
-    EXPECT_DOUBLE_EQ(form->dAlarmTime, start + 7 * kSecond);
+    EXPECT_EQ(form->timer().nTimeorInterval, kModeStopWatch);
+    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, start + 7 * kSecond);
 
     fake.clock.advanceSeconds(3);
     form->Form_Activate();
-    EXPECT_DOUBLE_EQ(form->dAlarmTime, start + 10 * kSecond) << "restarted at the take-over";
+    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, start + 10 * kSecond)
+        << "restarted at the take-over";
     EXPECT_EQ(form->lblAlarm->text(), "Start Time");
     EXPECT_EQ(form->lblSystemTime->text(), " 00:00:00");
 }
 
 TEST_F(EnterTimeTest, CancelAndEscapeChangeNothing) {
-    const double before = form->dAlarmTime;
+    const double before = form->timer().dAlarmTime;
     frmEnterTime& dialog = open();
     typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
     dialog.txtTitle->setText("changed");
     dialog.cmdCancel_Click();
     EXPECT_FALSE(isOpen());
-    EXPECT_EQ(form->dAlarmTime, before);
-    EXPECT_TRUE(form->sEventTitle.isEmpty());
-    EXPECT_FALSE(form->bAlarmTimeChg);
+    EXPECT_EQ(form->timer().dAlarmTime, before);
+    EXPECT_TRUE(form->timer().sEventTitle.isEmpty());
+    EXPECT_FALSE(form->timer().bAlarmTimeChg);
 
     frmEnterTime& again = open();
     again.txtTitle->setText("changed");
     QTest::keyClick(&again, Qt::Key_Escape);
     EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(form->sEventTitle.isEmpty());
+    EXPECT_TRUE(form->timer().sEventTitle.isEmpty());
 }
 
 TEST_F(EnterTimeTest, OpeningAgainKeepsWhatTheBoxesShow) {
     frmEnterTime& dialog = open();
     dialog.txtTitle->setText("typed so far");
-    form->sEventTitle = "other";
+    form->timer().sEventTitle = "other";
     frmEnterTime& again = open();
     EXPECT_EQ(&again, &dialog) << "one dialog";
     EXPECT_EQ(again.txtTitle->text(), "typed so far");
@@ -285,9 +288,9 @@ TEST_F(EnterTimeTest, OpeningAgainKeepsWhatTheBoxesShow) {
 }
 
 TEST_F(EnterTimeTest, OpenedOnAnIntervalSetAMinuteAgoShowsItsTarget) {
-    form->nTimeorInterval = kModeInterval;
-    form->dAlarmTime = 10 * kMinute;
-    form->bAlarmTimeChg = true;
+    form->timer().nTimeorInterval = kModeInterval;
+    form->timer().dAlarmTime = 10 * kMinute;
+    form->timer().bAlarmTimeChg = true;
     form->tmrSec_Timer();
     fake.clock.advanceSeconds(60);
     form->tmrSec_Timer();
@@ -304,7 +307,7 @@ TEST_F(EnterTimeTest, AcceptingWhilePausedRunsTheDisplayAgain) {
     dialog.cmdOK_Click();
     form->Form_Activate();
     EXPECT_TRUE(form->tmrSec->isActive());
-    EXPECT_FALSE(form->bPaused);
+    EXPECT_FALSE(form->timer().bPaused);
     EXPECT_EQ(form->lblSystemTime->text(), " 00 01:30:00");
 }
 
@@ -357,12 +360,12 @@ TEST_F(EnterTimeTest, ReturningFromTheDialogActivatesTheMainWindow) {
     // The focus passes from the program's dialog to the main window.
     emit qApp->focusWindowChanged(dialog.windowHandle());
     emit qApp->focusWindowChanged(form->windowHandle());
-    EXPECT_FALSE(form->bAlarmTimeChg);
+    EXPECT_FALSE(form->timer().bAlarmTimeChg);
     // Coming back from another program does not.
-    form->bAlarmTimeChg = true;
+    form->timer().bAlarmTimeChg = true;
     emit qApp->focusWindowChanged(nullptr);
     emit qApp->focusWindowChanged(form->windowHandle());
-    EXPECT_TRUE(form->bAlarmTimeChg);
+    EXPECT_TRUE(form->timer().bAlarmTimeChg);
 }
 
 TEST(EnterTimeKeys, OnlyPrintableKeysAndBackspaceMeanATime) {

@@ -1,7 +1,7 @@
 #include "app/frmTempiro.h"
 
 #include "core/DayCount.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/FittedLabel.h"
 
@@ -34,7 +34,8 @@ protected:
     MainWindowTest() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         fake.clock.set(start);
-        form = std::make_unique<frmTempiro>(fake.services());
+        timer.emplace(fake.services());
+        form = std::make_unique<frmTempiro>(*timer);
     }
     ~MainWindowTest() override { QLocale::setDefault(QLocale::c()); }
 
@@ -46,6 +47,7 @@ protected:
 
     const double start = toDayCount(QDate(2026, 12, 8), QTime(9, 30, 0));
     platform::FakePlatform fake;
+    std::optional<Timer> timer; // made in the test's locale
     std::unique_ptr<frmTempiro> form;
 };
 
@@ -54,12 +56,14 @@ protected:
 TEST_F(MainWindowTest, FirstStartCountsDownTwoHoursWithEveryUnitShown) {
     startProgram();
     const frmTempiro& f = *form;
-    EXPECT_TRUE(f.bSec && f.bMin && f.bHr && f.bDay && f.bLbl && f.bShowMenus);
-    EXPECT_FALSE(f.bTTlDay || f.bShowLocalTime || f.bWarn || f.bAutoOpen || f.bKeepTop);
-    EXPECT_EQ(f.nWarnMin, 5);
-    EXPECT_EQ(f.nTimeorInterval, kModeTime);
-    EXPECT_DOUBLE_EQ(f.dAlarmTime, start + 2.0 / 24.0);
-    EXPECT_TRUE(f.sEventTitle.isEmpty());
+    EXPECT_TRUE(f.timer().bSec && f.timer().bMin && f.timer().bHr && f.timer().bDay &&
+                f.timer().bLbl && f.timer().bShowMenus);
+    EXPECT_FALSE(f.timer().bTTlDay || f.timer().bShowLocalTime || f.timer().bWarn ||
+                 f.timer().bAutoOpen || f.timer().bKeepTop);
+    EXPECT_EQ(f.timer().nWarnMin, 5);
+    EXPECT_EQ(f.timer().nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(f.timer().dAlarmTime, start + 2.0 / 24.0);
+    EXPECT_TRUE(f.timer().sEventTitle.isEmpty());
     EXPECT_TRUE(f.txtURL->text().isEmpty());
     EXPECT_TRUE(f.txtURL->isHidden());
     EXPECT_TRUE(f.cmdGo->isHidden());
@@ -100,12 +104,12 @@ TEST_F(MainWindowTest, ClickingTheLowerLinePausesAndResumes) {
     startProgram();
     form->lblSystemTime->resize(200, 30);
     QTest::mouseClick(form->lblSystemTime, Qt::LeftButton);
-    EXPECT_TRUE(form->bPaused);
+    EXPECT_TRUE(form->timer().bPaused);
     EXPECT_FALSE(form->tmrSec->isActive());
     EXPECT_EQ(textColour(form->lblSystemTime), kYellow);
 
     form->lblSystemTime_Click();
-    EXPECT_FALSE(form->bPaused);
+    EXPECT_FALSE(form->timer().bPaused);
     EXPECT_TRUE(form->tmrSec->isActive());
     fake.clock.advanceSeconds(90);
     form->tmrSec_Timer();
@@ -115,9 +119,9 @@ TEST_F(MainWindowTest, ClickingTheLowerLinePausesAndResumes) {
 
 TEST_F(MainWindowTest, TheFirstWarningRestoresTheWindowAndPutsItOnTop) {
     startProgram();
-    form->bWarn = true;
-    form->nWarnMin = 10;
-    form->dAlarmTime = fake.clock.now() + 4.5 / kMinutesPerDay;
+    form->timer().bWarn = true;
+    form->timer().nWarnMin = 10;
+    form->timer().dAlarmTime = fake.clock.now() + 4.5 / kMinutesPerDay;
     fake.windows.currentState = platform::WindowState::Minimized;
     const QSize size = form->size();
 
@@ -128,7 +132,7 @@ TEST_F(MainWindowTest, TheFirstWarningRestoresTheWindowAndPutsItOnTop) {
     EXPECT_TRUE(fake.windows.topmostCalls[0].on);
     EXPECT_EQ(fake.windows.topmostCalls[0].topLeft, QPoint(320, 25));
     EXPECT_EQ(form->size(), size);
-    EXPECT_FALSE(form->bKeepTop);
+    EXPECT_FALSE(form->timer().bKeepTop);
     EXPECT_FALSE(form->mnuDispTop->isChecked());
 
     using E = platform::FakeSound::Event;
@@ -144,7 +148,7 @@ TEST_F(MainWindowTest, TheFirstWarningRestoresTheWindowAndPutsItOnTop) {
 TEST_F(MainWindowTest, ShowMenusHidesAndShowsAllFourMenus) {
     startProgram();
     form->mnuDispMenus_Click();
-    EXPECT_FALSE(form->bShowMenus);
+    EXPECT_FALSE(form->timer().bShowMenus);
     for (QMenu* menu : {form->mnuSet, form->mnuDisp, form->mnuTools, form->mnuHelp})
         EXPECT_FALSE(menu->menuAction()->isVisible());
     EXPECT_FALSE(form->mnuDispMenus->isChecked());
@@ -177,30 +181,31 @@ TEST_F(MainWindowTest, MenuBarCarriesEveryItem) {
 
 TEST_F(MainWindowTest, TotalDaysAndTheUnitsExcludeEachOther) {
     startProgram();
-    form->bForceRedraw = false;
+    form->timer().bForceRedraw = false;
     form->mnuDispTtlDay_Click();
-    EXPECT_TRUE(form->bTTlDay);
-    EXPECT_FALSE(form->bSec || form->bMin || form->bHr || form->bDay);
+    EXPECT_TRUE(form->timer().bTTlDay);
+    EXPECT_FALSE(form->timer().bSec || form->timer().bMin || form->timer().bHr ||
+                 form->timer().bDay);
     for (QAction* unit : {form->mnuDispSec, form->mnuDispMin, form->mnuDispHr, form->mnuDispDay})
         EXPECT_FALSE(unit->isChecked());
-    EXPECT_TRUE(form->bForceRedraw);
+    EXPECT_TRUE(form->timer().bForceRedraw);
 
     form->mnuDispSec_Click();
-    EXPECT_TRUE(form->bSec);
-    EXPECT_FALSE(form->bTTlDay);
+    EXPECT_TRUE(form->timer().bSec);
+    EXPECT_FALSE(form->timer().bTTlDay);
     EXPECT_FALSE(form->mnuDispTtlDay->isChecked());
 
     // Turning a unit off touches nothing else.
     form->mnuDispSec_Click();
-    EXPECT_FALSE(form->bSec);
-    EXPECT_FALSE(form->bTTlDay);
+    EXPECT_FALSE(form->timer().bSec);
+    EXPECT_FALSE(form->timer().bTTlDay);
 }
 
 TEST_F(MainWindowTest, KeepOnTopMovesTheWindowWithoutResizingIt) {
     startProgram();
     const QSize size = form->size();
     form->mnuDispTop_Click();
-    EXPECT_TRUE(form->bKeepTop);
+    EXPECT_TRUE(form->timer().bKeepTop);
     EXPECT_TRUE(form->mnuDispTop->isChecked());
     form->mnuDispTop_Click();
     ASSERT_EQ(fake.windows.topmostCalls.size(), 2u);
@@ -249,7 +254,7 @@ TEST_F(MainWindowTest, KeepOnTopSavedOnIsAppliedAgainAtLoad) {
     fake.settings.set("LeftfrmTempiro", "1500");
     fake.settings.set("TopfrmTempiro", "1500");
     startProgram();
-    EXPECT_TRUE(form->bKeepTop);
+    EXPECT_TRUE(form->timer().bKeepTop);
     EXPECT_TRUE(form->mnuDispTop->isChecked());
     ASSERT_EQ(fake.windows.topmostCalls.size(), 1u);
     EXPECT_TRUE(fake.windows.topmostCalls[0].on);
@@ -306,7 +311,8 @@ TEST_F(MainWindowTest, ASaveThatFailsAtTheCloseIsToldInANotification) {
         platform::FakePlatform platform;
         (settingsFail ? platform.settings.flushFailure : platform.registry.commitFailure) =
             "No space left on device";
-        frmTempiro window(platform.services());
+        Timer timer(platform.services());
+        frmTempiro window(timer);
         window.Form_Load();
         window.close();
         EXPECT_EQ(platform.notifier.shown,
@@ -334,7 +340,7 @@ TEST_F(MainWindowTest, AClickOnTheBackgroundBringsAHiddenMenuBarBack) {
     form->mnuDispMenus_Click();
     ASSERT_FALSE(form->mnuDisp->menuAction()->isVisible());
     QWidget* client = form->centralWidget();
-    form->bForceRedraw = false;
+    form->timer().bForceRedraw = false;
 
     // The frame and its labels are not the background.
     QTest::mouseClick(client, Qt::LeftButton, {}, form->frameDisplay->geometry().center());
@@ -342,11 +348,11 @@ TEST_F(MainWindowTest, AClickOnTheBackgroundBringsAHiddenMenuBarBack) {
     EXPECT_FALSE(form->mnuDisp->menuAction()->isVisible());
 
     QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(1, client->height() - 1));
-    EXPECT_TRUE(form->bShowMenus);
+    EXPECT_TRUE(form->timer().bShowMenus);
     for (QMenu* menu : {form->mnuSet, form->mnuDisp, form->mnuTools, form->mnuHelp})
         EXPECT_TRUE(menu->menuAction()->isVisible());
     EXPECT_TRUE(form->mnuDispMenus->isChecked());
-    EXPECT_FALSE(form->bForceRedraw) << "unlike the Menus command";
+    EXPECT_FALSE(form->timer().bForceRedraw) << "unlike the Menus command";
 }
 
 TEST_F(MainWindowTest, TheDisplayScalesWithTheWindow) {
@@ -368,9 +374,9 @@ TEST_F(MainWindowTest, MinimisingOnlyAsksForAFullRedraw) {
     startProgram();
     const QRect before = form->lblSystemTime->geometry();
     fake.windows.currentState = platform::WindowState::Minimized;
-    form->bForceRedraw = false;
+    form->timer().bForceRedraw = false;
     form->Form_Resize();
-    EXPECT_TRUE(form->bForceRedraw);
+    EXPECT_TRUE(form->timer().bForceRedraw);
     EXPECT_EQ(form->lblSystemTime->geometry(), before);
 }
 
@@ -381,7 +387,7 @@ TEST_F(MainWindowTest, TurningLabelsOnPlacesTheCaptionsAtOnce) {
     QCoreApplication::processEvents();
     const QRect hiddenPlace = form->lblAlarm->geometry();
     form->mnuDispLbl_Click();
-    EXPECT_TRUE(form->bLbl);
+    EXPECT_TRUE(form->timer().bLbl);
     EXPECT_NE(form->lblAlarm->geometry(), hiddenPlace);
     EXPECT_EQ(form->lblAlarm->font().pointSizeF(), 10);
     form->tmrSec_Timer();
@@ -390,7 +396,7 @@ TEST_F(MainWindowTest, TurningLabelsOnPlacesTheCaptionsAtOnce) {
 
 TEST_F(MainWindowTest, TheExpiryReachesTheDesktopsNotifications) {
     startProgram();
-    fake.clock.set(form->dAlarmTime + 1.0 / kSecondsPerDay);
+    fake.clock.set(form->timer().dAlarmTime + 1.0 / kSecondsPerDay);
     form->tmrSec_Timer();
     ASSERT_EQ(fake.notifier.shown.size(), 1u);
     EXPECT_EQ(fake.notifier.shown[0],
@@ -409,7 +415,7 @@ TEST_F(MainWindowTest, AScreenReaderReadsEachLineWithItsCaption) {
 
 TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
     startProgram();
-    const double target = form->dAlarmTime;
+    const double target = form->timer().dAlarmTime;
     fake.clock.advanceSeconds(3 * 3600.0); // a suspend, or the clock set forward
     form->tmrSec_Timer();
     EXPECT_EQ(form->lblSystemTime->text(), "+ 01:00:00");
@@ -424,7 +430,7 @@ TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
     fake.clock.advanceSeconds(5400);
     form->lblSystemTime_Click();
     form->tmrSec_Timer();
-    EXPECT_DOUBLE_EQ(form->dAlarmTime, target) << "a pause never moves the target";
+    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, target) << "a pause never moves the target";
     EXPECT_EQ(form->lblSystemTime->text(), " 00 01:30:00");
 }
 
@@ -449,18 +455,18 @@ TEST_F(MainWindowTest, PauseAndHiddenMenusAreReachedFromTheKeyboard) {
     startProgram();
     QApplication::setActiveWindow(form.get());
     for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Pause), Qt::CTRL | Qt::Key_P}) {
-        const bool paused = form->bPaused;
+        const bool paused = form->timer().bPaused;
         QTest::keyClick(form.get(), keys.key(), keys.keyboardModifiers());
-        EXPECT_NE(form->bPaused, paused);
+        EXPECT_NE(form->timer().bPaused, paused);
     }
     form->mnuDispMenus_Click();
-    ASSERT_FALSE(form->bShowMenus);
+    ASSERT_FALSE(form->timer().bShowMenus);
     QTest::keyClick(form.get(), Qt::Key_F10);
-    EXPECT_TRUE(form->bShowMenus);
+    EXPECT_TRUE(form->timer().bShowMenus);
     form->mnuDispMenus_Click();
     QTest::keyPress(form->txtURL, Qt::Key_Alt);
     QTest::keyRelease(form->txtURL, Qt::Key_Alt, Qt::AltModifier);
-    EXPECT_TRUE(form->bShowMenus) << "Alt pressed alone";
+    EXPECT_TRUE(form->timer().bShowMenus) << "Alt pressed alone";
     QTest::keyClick(form.get(), Qt::Key_Alt);
-    EXPECT_TRUE(form->bShowMenus) << "shown menus stay";
+    EXPECT_TRUE(form->timer().bShowMenus) << "shown menus stay";
 }

@@ -2,7 +2,7 @@
 
 #include "core/DayCount.h"
 #include "core/modMain.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,8 +93,8 @@ TEST(CompanionFile, ReadsWhatTheTimersCloseWrote) {
               "Settings\\Tempiro Timer\\Settings]\n");
     file.close();
 
-    modMain::HandOffAutoOpen(registry, true);
-    modMain::HandOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
+    modMain::handOffAutoOpen(registry, true);
+    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
     const Companion::HandOff handOff = companion.read();
     EXPECT_EQ(handOff.autoOpen, "True");
     EXPECT_EQ(handOff.alarmTime, "12/25/2026 10:00:00 PM");

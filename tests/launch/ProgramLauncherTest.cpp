@@ -1,6 +1,6 @@
 #include "launch/ProgramLauncher.h"
 
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,13 +13,13 @@
 
 using namespace tempiro;
 
-using programs::ProgramCommandLine;
+using programs::programCommandLine;
 using programs::StartProgram;
 
 TEST(ProgramLauncher, TheCommandLineIsPlainConcatenation) {
-    EXPECT_EQ(ProgramCommandLine(R"(C:\Apps)", R"(\Tavolek.exe)", ""), R"(C:\Apps\Tavolek.exe )");
-    EXPECT_EQ(ProgramCommandLine(R"(C:\)", R"(\Tavolek.exe)", ""), R"(C:\\Tavolek.exe )");
-    EXPECT_EQ(ProgramCommandLine("/opt/tempiro", "/tavolek", "-x 1"), "/opt/tempiro/tavolek -x 1");
+    EXPECT_EQ(programCommandLine(R"(C:\Apps)", R"(\Tavolek.exe)", ""), R"(C:\Apps\Tavolek.exe )");
+    EXPECT_EQ(programCommandLine(R"(C:\)", R"(\Tavolek.exe)", ""), R"(C:\\Tavolek.exe )");
+    EXPECT_EQ(programCommandLine("/opt/tempiro", "/tavolek", "-x 1"), "/opt/tempiro/tavolek -x 1");
 }
 
 TEST(ProgramLauncher, OutcomesOfAStart) {
@@ -113,11 +113,11 @@ TEST(BrowserAssociation, TheDesktopsWebHandlerStartedThroughItsEntry) {
 }
 
 TEST(ProgramLauncher, ArgumentsAreSplitAsAShellWould) {
-    using programs::SplitArguments;
-    EXPECT_EQ(SplitArguments(""), QStringList{});
-    EXPECT_EQ(SplitArguments("  a  b "), (QStringList{"a", "b"}));
-    EXPECT_EQ(SplitArguments("'two words' \"and \\\"more\\\"\""),
+    using programs::splitArguments;
+    EXPECT_EQ(splitArguments(""), QStringList{});
+    EXPECT_EQ(splitArguments("  a  b "), (QStringList{"a", "b"}));
+    EXPECT_EQ(splitArguments("'two words' \"and \\\"more\\\"\""),
               (QStringList{"two words", "and \"more\""}));
-    EXPECT_EQ(SplitArguments("it\\'s a\\ b ''"), (QStringList{"it's", "a b", ""}));
-    EXPECT_EQ(SplitArguments("'$HOME' \"\\n\""), (QStringList{"$HOME", "\\n"}));
+    EXPECT_EQ(splitArguments("it\\'s a\\ b ''"), (QStringList{"it's", "a b", ""}));
+    EXPECT_EQ(splitArguments("'$HOME' \"\\n\""), (QStringList{"$HOME", "\\n"}));
 }

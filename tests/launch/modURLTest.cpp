@@ -1,6 +1,6 @@
 #include "launch/modURL.h"
 
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,8 +68,8 @@ TEST_F(BrowserTest, AnAnswerLongerThanTheBufferIsCut) {
     const QString longPath = "/opt/" + QString(200, u'b');
     EXPECT_TRUE(find(longPath, path));
     EXPECT_EQ(path, longPath.left(127));
-    EXPECT_EQ(FixedWidth(longPath).size(), 128);
-    EXPECT_EQ(FixedWidth("/usr/bin/x"), QString("/usr/bin/x").leftJustified(128, u' '));
+    EXPECT_EQ(fixedWidth(longPath).size(), 128);
+    EXPECT_EQ(fixedWidth("/usr/bin/x"), QString("/usr/bin/x").leftJustified(128, u' '));
 }
 
 TEST_F(BrowserTest, AFailedLookupLeavesThePathAlone) {
@@ -152,5 +152,5 @@ TEST(LinkAddress, AnAddressOrTheTextNeverAnOption) {
         {"-my auction", "http://-my%20auction"},
     };
     for (const auto& [link, address] : cases)
-        EXPECT_EQ(LinkAddress(link).toStdString(), address.toStdString()) << link.toStdString();
+        EXPECT_EQ(linkAddress(link).toStdString(), address.toStdString()) << link.toStdString();
 }

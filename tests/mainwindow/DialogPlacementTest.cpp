@@ -1,6 +1,6 @@
 #include "mainwindow/DialogPlacement.h"
 
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -73,13 +73,13 @@ TEST(DialogPlacement, MovesARealDialogBesideItsOwner) {
     owner.setGeometry(100, 80, 352, 300);
     QDialog dialog(&owner);
     dialog.resize(262, 263);
-    PlaceDialogBeside(dialog, owner, windows);
+    placeDialogBeside(dialog, owner, windows);
     const QRect outer = owner.frameGeometry();
     EXPECT_EQ(dialog.pos(), QPoint(outer.right() + 1 + 1, outer.top())) << "20 twips, rounded";
     EXPECT_TRUE(windows.bandChanges.empty());
 
     owner.setGeometry(0, 0, 800, 800); // the offscreen screen is 800 x 800
-    PlaceDialogBeside(dialog, owner, windows);
+    placeDialogBeside(dialog, owner, windows);
     EXPECT_EQ(dialog.pos(), QPoint(0, 0));
     ASSERT_EQ(windows.bandChanges.size(), 1u);
     EXPECT_EQ(windows.bandChanges[0], (std::pair<const QWidget*, bool>{&dialog, false}));

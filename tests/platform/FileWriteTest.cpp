@@ -78,8 +78,8 @@ TEST(FileWrite, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
         {"held values", regFile, kHandOff,
          [&] {
              registry.holdWrites();
-             modMain::HandOffAutoOpen(registry, true);
-             modMain::HandOffAlarmTime(registry, bigValue);
+             modMain::handOffAutoOpen(registry, true);
+             modMain::handOffAlarmTime(registry, bigValue);
              return registry.commitWrites();
          }},
         {"the companion's new key", regFile, kHandOff,
@@ -122,8 +122,8 @@ TEST(FileWrite, HeldValuesReachTheFileInOneRewriteAtTheCommit) {
     ASSERT_TRUE(platform::replaceFile(file, kHandOff).isEmpty());
 
     registry.holdWrites();
-    modMain::HandOffAutoOpen(registry, true);
-    modMain::HandOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
+    modMain::handOffAutoOpen(registry, true);
+    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
     EXPECT_EQ(readAll(file), kHandOff) << "nothing written before the commit";
     EXPECT_EQ(registry.commitWrites(), "");
     EXPECT_EQ(readAll(file),

@@ -1,7 +1,7 @@
 #include "core/DayCount.h"
 #include "core/Settings.h"
+#include "fakes/FakePlatform.h"
 #include "platform/SettingsStore.h"
-#include "platform/fakes/FakePlatform.h"
 
 #include <QDir>
 #include <QFile>

@@ -106,8 +106,8 @@ TEST_F(RegFileRegistryTest, NumbersAreWrittenAsDwords) {
 
 TEST_F(RegFileRegistryTest, TheCloseHandsTheFiveValuesToTheCompanion) {
     writeFile("REGEDIT4\n\n" + kCompanionHeader + "\n\n" + kDefaultUserHeader + "\n");
-    modMain::HandOffAutoOpen(registry, false);
-    modMain::HandOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
+    modMain::handOffAutoOpen(registry, false);
+    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
     EXPECT_EQ(readFile(), "REGEDIT4\n\n" + kCompanionHeader +
                               "\n\"bTPAutoOpen\"=\"False\"\n"
                               "\"sTPAlarmTime\"=\"12/25/2026 10:00:00 PM\"\n\n" +

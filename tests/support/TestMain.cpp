@@ -1,4 +1,8 @@
+#ifdef TEMPIRO_TEST_WIDGETS
 #include <QApplication>
+#else
+#include <QCoreApplication>
+#endif
 #include <QTemporaryDir>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -19,6 +23,10 @@ int main(int argc, char* argv[]) {
     qputenv("TZ", "UTC");
     tzset();
 
+#ifdef TEMPIRO_TEST_WIDGETS
     QApplication app(argc, argv);
+#else
+    QCoreApplication app(argc, argv);
+#endif
     return RUN_ALL_TESTS();
 }

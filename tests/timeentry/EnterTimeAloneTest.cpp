@@ -1,5 +1,5 @@
 #include "core/DayCount.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 #include "timeentry/frmEnterTime.h"
 
 #include <QLineEdit>
@@ -9,14 +9,14 @@
 
 using namespace tempiro;
 
-// The dialog needs only an alarm record and an owner: no main window.
-TEST(EnterTimeAlone, OkWritesIntoTheGivenRecordAndCancelLeavesItAlone) {
+// The dialog needs only a timer and an owner: no main window.
+TEST(EnterTimeAlone, OkSetsTheGivenTimersAlarmAndCancelLeavesItAlone) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     platform::FakePlatform fake;
     fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(21, 0)));
     QWidget owner;
     for (const bool ok : {false, true}) {
-        TimerState alarm;
+        Timer alarm(fake.services());
         QPointer<frmEnterTime> dialog = new frmEnterTime(fake.services(), &owner);
         dialog->myForm = &alarm;
         dialog->Show();
@@ -27,6 +27,7 @@ TEST(EnterTimeAlone, OkWritesIntoTheGivenRecordAndCancelLeavesItAlone) {
         EXPECT_EQ(set.size(), ok ? 1 : 0);
         EXPECT_EQ(alarm.bAlarmTimeChg, ok);
         EXPECT_EQ(alarm.dAlarmTime, ok ? toDayCount(QDate(2026, 12, 25), QTime(22, 0)) : 0);
+        EXPECT_EQ(alarm.link(), ok ? "https://auction.example/lot/7" : "");
         EXPECT_FALSE(dialog->isVisible());
         delete dialog.data();
     }

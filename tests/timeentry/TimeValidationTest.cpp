@@ -2,7 +2,7 @@
 
 #include "core/DayCount.h"
 #include "core/TimerState.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <gtest/gtest.h>
 

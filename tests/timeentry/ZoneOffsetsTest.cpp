@@ -1,6 +1,6 @@
 #include "timeentry/ZoneOffsets.h"
 
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QFile>
 #include <QTemporaryDir>

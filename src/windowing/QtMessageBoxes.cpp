@@ -1,8 +1,8 @@
-#include "platform/MessageBoxes.h"
+#include "windowing/QtMessageBoxes.h"
 
 #include <QMessageBox>
 
-namespace tempiro::platform {
+namespace tempiro::windowing {
 
 void QtMessageBoxes::show(const QString& text, const QString& caption, Icon icon) {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, caption,
@@ -10,4 +10,4 @@ void QtMessageBoxes::show(const QString& text, const QString& caption, Icon icon
     box.exec();
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::windowing

@@ -1,9 +1,11 @@
-#include "platform/WindowControl.h"
+#include "windowing/SystemWindowControl.h"
 
 #include <QWidget>
 #include <QWindow>
 
-namespace tempiro::platform {
+namespace tempiro::windowing {
+
+using platform::WindowState;
 
 WindowState SystemWindowControl::state(const QWidget& window) const {
     if (window.isMinimized())
@@ -53,4 +55,4 @@ void SystemWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint top
     window.show();
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::windowing

@@ -1,4 +1,4 @@
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include "core/DayCount.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Sound.h"
+#include "windowing/SystemSound.h"
 
 #include "platform/LoadedLibrary.h"
 
@@ -8,7 +8,7 @@
 #include <canberra.h>
 #include <utility>
 
-namespace tempiro::platform {
+namespace tempiro::windowing {
 
 namespace {
 
@@ -33,11 +33,11 @@ struct SystemSound::Canberra {
 
     void load() {
         // Kept loaded: the handler must stay in place for the sound library's use.
-        static const LoadedLibrary alsa("libasound.so.2");
+        static const platform::LoadedLibrary alsa("libasound.so.2");
         decltype(&snd_lib_error_set_handler) quiet = nullptr;
         if (alsa.find(quiet, "snd_lib_error_set_handler"))
             quiet(ignoreAlsaError);
-        static const LoadedLibrary canberra("libcanberra.so.0");
+        static const platform::LoadedLibrary canberra("libcanberra.so.0");
         decltype(&ca_context_create) create = nullptr;
         if (!canberra.find(create, "ca_context_create") | !canberra.find(play, "ca_context_play") |
                 !canberra.find(destroy, "ca_context_destroy") ||
@@ -74,4 +74,4 @@ void SystemSound::sleep(int milliseconds) {
         QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::windowing

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/DateText.h"
+#include "core/DisplayEngine.h"
+#include "core/DisplayOptions.h"
+#include "core/Settings.h"
+#include "core/TimerState.h"
+#include "platform/Services.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+namespace tempiro {
+
+// A new alarm, as the Enter Time dialog's OK gives it.
+struct AlarmRequest {
+    qint16 mode = kModeTime;
+    double time = 0; // the target, the interval's length or the stop watch's start
+    QString title;
+    std::optional<qint16> warnMinutes; // warnings off when absent, the lead kept as it was
+    bool autoOpen = false;
+    QString link;
+};
+
+// The one running timer: the alarm, the display options and the event link, with the commands
+// every face of it uses (the main window, the dialogs, and whatever else shows or drives the
+// timer). It ticks, decides each update and carries out the sound and the notices itself; what
+// a window shows of an update is for the faces, which follow its signals.
+class Timer : public QObject, public TimerState {
+    Q_OBJECT
+public:
+    static constexpr int kTickMilliseconds = 945;
+
+    explicit Timer(const platform::Services& services, QObject* parent = nullptr);
+
+    // Reads what the last run stored; a start with nothing stored counts down two hours.
+    void load();
+    // Installs a new alarm; it is taken over at the next update, which ends a pause.
+    void setAlarm(const AlarmRequest& alarm);
+    void setLink(const QString& link);
+    void setPaused(bool paused);
+    void togglePause() { setPaused(!bPaused); }
+    // Applies the Display menu's rules and redraws at the next tick.
+    void toggleOption(DisplayOption option);
+    // One display update now (the ticker's, or asked for by a face).
+    void tick();
+    // Writes every option, the alarm and the link, and hands the alarm to the companion; a
+    // failure is told in a notification, as no window may be left to tell it. Returns it.
+    QString save(const std::optional<settings::WindowTwips>& normalWindow);
+
+    // The current local date and time as a day count.
+    double now() const;
+    const QString& link() const { return m_link; }
+    const DateText& text() const { return m_text; }
+    const platform::Services& services() const { return m_services; }
+    // The 945 ms tick; stopped while paused.
+    QTimer* ticker() { return &m_ticker; }
+
+    // How the main window is shown, which the first warning changes; normal without a window.
+    std::function<platform::WindowState()> windowState;
+
+signals:
+    // A display update for the faces to show; the sound and the notice follow it.
+    void updated(const tempiro::DisplayUpdate& update);
+    void alarmChanged();
+    void linkChanged(const QString& link);
+    void pausedChanged(bool paused);
+    void optionChanged(tempiro::DisplayOption option);
+
+private:
+    platform::Services m_services;
+    DateText m_text;
+    QString m_link;
+    QTimer m_ticker;
+};
+
+} // namespace tempiro

@@ -1,0 +1,32 @@
+#include "mainwindow/DesignDialog.h"
+
+#include "mainwindow/DialogPlacement.h"
+#include "widgets/DesignFonts.h"
+
+#include <utility>
+
+namespace tempiro {
+
+DesignDialog::DesignDialog(QWidget* owner, const QString& name, bool fixedSize)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint |
+                         (fixedSize ? Qt::MSWindowsFixedSizeDialogHint : Qt::WindowFlags())) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The layouts are measured for the design's dialog font of 8 points.
+    fonts::applyWindowFont(*this);
+}
+
+bool DesignDialog::showLoaded(const QWidget* owner, platform::WindowControl* windows) {
+    const bool loading = !std::exchange(m_loaded, true);
+    if (loading)
+        Form_Load();
+    show();
+    if (loading && owner && windows)
+        placeAgainOnceFramed(*this, *owner, *windows);
+    raise();
+    activateWindow();
+    return loading;
+}
+
+} // namespace tempiro

@@ -1,0 +1,141 @@
+#include "mainwindow/TimeDisplay.h"
+
+#include "widgets/ClickableLabel.h"
+#include "widgets/DesignFonts.h"
+#include "widgets/FittedLabel.h"
+#include "widgets/WidgetHelpers.h"
+
+#include <utility>
+
+namespace tempiro {
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kMagenta(192, 0, 192);
+
+} // namespace
+
+TimeDisplay::TimeDisplay(QWidget* parent)
+    : QFrame(parent) {
+    setObjectName(QStringLiteral("frameDisplay"));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    lblAlarmTime = new ClickableLabel(this);
+    lblAlarmTime->setObjectName(QStringLiteral("lblAlarmTime"));
+    lblAlarmTime->setAccessibleDescription(
+        QStringLiteral("The alarm time, the start of the stop watch or the local time. Click to "
+                       "set the alarm."));
+    lblAlarmTime->setAlignment(Qt::AlignCenter);
+    widgets::setTextColour(*lblAlarmTime, kMagenta);
+    widgets::setBackgroundColour(*lblAlarmTime, Qt::black);
+
+    lblLabel = new FittedLabel(this);
+    lblLabel->setObjectName(QStringLiteral("lblLabel"));
+    lblLabel->setAlignment(Qt::AlignCenter);
+
+    lblSystemTime = new ClickableLabel(this);
+    lblSystemTime->setObjectName(QStringLiteral("lblSystemTime"));
+    lblSystemTime->setAccessibleDescription(
+        QStringLiteral("The time that remains or has elapsed. Click to pause or resume."));
+    lblSystemTime->setAlignment(Qt::AlignCenter);
+    widgets::setTextColour(*lblSystemTime, kRed);
+    widgets::setBackgroundColour(*lblSystemTime, Qt::black);
+
+    // The captions lie over the right end of the big lines: no background of their own, so
+    // the big text stays readable.
+    lblAlarm = new QLabel(QStringLiteral("Alarm Time"), this);
+    lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
+    lblSystem = new QLabel(QStringLiteral("System Time"), this);
+    lblSystem->setObjectName(QStringLiteral("lblSystem"));
+    for (QLabel* caption : {lblAlarm, lblSystem}) {
+        caption->setWordWrap(true);
+        widgets::setTextColour(*caption, kYellow);
+    }
+}
+
+void TimeDisplay::applyLayout(const layout::Controls& c, bool labels, double dpi) {
+    auto place = [dpi](QWidget* widget, const layout::Box& box) {
+        widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
+    };
+    place(this, c.frameDisplay);
+    place(lblAlarmTime, c.lblAlarmTime);
+    place(lblLabel, c.lblLabel);
+    place(lblSystemTime, c.lblSystemTime);
+    place(lblAlarm, c.lblAlarm);
+    place(lblSystem, c.lblSystem);
+    const QString bigFamily = layout::kSansSerif;
+    lblAlarmTime->setFont(fonts::designFont(bigFamily, c.alarmTimePoints, true));
+    lblLabel->setFont(fonts::designFont(bigFamily, c.labelPoints, true));
+    lblSystemTime->setFont(fonts::designFont(bigFamily, c.systemTimePoints, true));
+    lblAlarm->setFont(fonts::designFont(c.alarmCaption.family, c.alarmCaption.points, false));
+    lblSystem->setFont(fonts::designFont(c.systemCaption.family, c.systemCaption.points, false));
+    // A blank's width before each caption keeps the big text clear of it. The design's caption
+    // boxes were measured for a narrower font: each is made wide enough for the longest word it
+    // may show.
+    for (QLabel* label : {lblAlarm, lblSystem})
+        label->setIndent(label->fontMetrics().horizontalAdvance(u' '));
+    fitCaptionBox(*lblAlarm, {caption::kAlarmTime, caption::kStartTime, caption::kLocalTime});
+    fitCaptionBox(*lblSystem, {caption::kTimeRemain, caption::kTimeExpired, caption::kTimeElapsed,
+                               caption::kCurrentTime});
+    // Each caption reaches to its line's right end, so the strip the line keeps free is the
+    // caption's width.
+    for (auto [caption, line] : {std::pair<QLabel*, FittedLabel*>{lblAlarm, lblAlarmTime},
+                                 std::pair<QLabel*, FittedLabel*>{lblSystem, lblSystemTime}}) {
+        QRect box = caption->geometry();
+        box.setRight(std::max(box.right(), line->geometry().right()));
+        caption->setGeometry(box);
+        line->setReservedRight(labels ? caption->width() : 0);
+    }
+    lblAlarm->raise();
+    lblSystem->raise();
+}
+
+void TimeDisplay::show(const DisplayUpdate& u) {
+    lblAlarmTime->setText(u.alarmTimeText);
+    if (u.alarmCaption)
+        lblAlarm->setText(*u.alarmCaption);
+    if (u.colour)
+        setLineColour(*u.colour);
+    if (u.systemCaption)
+        lblSystem->setText(*u.systemCaption);
+    if (u.rebuilt) {
+        lblLabel->setText(u.heading);
+        lblLabel->setVisible(u.labelsVisible);
+        lblSystem->setVisible(u.labelsVisible);
+        lblAlarm->setVisible(u.labelsVisible);
+        lblSystemTime->setText(u.valueText);
+    }
+}
+
+void TimeDisplay::updateAccessibleNames(bool paused) {
+    // A screen reader reads each line with its caption, the lower one with its units and what
+    // its colour says.
+    lblAlarmTime->setAccessibleName(lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
+    QString state;
+    if (paused)
+        state = QStringLiteral(", paused");
+    else if (m_colour == LineColour::Yellow)
+        state = QStringLiteral(", warning");
+    lblSystemTime->setAccessibleName(lblSystem->text() + u' ' +
+                                     spokenTime(lblSystemTime->text(), lblLabel->text()) + state);
+}
+
+void TimeDisplay::setLineColour(LineColour colour) {
+    m_colour = colour;
+    switch (colour) {
+    case LineColour::Red:
+        widgets::setTextColour(*lblSystemTime, kRed);
+        break;
+    case LineColour::Green:
+        widgets::setTextColour(*lblSystemTime, kGreen);
+        break;
+    case LineColour::Yellow:
+        widgets::setTextColour(*lblSystemTime, kYellow);
+        break;
+    }
+}
+
+} // namespace tempiro

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         tempiro::settings::readValues(store, state, link, now, text);
         if (!std::isfinite(state.dAlarmTime))
             std::abort();
-        const tempiro::settings::WindowTwips window = tempiro::settings::readWindow(store, {});
+        const tempiro::TwipsRect window = tempiro::settings::readWindow(store, {});
         if (!std::isfinite(window.left) || !std::isfinite(window.width))
             std::abort();
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwindow/DesignDialog.h"
 #include "platform/Services.h"
+#include "widgets/DesignDialog.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/DesignDialog.h"
+#include "widgets/DesignDialog.h"
 
 class QLabel;
 class QPushButton;

@@ -1,7 +1,7 @@
 #include "app/ProgramEntry.h"
 
-#include "app/frmTempiro.h"
 #include "core/modMain.h"
+#include "mainwindow/frmTempiro.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "widgets/DeferredIconStyle.h"

@@ -56,13 +56,13 @@ private:
 // written, with the field each one holds.
 struct GeometryKey {
     const char* word;
-    float WindowTwips::*field;
+    float TwipsRect::*field;
     std::optional<float> StoredWindow::*stored;
 };
-constexpr GeometryKey kGeometryKeys[] = {{"Left", &WindowTwips::left, &StoredWindow::left},
-                                         {"Top", &WindowTwips::top, &StoredWindow::top},
-                                         {"Width", &WindowTwips::width, &StoredWindow::width},
-                                         {"Height", &WindowTwips::height, &StoredWindow::height}};
+constexpr GeometryKey kGeometryKeys[] = {{"Left", &TwipsRect::left, &StoredWindow::left},
+                                         {"Top", &TwipsRect::top, &StoredWindow::top},
+                                         {"Width", &TwipsRect::width, &StoredWindow::width},
+                                         {"Height", &TwipsRect::height, &StoredWindow::height}};
 
 QString geometryKey(const GeometryKey& key) {
     return QLatin1String(key.word) + kWindowName;
@@ -153,9 +153,9 @@ StoredWindow readStoredWindow(platform::SettingsStore& store) {
     return stored;
 }
 
-WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current) {
+TwipsRect readWindow(platform::SettingsStore& store, const TwipsRect& current) {
     const StoredWindow stored = readStoredWindow(store);
-    WindowTwips window = current;
+    TwipsRect window = current;
     for (const GeometryKey& key : kGeometryKeys)
         window.*key.field = (stored.*key.stored).value_or(current.*key.field);
     return window;

@@ -2,6 +2,7 @@
 
 #include "core/DateText.h"
 #include "core/TimerState.h"
+#include "core/Twips.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 
@@ -17,15 +18,6 @@ namespace tempiro::settings {
 
 inline const QString kSection = QStringLiteral("Settings");
 inline const QString kWindowName = QStringLiteral("frmTempiro");
-
-// The main window's outer position and its size, in twips.
-struct WindowTwips {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-    bool operator==(const WindowTwips&) const = default;
-};
 
 // Reads the seventeen value keys into the state and the event link. A stored text that does
 // not convert leaves its field as it was; an absent key gives the key's default, for the
@@ -43,7 +35,7 @@ struct StoredWindow {
 StoredWindow readStoredWindow(platform::SettingsStore& store);
 
 // Reads the four geometry keys, each defaulting to the current value.
-WindowTwips readWindow(platform::SettingsStore& store, const WindowTwips& current);
+TwipsRect readWindow(platform::SettingsStore& store, const TwipsRect& current);
 
 // Whether a window rectangle (pixels) can be reached on one of the screens.
 bool onSomeScreen(const QRect& window, const QList<QRect>& screens);
@@ -61,7 +53,7 @@ Placement placementAtStart(const StoredWindow& stored, const QSize& designed, do
 
 struct Closing {
     QString link;
-    std::optional<WindowTwips> normalWindow; // absent while minimised or maximised
+    std::optional<TwipsRect> normalWindow; // absent while minimised or maximised
     double now = 0;
 };
 

@@ -89,7 +89,7 @@ void Timer::tick() {
     }
 }
 
-QString Timer::save(const std::optional<settings::WindowTwips>& normalWindow) {
+QString Timer::save(const std::optional<TwipsRect>& normalWindow) {
     settings::Closing closing;
     closing.link = m_link;
     closing.normalWindow = normalWindow;

@@ -48,7 +48,7 @@ public:
     void tick();
     // Writes every option, the alarm and the link, and hands the alarm to the companion; a
     // failure is told in a notification, as no window may be left to tell it. Returns it.
-    QString save(const std::optional<settings::WindowTwips>& normalWindow);
+    QString save(const std::optional<TwipsRect>& normalWindow);
 
     // The current local date and time as a day count.
     double now() const;

@@ -29,18 +29,18 @@ double rounded(double value) {
     return std::nearbyint(value);
 }
 
-void setWidth(Box& box, double width) {
+void setWidth(TwipsRect& box, double width) {
     if (width >= 0)
         box.width = width;
 }
 
-void setHeight(Box& box, double height) {
+void setHeight(TwipsRect& box, double height) {
     if (height >= 0)
         box.height = height;
 }
 
-void placeCaption(Box& caption, Font& font, const Box& bigLine, const Box& lowerLine, double width,
-                  double left, const Font& captionFont) {
+void placeCaption(TwipsRect& caption, Font& font, const TwipsRect& bigLine,
+                  const TwipsRect& lowerLine, double width, double left, const Font& captionFont) {
     caption.top = bigLine.top + bigLine.height * kCaptionDrop;
     setWidth(caption, width);
     caption.left = left;
@@ -82,7 +82,7 @@ bool resize(const Window& window, Controls& c) {
     if (band.bottomMargin < window.clientHeight)
         setHeight(c.frameDisplay, window.clientHeight - band.bottomMargin);
 
-    const Box& frame = c.frameDisplay;
+    const TwipsRect& frame = c.frameDisplay;
     const double row = rounded(frame.top + frame.height - kLinkRowAboveFrameBottom);
     c.txtURL.top = row;
     c.cmdGo.top = row;

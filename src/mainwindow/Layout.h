@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Twips.h"
 #include "widgets/DesignFonts.h"
 
 #include <QString>
@@ -7,14 +8,6 @@
 // The main window's display scales with its width: the frame, the link row, the three big
 // lines and the two captions, and their font sizes in six width bands. All lengths are twips.
 namespace tempiro::layout {
-
-struct Box {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-    bool operator==(const Box&) const = default;
-};
 
 struct Font {
     QString family;
@@ -24,7 +17,8 @@ struct Font {
 
 // Everything the layout may change, as it stands before and after.
 struct Controls {
-    Box frameDisplay, lblAlarmTime, lblLabel, lblSystemTime, lblAlarm, lblSystem, txtURL, cmdGo;
+    TwipsRect frameDisplay, lblAlarmTime, lblLabel, lblSystemTime, lblAlarm, lblSystem, txtURL,
+        cmdGo;
     double alarmTimePoints = 0, labelPoints = 0, systemTimePoints = 0;
     Font alarmCaption, systemCaption;
     bool operator==(const Controls&) const = default;

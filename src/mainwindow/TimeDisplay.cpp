@@ -57,7 +57,7 @@ TimeDisplay::TimeDisplay(QWidget* parent)
 }
 
 void TimeDisplay::applyLayout(const layout::Controls& c, bool labels, double dpi) {
-    auto place = [dpi](QWidget* widget, const layout::Box& box) {
+    auto place = [dpi](QWidget* widget, const TwipsRect& box) {
         widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
     };
     place(this, c.frameDisplay);

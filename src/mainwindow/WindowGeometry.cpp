@@ -9,7 +9,7 @@
 
 namespace tempiro::geometry {
 
-settings::WindowTwips windowTwips(const QWidget& window) {
+TwipsRect windowTwips(const QWidget& window) {
     const double dpi = windowing::screenDpi();
     const QPoint corner = window.frameGeometry().topLeft();
     return {static_cast<float>(pixelsToTwips(corner.x(), dpi)),

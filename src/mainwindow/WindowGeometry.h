@@ -10,7 +10,7 @@ namespace tempiro::geometry {
 
 // The outer corner and the window's own size, without the window manager's frame, which is not
 // known before the window is shown.
-settings::WindowTwips windowTwips(const QWidget& window);
+TwipsRect windowTwips(const QWidget& window);
 
 // Puts the window where the last run left it, when that can still be reached on a screen.
 void restoreWindow(QWidget& window, platform::SettingsStore& store);

@@ -2,9 +2,9 @@
 
 #include "core/DayCount.h"
 #include "core/Twips.h"
-#include "mainwindow/DialogPlacement.h"
 #include "timeentry/WarningMinutes.h"
 #include "widgets/DesignFonts.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/FittedLabel.h"
 #include "widgets/WidgetHelpers.h"
 #include "windowing/ScreenDpi.h"

@@ -2,9 +2,9 @@
 
 #include "core/DateText.h"
 #include "core/Timer.h"
-#include "mainwindow/DesignDialog.h"
 #include "platform/Services.h"
 #include "timeentry/TimeValidation.h"
+#include "widgets/DesignDialog.h"
 
 #include <array>
 

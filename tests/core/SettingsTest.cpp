@@ -24,7 +24,7 @@ protected:
         readValues(store, state, link, now, text);
         return state;
     }
-    void close(TimerState& state, std::optional<WindowTwips> window = WindowTwips{}) {
+    void close(TimerState& state, std::optional<TwipsRect> window = TwipsRect{}) {
         writeAll(store, registry, state, {link, window, now}, text);
     }
 
@@ -105,7 +105,7 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
     TimerState state = read();
     link = QStringLiteral("https://example.org/event");
     state.sEventTitle = QStringLiteral("Launch");
-    close(state, WindowTwips{100, 200, 5280, 4800});
+    close(state, TwipsRect{100, 200, 5280, 4800});
     EXPECT_EQ(store.writtenKeys, (QStringList{"LeftfrmTempiro",
                                               "TopfrmTempiro",
                                               "WidthfrmTempiro",
@@ -216,11 +216,11 @@ TEST_F(SettingsTest, HandOffWritesOnlyIntoKeysThatExist) {
 }
 
 TEST_F(SettingsTest, GeometryDefaultsToTheCurrentValues) {
-    const WindowTwips current{300, 450, 5280, 4800};
+    const TwipsRect current{300, 450, 5280, 4800};
     EXPECT_EQ(readWindow(store, current), current);
     store.set("TopfrmTempiro", "900.5");
     store.set("WidthfrmTempiro", "narrow");
-    const WindowTwips restored = readWindow(store, current);
+    const TwipsRect restored = readWindow(store, current);
     EXPECT_EQ(restored.top, 900.5f);
     EXPECT_EQ(restored.width, 5280.0f);
 }

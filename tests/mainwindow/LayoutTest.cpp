@@ -57,17 +57,18 @@ TEST(Layout, SixWidthBands) {
 
 TEST(Layout, FullLayoutGeometry) {
     const Controls c = laidOut(sized(5280, 4290));
-    EXPECT_EQ(c.frameDisplay, (Box{50, 0, 5180, 4090}));
+    EXPECT_EQ(c.frameDisplay, (TwipsRect{50, 0, 5180, 4090}));
     const double fifth = 4090.0 / 5;
-    EXPECT_EQ(c.lblAlarmTime, (Box{90, 225, 4975, fifth})) << "its left and top never change";
-    EXPECT_EQ(c.lblLabel, (Box{105, 2 * fifth, 4975, fifth}));
-    EXPECT_EQ(c.lblSystemTime, (Box{105, 3 * fifth, 4975, fifth}));
-    EXPECT_EQ(c.txtURL, (Box{75, 3826, 4545, 228}));
-    EXPECT_EQ(c.cmdGo, (Box{4605, 3826, 598, 228}));
-    const double captionWidth = std::nearbyint(4975 * 0.11);
-    const double captionLeft = std::nearbyint(4975 - captionWidth);
-    EXPECT_EQ(c.lblAlarm, (Box{captionLeft, 225 + fifth * 0.18, captionWidth, fifth - 20}));
-    EXPECT_EQ(c.lblSystem, (Box{captionLeft, 3 * fifth + fifth * 0.18, captionWidth, fifth - 20}));
+    EXPECT_EQ(c.lblAlarmTime, (TwipsRect{90, 225, 4975, fifth})) << "its left and top never change";
+    EXPECT_EQ(c.lblLabel, (TwipsRect{105, 2 * fifth, 4975, fifth}));
+    EXPECT_EQ(c.lblSystemTime, (TwipsRect{105, 3 * fifth, 4975, fifth}));
+    EXPECT_EQ(c.txtURL, (TwipsRect{75, 3826, 4545, 228}));
+    EXPECT_EQ(c.cmdGo, (TwipsRect{4605, 3826, 598, 228}));
+    const float captionWidth = std::nearbyint(4975 * 0.11f);
+    const float captionLeft = std::nearbyint(4975 - captionWidth);
+    EXPECT_EQ(c.lblAlarm, (TwipsRect{captionLeft, 225 + fifth * 0.18, captionWidth, fifth - 20}));
+    EXPECT_EQ(c.lblSystem,
+              (TwipsRect{captionLeft, 3 * fifth + fifth * 0.18, captionWidth, fifth - 20}));
 }
 
 TEST(Layout, ExactlyThreeHundredTakesTheFullLayoutBelowItTheNarrowOne) {
@@ -79,7 +80,7 @@ TEST(Layout, ExactlyThreeHundredTakesTheFullLayoutBelowItTheNarrowOne) {
     narrowWindow.outerWidth = 1000;
     const Controls narrow = laidOut(narrowWindow);
     const Controls design = designed();
-    EXPECT_EQ(narrow.frameDisplay, (Box{0, 0, 820, design.frameDisplay.height}));
+    EXPECT_EQ(narrow.frameDisplay, (TwipsRect{0, 0, 820, design.frameDisplay.height}));
     EXPECT_EQ(narrow.lblAlarmTime.width, 640);
     EXPECT_EQ(narrow.lblSystemTime.width, 640);
     EXPECT_EQ(narrow.lblAlarm.left, 640 - 525);

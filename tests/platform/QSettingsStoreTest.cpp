@@ -42,7 +42,7 @@ TEST_F(QSettingsStoreTest, EveryKeyRoundTripsThroughTheFile) {
     saved.dAlarmTime = toDayCount(QDate(2026, 12, 7), QTime(23, 15, 42));
     saved.sEventTitle = QStringLiteral("Auktion; \"Zeit\", ü\nzweite Zeile \\ Ende");
     const QString link = QStringLiteral("https://example.org/a?b=1,2;c=\"d\"");
-    const settings::WindowTwips window{-1500, 300.5f, 5280, 4815};
+    const TwipsRect window{-1500, 300.5f, 5280, 4815};
     {
         platform::QSettingsStore store;
         platform::FakeRegistry registry;

@@ -1,7 +1,7 @@
-#include "mainwindow/DesignDialog.h"
+#include "widgets/DesignDialog.h"
 
-#include "mainwindow/DialogPlacement.h"
 #include "widgets/DesignFonts.h"
+#include "widgets/DialogPlacement.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #include "timeentry/frmEnterTime.h"
 
-#include "app/frmTempiro.h"
 #include "core/DayCount.h"
 #include "fakes/FakePlatform.h"
+#include "mainwindow/frmTempiro.h"
 #include "timeentry/WarningMinutes.h"
 #include "widgets/ClickableLabel.h"
 

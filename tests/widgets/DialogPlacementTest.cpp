@@ -1,4 +1,4 @@
-#include "mainwindow/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 
 #include "fakes/FakePlatform.h"
 
@@ -9,7 +9,6 @@
 using namespace tempiro;
 
 using placement::Place;
-using placement::Rect;
 
 namespace {
 
@@ -19,9 +18,9 @@ constexpr float kScreenHeight = 11520;
 constexpr float kDialogWidth = 4050;
 constexpr float kDialogHeight = 4400;
 
-Place place(const Rect& owner) {
+Place place(const TwipsRect& owner) {
     const Place right = placement::rightOf(owner);
-    const Rect dialog{right.left, right.top, kDialogWidth, kDialogHeight};
+    const TwipsRect dialog{right.left, right.top, kDialogWidth, kDialogHeight};
     return placement::besideOwner(dialog, owner, kScreenWidth, kScreenHeight, placement::kGap);
 }
 

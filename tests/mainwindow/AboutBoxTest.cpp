@@ -1,8 +1,8 @@
 #include "aboutbox/HelpText.h"
 #include "aboutbox/frmAbout.h"
 #include "aboutbox/frmHelp.h"
-#include "app/frmTempiro.h"
 #include "fakes/FakePlatform.h"
+#include "mainwindow/frmTempiro.h"
 #include "timeentry/frmEnterTime.h"
 
 #include <QAccessible>

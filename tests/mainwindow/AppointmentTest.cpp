@@ -1,6 +1,6 @@
-#include "app/frmTempiro.h"
 #include "core/DayCount.h"
 #include "fakes/FakePlatform.h"
+#include "mainwindow/frmTempiro.h"
 #include "platform/ICalendar.h"
 
 #include <QDir>

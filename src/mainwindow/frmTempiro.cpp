@@ -1,4 +1,4 @@
-#include "app/frmTempiro.h"
+#include "mainwindow/frmTempiro.h"
 
 #include "aboutbox/HelpText.h"
 #include "aboutbox/frmAbout.h"
@@ -240,7 +240,7 @@ void frmTempiro::Form_Unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    std::optional<settings::WindowTwips> normalWindow;
+    std::optional<TwipsRect> normalWindow;
     if (m_services.windows.state(*this) == platform::WindowState::Normal)
         normalWindow = geometry::windowTwips(*this);
     m_timer.save(normalWindow);

@@ -1,4 +1,4 @@
-#include "app/frmTempiro.h"
+#include "mainwindow/frmTempiro.h"
 
 #include "core/DayCount.h"
 #include "fakes/FakePlatform.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Twips.h"
 #include "platform/WindowControl.h"
 
 #include <QMargins>
@@ -18,14 +19,6 @@ namespace placement {
 inline constexpr double kRightGap = 20; // twips between the main window and a dialog on its right
 inline constexpr qint16 kGap = 100;     // twips a dialog is shifted along the other sides
 
-// Outer rectangles in twips, relative to the screen's top-left corner.
-struct Rect {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
-
 struct Place {
     float left = 0;
     float top = 0;
@@ -35,11 +28,11 @@ struct Place {
 
 // Where the dialog goes; its left must already hold the place right of the owner. Each side is
 // tested on its own axis only, with sums rounded to single precision.
-Place besideOwner(const Rect& dialog, const Rect& owner, float screenWidth, float screenHeight,
-                  qint16 gap);
+Place besideOwner(const TwipsRect& dialog, const TwipsRect& owner, float screenWidth,
+                  float screenHeight, qint16 gap);
 
 // The dialog's first place, to the right of the owner with the tops level.
-Place rightOf(const Rect& owner);
+Place rightOf(const TwipsRect& owner);
 
 // A window's outer rectangle in pixels. A window not shown yet has no frame of its own: it is
 // given `expectedFrame`, the frame the window manager put round the owner.

@@ -1,4 +1,4 @@
-#include "mainwindow/DialogPlacement.h"
+#include "widgets/DialogPlacement.h"
 
 #include "core/Twips.h"
 
@@ -21,8 +21,8 @@ float single(double value) {
 
 } // namespace
 
-Place besideOwner(const Rect& dialog, const Rect& owner, float screenWidth, float screenHeight,
-                  qint16 gap) {
+Place besideOwner(const TwipsRect& dialog, const TwipsRect& owner, float screenWidth,
+                  float screenHeight, qint16 gap) {
     if (single(double(dialog.left) + dialog.width) <= screenWidth)
         return {dialog.left, dialog.top, false};
     if (single(double(owner.left) - dialog.width) >= 0)
@@ -41,7 +41,7 @@ QRect outerRect(const QRect& geometry, const QRect& frameGeometry, const QMargin
     return QRect(geometry.topLeft(), geometry.size().grownBy(expectedFrame));
 }
 
-Place rightOf(const Rect& owner) {
+Place rightOf(const TwipsRect& owner) {
     return {single(double(owner.left) + owner.width + kRightGap), owner.top, false};
 }
 
@@ -70,7 +70,7 @@ QMargins frameOf(const QWidget& window) {
             outer.bottom() - inner.bottom()};
 }
 
-placement::Rect outerTwips(const QWidget& window, const QWidget& owner, const ScreenTwips& screen) {
+TwipsRect outerTwips(const QWidget& window, const QWidget& owner, const ScreenTwips& screen) {
     const QRect outer =
         placement::outerRect(window.geometry(), window.frameGeometry(), frameOf(owner))
             .translated(-screen.pixels.topLeft());

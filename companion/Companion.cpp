@@ -47,7 +47,7 @@ Companion::HandOff Companion::read() {
 
 bool Companion::check() {
     const HandOff handOff = read();
-    if (stored::toBoolean(handOff.autoOpen) != true)
+    if (booleanFromText(handOff.autoOpen) != true)
         return false;
     const LocalDateTime now = toLocalDateTime(toDayCount(m_clock.localNow()));
     const ParseResult target = m_text.parse(handOff.alarmTime, now.date.year());

@@ -14,7 +14,7 @@ using namespace tempiro;
 
 namespace {
 
-struct Entry final : TimeEntryFields {
+struct Entry final : timeentry::TimeEntryFields {
     QString text;
     int mode = 0;
     QString timeText() const override { return text; }

@@ -34,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         tempiro::TimerState state;
         QString link;
         const double now = tempiro::toDayCount(QDate(2026, 12, 8), QTime(9, 30));
-        tempiro::settings::readValues(store, state, link, now, text);
+        readSettings(store, state, link, now, text);
         if (!std::isfinite(state.dAlarmTime))
             std::abort();
-        const tempiro::TwipsRect window = tempiro::settings::readWindow(store, {});
+        const tempiro::TwipsRect window = readStoredWindowOr(store, {});
         if (!std::isfinite(window.left) || !std::isfinite(window.width))
             std::abort();
     }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tempiro::help {
+namespace tempiro::aboutbox {
 
 namespace {
 
@@ -63,4 +63,4 @@ const QString& line(int number) {
     return kLines.at(static_cast<size_t>(number - 1));
 }
 
-} // namespace tempiro::help
+} // namespace tempiro::aboutbox

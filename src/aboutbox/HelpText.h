@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace tempiro::help {
+namespace tempiro::aboutbox {
 
 // The maker's web site, shown in the About box and opened from the Help menu.
 inline const QString kWebSite = QStringLiteral("https://www.example.com/marrowby/");
@@ -13,4 +13,4 @@ inline constexpr int kFirstPartLines = 17;
 // The help text's lines, each to be followed by CR LF.
 const QString& line(int number); // 1 to kLineCount
 
-} // namespace tempiro::help
+} // namespace tempiro::aboutbox

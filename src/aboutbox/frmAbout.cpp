@@ -20,7 +20,7 @@
 
 namespace tempiro {
 
-namespace about {
+namespace aboutbox {
 
 QString versionText() {
     return QStringLiteral("Version %1.%2.%3")
@@ -48,7 +48,7 @@ QPixmap icon(const QSize& size) {
     return picture;
 }
 
-} // namespace about
+} // namespace aboutbox
 
 namespace {
 
@@ -64,7 +64,7 @@ QFont sized(QFont font, double points, bool bold) {
 } // namespace
 
 frmAbout::frmAbout(const platform::Services& services, QWidget* owner)
-    : DesignDialog(owner, QStringLiteral("frmAbout"))
+    : widgets::DesignDialog(owner, QStringLiteral("frmAbout"))
     , m_services(services) {
     createControls();
 }
@@ -78,7 +78,7 @@ void frmAbout::createControls() {
 
     picIcon = new QLabel(this);
     place(picIcon, -15, -15, 660, 765);
-    picIcon->setPixmap(about::icon(QSize(44, 51)));
+    picIcon->setPixmap(aboutbox::icon(QSize(44, 51)));
     picIcon->setAlignment(Qt::AlignCenter);
 
     Picture1 = new QFrame(this);
@@ -89,7 +89,7 @@ void frmAbout::createControls() {
     lblVersion = new QLabel(Picture1);
     lblVersion->setFont(sized(font(), 9.75, false));
     place(lblVersion, 15, 450, 2250, 225);
-    lblWeb = new QLabel(help::kWebSite, Picture1);
+    lblWeb = new QLabel(aboutbox::kWebSite, Picture1);
     lblWeb->setFont(sized(font(), 9.75, false));
     place(lblWeb, 2640, 450, 2250, 270);
 
@@ -118,7 +118,7 @@ void frmAbout::createControls() {
     place(cmdOK, 4290, 2550, 1260, 345);
 
     Label1 = new QLabel(QString(), this);
-    Label1->setFont(fonts::designFont(fonts::kSmallFonts, 7));
+    Label1->setFont(widgets::designFont(widgets::kSmallFonts, 7));
     Label1->setWordWrap(true);
     place(Label1, 225, 2580, 3975, 780);
 
@@ -145,16 +145,16 @@ void frmAbout::Show() {
 
 void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("About ") + kProgramTitle);
-    lblVersion->setText(about::versionText());
+    lblVersion->setText(aboutbox::versionText());
     lblTitle->setText(QStringLiteral("Marrowby Software ") + kProgramTitle);
     lblDescription->clear();
     lblCopyright->setText(QStringLiteral("Copyright © 2026 Marrowby Software"));
     lblRights->setText(QStringLiteral("Free to use and share."));
     for (QLabel* label : {lblTitle, lblVersion, lblWeb, lblCopyright, lblRights})
-        fitCaptionWidth(*label, label->width());
+        widgets::fitCaptionWidth(*label, label->width());
     cmdSysInfo->setVisible(GetSysInfoPath(SysInfoPath));
     if (myForm)
-        placeDialogBeside(*this, *myForm, m_services.windows);
+        widgets::placeDialogBeside(*this, *myForm, m_services.windows);
 }
 
 void frmAbout::cmdOK_Click() {
@@ -183,7 +183,7 @@ void frmAbout::StartSysInfo() {
 bool frmAbout::GetKeyValue(platform::RegistryRoot root, const QString& keyName,
                            const QString& subKeyRef, QString& keyValue) {
     const std::optional<platform::RegistryKey> key =
-        m_services.registry.openKey(root, keyName, about::kReadAccess);
+        m_services.registry.openKey(root, keyName, aboutbox::kReadAccess);
     if (!key) {
         keyValue.clear();
         return false;
@@ -213,7 +213,7 @@ bool frmAbout::GetSysInfoPath(QString& path) {
     }
     // Where there is no such registry, an installed system information program of the desktop.
     m_sysInfoApp.reset();
-    for (const QString& name : about::kSystemInfoPrograms) {
+    for (const QString& name : aboutbox::kSystemInfoPrograms) {
         if (const auto app = m_services.desktop.forProgram(name);
             app && !app->executable.isEmpty()) {
             m_sysInfoApp = app;

@@ -13,7 +13,7 @@ namespace tempiro {
 
 // The About box: title, version, copyright, the maker's web site, and the Help and System Info
 // buttons. Placed beside the main window; one at a time, modeless.
-class frmAbout : public DesignDialog {
+class frmAbout : public widgets::DesignDialog {
     Q_OBJECT
 public:
     frmAbout(const platform::Services& services, QWidget* owner);
@@ -55,7 +55,7 @@ private:
     std::optional<platform::DesktopApp> m_sysInfoApp;
 };
 
-namespace about {
+namespace aboutbox {
 // Query value and every other right a registry reader may ask for.
 inline constexpr quint32 kReadAccess = 0x2003F;
 // System information programs looked for, in this order: through their desktop entries, else
@@ -65,6 +65,6 @@ inline const QStringList kSystemInfoPrograms = {QStringLiteral("hardinfo"),
                                                 QStringLiteral("gnome-system-monitor")};
 QString versionText();
 QPixmap icon(const QSize& size);
-} // namespace about
+} // namespace aboutbox
 
 } // namespace tempiro

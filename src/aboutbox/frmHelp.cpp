@@ -26,14 +26,14 @@ QPointer<frmHelp>& theHelpWindow() {
 QString lines(int first, int last) {
     QString text;
     for (int number = first; number <= last; ++number)
-        text += help::line(number) + kLineBreak;
+        text += aboutbox::line(number) + kLineBreak;
     return text;
 }
 
 } // namespace
 
 frmHelp::frmHelp(QWidget* owner)
-    : DesignDialog(owner, QStringLiteral("frmHelp"), false) {
+    : widgets::DesignDialog(owner, QStringLiteral("frmHelp"), false) {
     setWindowTitle(QStringLiteral("Tempiro Timer Help"));
     const double dpi = windowing::screenDpi();
     widgets::fixSizeInTwips(*this, 6900, 6810, dpi);
@@ -65,11 +65,11 @@ frmHelp* frmHelp::Show(QWidget* owner) {
 }
 
 void frmHelp::Form_Load() {
-    lblDescription->setText(lines(1, help::kFirstPartLines));
+    lblDescription->setText(lines(1, aboutbox::kFirstPartLines));
     lblDescription->setText(lblDescription->text() +
-                            lines(help::kFirstPartLines + 1, help::kLineCount));
+                            lines(aboutbox::kFirstPartLines + 1, aboutbox::kLineCount));
     // The label does not scroll: a smaller font where the whole text would not fit.
-    fitWrappedText(*lblDescription);
+    widgets::fitWrappedText(*lblDescription);
 }
 
 void frmHelp::cmdOK_Click() {

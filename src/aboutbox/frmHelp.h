@@ -8,7 +8,7 @@ class QPushButton;
 namespace tempiro {
 
 // The help window: one fixed text, built when the window loads. One at a time, modeless.
-class frmHelp : public DesignDialog {
+class frmHelp : public widgets::DesignDialog {
     Q_OBJECT
 public:
     // Shows the program's help window, loading it when it is not open; owner keeps it.

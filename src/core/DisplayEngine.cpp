@@ -55,9 +55,8 @@ void warningStep(TimerState& s, double remaining, platform::WindowState& windowS
         }
         u.bringToTop = true;
         if (minutes > 0)
-            u.notice = DisplayUpdate::Notice{noticeSummary(s), caption::kTimeRemain +
-                                                                   QStringLiteral(": ") +
-                                                                   minutesLeft(minutes)};
+            u.notice = DisplayUpdate::Notice{
+                noticeSummary(s), kCaptionTimeRemain + QStringLiteral(": ") + minutesLeft(minutes)};
     }
     s.nLastWarnMin = minutes;
     if (minutes <= 0) {
@@ -131,11 +130,11 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
         u.restartTimer = s.bPaused;
         s.bPaused = false;
         if (s.nTimeorInterval == kModeStopWatch) {
-            u.alarmCaption = caption::kStartTime;
+            u.alarmCaption = kCaptionStartTime;
             s.dAlarmTime = s.realOfWall = now;
             s.realTarget = moment.real;
         } else {
-            u.alarmCaption = caption::kAlarmTime;
+            u.alarmCaption = kCaptionAlarmTime;
         }
     }
 
@@ -161,7 +160,7 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
 
     if (s.bShowLocalTime) {
         u.alarmTimeText = text.generalDate(now);
-        u.alarmCaption = caption::kLocalTime;
+        u.alarmCaption = kCaptionLocalTime;
     } else {
         u.alarmTimeText = text.generalDate(s.dAlarmTime);
     }
@@ -171,21 +170,21 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
             if (s.nExpireBeeps < kMaxExpireBeeps) {
                 u.beeps = 1;
                 if (++s.nExpireBeeps == 1)
-                    u.notice = DisplayUpdate::Notice{noticeSummary(s), caption::kTimeExpired};
+                    u.notice = DisplayUpdate::Notice{noticeSummary(s), kCaptionTimeExpired};
             }
             expired = true;
             u.colour = LineColour::Red;
-            u.systemCaption = caption::kTimeExpired;
+            u.systemCaption = kCaptionTimeExpired;
         } else {
             if (s.bWarn)
                 warningStep(s, remaining, windowState, u);
             else
                 u.colour = LineColour::Green;
-            u.systemCaption = caption::kTimeRemain;
+            u.systemCaption = kCaptionTimeRemain;
         }
     } else if (s.nTimeorInterval == kModeStopWatch) {
         u.colour = LineColour::Green;
-        u.systemCaption = caption::kTimeElapsed;
+        u.systemCaption = kCaptionTimeElapsed;
     }
 
     QString valueText;
@@ -209,19 +208,19 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
                 if (std::trunc(remaining) >= kCurrentTimeFromDays) {
                     valueText = text.generalDate(now);
                     heading.clear();
-                    u.systemCaption = caption::kCurrentTime;
+                    u.systemCaption = kCaptionCurrentTime;
                 } else {
                     valueText =
                         u' ' + twoDigits(static_cast<int>(std::trunc(remaining))) + valueText;
-                    u.systemCaption = caption::kTimeRemain;
+                    u.systemCaption = kCaptionTimeRemain;
                     heading = QStringLiteral(" dy") + heading;
                 }
             } else if (expired) {
                 u.colour = LineColour::Red;
-                u.systemCaption = caption::kTimeExpired;
+                u.systemCaption = kCaptionTimeExpired;
             } else if (s.nTimeorInterval != kModeStopWatch) {
                 u.colour = LineColour::Yellow;
-                u.systemCaption = caption::kTimeRemain;
+                u.systemCaption = kCaptionTimeRemain;
             }
         }
     }

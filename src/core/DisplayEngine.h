@@ -40,15 +40,13 @@ struct DisplayUpdate {
     QString title;
 };
 
-namespace caption {
-inline const QString kAlarmTime = QStringLiteral("Alarm Time");
-inline const QString kStartTime = QStringLiteral("Start Time");
-inline const QString kLocalTime = QStringLiteral("Local Time");
-inline const QString kTimeRemain = QStringLiteral("Time Remain");
-inline const QString kTimeExpired = QStringLiteral("Time Expired");
-inline const QString kTimeElapsed = QStringLiteral("Time Elapsed");
-inline const QString kCurrentTime = QStringLiteral("Current Time");
-} // namespace caption
+inline const QString kCaptionAlarmTime = QStringLiteral("Alarm Time");
+inline const QString kCaptionStartTime = QStringLiteral("Start Time");
+inline const QString kCaptionLocalTime = QStringLiteral("Local Time");
+inline const QString kCaptionTimeRemain = QStringLiteral("Time Remain");
+inline const QString kCaptionTimeExpired = QStringLiteral("Time Expired");
+inline const QString kCaptionTimeElapsed = QStringLiteral("Time Elapsed");
+inline const QString kCaptionCurrentTime = QStringLiteral("Current Time");
 
 // One display update at `now`: takes over a new alarm, works out the remaining or elapsed
 // time, warnings and expiry, and every text of the display. Updates the state's alarm,

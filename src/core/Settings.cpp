@@ -8,7 +8,7 @@
 #include <cmath>
 #include <variant>
 
-namespace tempiro::settings {
+namespace tempiro {
 
 namespace {
 
@@ -18,18 +18,18 @@ public:
         : m_store(store) {}
 
     QString text(const QString& key, const QString& defaultValue) {
-        return m_store.read(kProgramTitle, kSection, key, defaultValue);
+        return m_store.read(kProgramTitle, kSettingsSection, key, defaultValue);
     }
     void boolean(const QString& key, bool defaultValue, bool& field) {
-        if (const auto value = stored::toBoolean(text(key, stored::booleanText(defaultValue))))
+        if (const auto value = booleanFromText(text(key, booleanText(defaultValue))))
             field = *value;
     }
     void integer(const QString& key, qint16 defaultValue, qint16& field) {
-        if (const auto value = stored::toInteger16(text(key, stored::integerText(defaultValue))))
+        if (const auto value = integer16FromText(text(key, integerText(defaultValue))))
             field = *value;
     }
     void single(const QString& key, float defaultValue, float& field) {
-        if (const auto value = stored::toSingle(text(key, stored::singleText(defaultValue))))
+        if (const auto value = singleFromText(text(key, singleText(defaultValue))))
             field = *value;
     }
 
@@ -42,11 +42,11 @@ public:
     Writer(platform::SettingsStore& store)
         : m_store(store) {}
     void text(const QString& key, const QString& value) {
-        m_store.write(kProgramTitle, kSection, key, value);
+        m_store.write(kProgramTitle, kSettingsSection, key, value);
     }
-    void boolean(const QString& key, bool value) { text(key, stored::booleanText(value)); }
-    void integer(const QString& key, qint16 value) { text(key, stored::integerText(value)); }
-    void single(const QString& key, float value) { text(key, stored::singleText(value)); }
+    void boolean(const QString& key, bool value) { text(key, booleanText(value)); }
+    void integer(const QString& key, qint16 value) { text(key, integerText(value)); }
+    void single(const QString& key, float value) { text(key, singleText(value)); }
 
 private:
     platform::SettingsStore& m_store;
@@ -65,7 +65,7 @@ constexpr GeometryKey kGeometryKeys[] = {{"Left", &TwipsRect::left, &StoredWindo
                                          {"Height", &TwipsRect::height, &StoredWindow::height}};
 
 QString geometryKey(const GeometryKey& key) {
-    return QLatin1String(key.word) + kWindowName;
+    return QLatin1String(key.word) + kSettingsWindowName;
 }
 
 // The display and alarm options, each read at the start and written at the close in this
@@ -112,8 +112,8 @@ std::optional<double> fromIsoText(const QString& text) {
 
 } // namespace
 
-void readValues(platform::SettingsStore& store, TimerState& s, QString& link, double now,
-                const DateText& dateText) {
+void readSettings(platform::SettingsStore& store, TimerState& s, QString& link, double now,
+                  const DateText& dateText) {
     // An absent key takes the value of a first start.
     TimerState first;
     FirstStart::apply(first, now);
@@ -149,11 +149,11 @@ StoredWindow readStoredWindow(platform::SettingsStore& store) {
     Reader read(store);
     StoredWindow stored;
     for (const GeometryKey& key : kGeometryKeys)
-        stored.*key.stored = stored::toSingle(read.text(geometryKey(key), QString()));
+        stored.*key.stored = singleFromText(read.text(geometryKey(key), QString()));
     return stored;
 }
 
-TwipsRect readWindow(platform::SettingsStore& store, const TwipsRect& current) {
+TwipsRect readStoredWindowOr(platform::SettingsStore& store, const TwipsRect& current) {
     const StoredWindow stored = readStoredWindow(store);
     TwipsRect window = current;
     for (const GeometryKey& key : kGeometryKeys)
@@ -187,12 +187,12 @@ constexpr double kFarAway = 1e6;
 
 } // namespace
 
-Placement placementAtStart(const StoredWindow& stored, const QSize& designed, double dpi,
-                           const QList<QRect>& screens) {
+WindowPlacement placementAtStart(const StoredWindow& stored, const QSize& designed, double dpi,
+                                 const QList<QRect>& screens) {
     QRect all;
     for (const QRect& screen : screens)
         all |= screen;
-    Placement placement;
+    WindowPlacement placement;
     placement.size =
         QSize(pixelsWithin(stored.width, dpi, 1, all.width()).value_or(designed.width()),
               pixelsWithin(stored.height, dpi, 1, all.height()).value_or(designed.height()));
@@ -203,8 +203,8 @@ Placement placementAtStart(const StoredWindow& stored, const QSize& designed, do
     return placement;
 }
 
-QString writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,
-                 const Closing& closing, const DateText& dateText) {
+QString writeSettings(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,
+                      const SettingsAtClose& closing, const DateText& dateText) {
     // The hand-off values are collected on the way and reach the companion's file in one
     // rewrite, after the user's own settings are safe.
     registry.holdWrites();
@@ -236,4 +236,4 @@ QString writeAll(platform::SettingsStore& store, platform::Registry& registry, T
     return settingsFailure.isEmpty() ? handOffFailure : settingsFailure;
 }
 
-} // namespace tempiro::settings
+} // namespace tempiro

@@ -14,16 +14,16 @@
 
 // What survives between runs: the options, the alarm, the event link and the main window's
 // place, read once while the main window loads and written once while it closes.
-namespace tempiro::settings {
+namespace tempiro {
 
-inline const QString kSection = QStringLiteral("Settings");
-inline const QString kWindowName = QStringLiteral("frmTempiro");
+inline const QString kSettingsSection = QStringLiteral("Settings");
+inline const QString kSettingsWindowName = QStringLiteral("frmTempiro");
 
 // Reads the seventeen value keys into the state and the event link. A stored text that does
 // not convert leaves its field as it was; an absent key gives the key's default, for the
 // target two hours after now.
-void readValues(platform::SettingsStore& store, TimerState& state, QString& link, double now,
-                const DateText& text);
+void readSettings(platform::SettingsStore& store, TimerState& state, QString& link, double now,
+                  const DateText& text);
 
 // The four geometry keys as stored; a key that is absent or unreadable is nothing.
 struct StoredWindow {
@@ -35,7 +35,7 @@ struct StoredWindow {
 StoredWindow readStoredWindow(platform::SettingsStore& store);
 
 // Reads the four geometry keys, each defaulting to the current value.
-TwipsRect readWindow(platform::SettingsStore& store, const TwipsRect& current);
+TwipsRect readStoredWindowOr(platform::SettingsStore& store, const TwipsRect& current);
 
 // Whether a window rectangle (pixels) can be reached on one of the screens.
 bool onSomeScreen(const QRect& window, const QList<QRect>& screens);
@@ -44,14 +44,14 @@ bool onSomeScreen(const QRect& window, const QList<QRect>& screens);
 // than all screens together, gives the designed one; a stored place that would leave the title
 // bar off every screen gives no place (the window manager places the window, as at a first
 // start). Any other stored place is kept exactly, the screen's corner included.
-struct Placement {
+struct WindowPlacement {
     std::optional<QPoint> position;
     QSize size;
 };
-Placement placementAtStart(const StoredWindow& stored, const QSize& designed, double dpi,
-                           const QList<QRect>& screens);
+WindowPlacement placementAtStart(const StoredWindow& stored, const QSize& designed, double dpi,
+                                 const QList<QRect>& screens);
 
-struct Closing {
+struct SettingsAtClose {
     QString link;
     std::optional<TwipsRect> normalWindow; // absent while minimised or maximised
     double now = 0;
@@ -61,7 +61,7 @@ struct Closing {
 // target to the companion on the way. A target of exactly 0 (one that could not be read at
 // start) becomes the moment of closing. The settings file is written first, then the companion's
 // values all at once. Empty when everything was saved, otherwise the first reason why not.
-QString writeAll(platform::SettingsStore& store, platform::Registry& registry, TimerState& state,
-                 const Closing& closing, const DateText& text);
+QString writeSettings(platform::SettingsStore& store, platform::Registry& registry,
+                      TimerState& state, const SettingsAtClose& closing, const DateText& text);
 
-} // namespace tempiro::settings
+} // namespace tempiro

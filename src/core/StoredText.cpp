@@ -5,13 +5,13 @@
 #include <cmath>
 #include <limits>
 
-namespace tempiro::stored {
+namespace tempiro {
 
 QString booleanText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-std::optional<double> toNumber(const QString& text) {
+std::optional<double> numberFromText(const QString& text) {
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
@@ -19,13 +19,13 @@ std::optional<double> toNumber(const QString& text) {
     return value;
 }
 
-std::optional<bool> toBoolean(const QString& text) {
+std::optional<bool> booleanFromText(const QString& text) {
     const QString word = text.trimmed();
     if (word.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
         return true;
     if (word.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
         return false;
-    if (const std::optional<double> number = toNumber(word))
+    if (const std::optional<double> number = numberFromText(word))
         return *number != 0;
     return std::nullopt;
 }
@@ -34,8 +34,8 @@ QString integerText(qint16 value) {
     return QString::number(value);
 }
 
-std::optional<qint16> toInteger16(const QString& text) {
-    const std::optional<double> number = toNumber(text);
+std::optional<qint16> integer16FromText(const QString& text) {
+    const std::optional<double> number = numberFromText(text);
     if (!number)
         return std::nullopt;
     const double rounded = std::nearbyint(*number); // the default rounding: halves to even
@@ -51,11 +51,11 @@ QString singleText(float value) {
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-std::optional<float> toSingle(const QString& text) {
-    const std::optional<double> number = toNumber(text);
+std::optional<float> singleFromText(const QString& text) {
+    const std::optional<double> number = numberFromText(text);
     if (!number || std::fabs(*number) > std::numeric_limits<float>::max())
         return std::nullopt;
     return static_cast<float>(*number);
 }
 
-} // namespace tempiro::stored
+} // namespace tempiro

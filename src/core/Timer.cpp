@@ -20,7 +20,7 @@ double Timer::now() const {
 
 void Timer::load() {
     QString link;
-    settings::readValues(m_services.settings, *this, link, now(), m_text);
+    readSettings(m_services.settings, *this, link, now(), m_text);
     setLink(link);
     bForceRedraw = true;
 }
@@ -90,12 +90,12 @@ void Timer::tick() {
 }
 
 QString Timer::save(const std::optional<TwipsRect>& normalWindow) {
-    settings::Closing closing;
+    SettingsAtClose closing;
     closing.link = m_link;
     closing.normalWindow = normalWindow;
     closing.now = now();
     const QString failure =
-        settings::writeAll(m_services.settings, m_services.registry, *this, closing, m_text);
+        writeSettings(m_services.settings, m_services.registry, *this, closing, m_text);
     if (!failure.isEmpty()) {
         modMain::TraceLine(QStringLiteral("Settings not saved: ") + failure);
         m_services.notifier.notify(

@@ -43,7 +43,7 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
     case platform::kRegSz:
         return registry.setStringValue(key, valueName, value);
     case platform::kRegDword: {
-        const std::optional<double> number = stored::toNumber(value);
+        const std::optional<double> number = numberFromText(value);
         const bool fits = number && *number >= std::numeric_limits<qint32>::min() &&
                           *number <= std::numeric_limits<qint32>::max();
         return registry.setDwordValue(key, valueName,
@@ -56,11 +56,11 @@ long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const 
 
 void handOffAutoOpen(platform::Registry& registry, bool autoOpen) {
     const auto root = platform::RegistryRoot::Users;
-    const QString flag = stored::booleanText(autoOpen);
+    const QString flag = booleanText(autoOpen);
     SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("bTPAutoOpen"), flag);
     SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("bAutoOpen"), flag);
     SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("bAdminReadOnly"),
-                  stored::booleanText(true));
+                  booleanText(true));
 }
 
 void handOffAlarmTime(platform::Registry& registry, const QString& generalDate) {

@@ -4,7 +4,7 @@
 #include "core/modMain.h"
 #include "launch/modURL.h"
 
-namespace tempiro::events {
+namespace tempiro::launch {
 
 namespace {
 
@@ -65,4 +65,4 @@ void createAppointment(const platform::Services& services,
         modMain::TraceLine(QStringLiteral("Appointment not opened: no calendar program took it"));
 }
 
-} // namespace tempiro::events
+} // namespace tempiro::launch

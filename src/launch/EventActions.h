@@ -10,7 +10,7 @@
 // What the event itself opens: its web page in the desktop's browser, and an appointment in the
 // desktop's calendar program. The main window's Go and Tools command, or any other face, call
 // these.
-namespace tempiro::events {
+namespace tempiro::launch {
 
 // The browser of the last opening of the event page: its program and the launch's process id.
 struct BrowserObject {
@@ -34,4 +34,4 @@ void createAppointment(const platform::Services& services,
                        std::unique_ptr<platform::CalendarApplication>& calendar,
                        const AlarmRecord& alarm);
 
-} // namespace tempiro::events
+} // namespace tempiro::launch

@@ -3,7 +3,7 @@
 #include "core/TimerState.h"
 #include "core/modMain.h"
 
-namespace tempiro::programs {
+namespace tempiro::launch {
 
 QString programCommandLine(const QString& folder, const QString& programFile,
                            const QString& arguments) {
@@ -67,4 +67,4 @@ bool StartProgram(const platform::Services& services, const QString& folder,
     return true;
 }
 
-} // namespace tempiro::programs
+} // namespace tempiro::launch

@@ -6,7 +6,7 @@
 
 // Starting other programs (the companion clock) as a shell would split their arguments, but
 // without a shell.
-namespace tempiro::programs {
+namespace tempiro::launch {
 
 // The command line of a program start: folder, program file, one blank and the arguments, as
 // they are (nothing quoted, nothing trimmed).
@@ -24,4 +24,4 @@ QStringList splitArguments(const QString& arguments);
 bool StartProgram(const platform::Services& services, const QString& folder,
                   const QString& programFile, const QString& arguments);
 
-} // namespace tempiro::programs
+} // namespace tempiro::launch

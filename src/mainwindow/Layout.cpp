@@ -3,11 +3,11 @@
 #include <array>
 #include <cmath>
 
-namespace tempiro::layout {
+namespace tempiro::mainwindow {
 
 namespace {
 
-constexpr std::array<std::pair<double, Band>, 6> kBands{{
+constexpr std::array<std::pair<double, LayoutBand>, 6> kBands{{
     {2500, {10, 4, 50}},
     {3500, {12, 5, 100}},
     {6000, {18, 7, 200}},
@@ -39,8 +39,9 @@ void setHeight(TwipsRect& box, double height) {
         box.height = height;
 }
 
-void placeCaption(TwipsRect& caption, Font& font, const TwipsRect& bigLine,
-                  const TwipsRect& lowerLine, double width, double left, const Font& captionFont) {
+void placeCaption(TwipsRect& caption, CaptionFont& font, const TwipsRect& bigLine,
+                  const TwipsRect& lowerLine, double width, double left,
+                  const CaptionFont& captionFont) {
     caption.top = bigLine.top + bigLine.height * kCaptionDrop;
     setWidth(caption, width);
     caption.left = left;
@@ -48,7 +49,7 @@ void placeCaption(TwipsRect& caption, Font& font, const TwipsRect& bigLine,
     setHeight(caption, lowerLine.height - kCaptionShorterBy);
 }
 
-void narrow(const Window& window, Controls& c) {
+void narrow(const LayoutWindow& window, LayoutControls& c) {
     setWidth(c.frameDisplay, window.outerWidth - kNarrowFrameRoom);
     c.frameDisplay.left = 0;
     const double w = rounded(c.frameDisplay.width - kNarrowFrameRoom);
@@ -61,21 +62,21 @@ void narrow(const Window& window, Controls& c) {
 
 } // namespace
 
-Band bandOf(double roundedWidth) {
+LayoutBand bandOf(double roundedWidth) {
     for (const auto& [below, band] : kBands)
         if (below > 0 && roundedWidth < below)
             return band;
     return kBands.back().second;
 }
 
-bool resize(const Window& window, Controls& c) {
+bool resizeLayout(const LayoutWindow& window, LayoutControls& c) {
     if (window.minimized)
         return true;
     if (window.clientWidth < kNarrowBelow) {
         narrow(window, c);
         return false;
     }
-    const Band band = bandOf(rounded(window.clientWidth));
+    const LayoutBand band = bandOf(rounded(window.clientWidth));
 
     setWidth(c.frameDisplay, window.clientWidth - 2 * kFrameMargin);
     c.frameDisplay.left = kFrameMargin;
@@ -112,7 +113,7 @@ bool resize(const Window& window, Controls& c) {
     const double share = small ? 0.11 : 0.12;
     const double captionWidth = rounded(c.lblAlarmTime.width * share);
     const double captionLeft = rounded(c.lblAlarmTime.width - captionWidth);
-    const Font captionFont{small ? kSmallFonts : kSansSerif, band.captionPoints};
+    const CaptionFont captionFont{small ? kSmallFonts : kSansSerif, band.captionPoints};
     placeCaption(c.lblAlarm, c.alarmCaption, c.lblAlarmTime, c.lblSystemTime, captionWidth,
                  captionLeft, captionFont);
     placeCaption(c.lblSystem, c.systemCaption, c.lblSystemTime, c.lblSystemTime, captionWidth,
@@ -120,8 +121,8 @@ bool resize(const Window& window, Controls& c) {
     return false;
 }
 
-Controls designed() {
-    Controls c;
+LayoutControls designedLayout() {
+    LayoutControls c;
     c.frameDisplay = {204, 0, 4365, 1795};
     c.lblAlarmTime = {90, 225, 4170, 495};
     c.lblLabel = {105, 825, 4170, 345};
@@ -138,4 +139,4 @@ Controls designed() {
     return c;
 }
 
-} // namespace tempiro::layout
+} // namespace tempiro::mainwindow

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <utility>
 
-namespace tempiro {
+namespace tempiro::mainwindow {
 
 MenuBarRecall::MenuBarRecall(QWidget& margin, std::initializer_list<QWidget*> keys,
                              std::function<void()> click, std::function<bool()> hidden)
@@ -41,4 +41,4 @@ bool MenuBarRecall::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace tempiro
+} // namespace tempiro::mainwindow

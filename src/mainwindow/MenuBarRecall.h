@@ -7,7 +7,7 @@
 class QEvent;
 class QWidget;
 
-namespace tempiro {
+namespace tempiro::mainwindow {
 
 // With the menu bar hidden the menus are the way to everything else, so it comes back the ways
 // users look for it: a click on the window's margin (which also hides it), F10, or Alt pressed
@@ -30,4 +30,4 @@ private:
     bool m_altAlone = false; // Alt is down and no other key came since
 };
 
-} // namespace tempiro
+} // namespace tempiro::mainwindow

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace tempiro {
+namespace tempiro::mainwindow {
 
 namespace {
 
@@ -23,7 +23,7 @@ TimeDisplay::TimeDisplay(QWidget* parent)
     setObjectName(QStringLiteral("frameDisplay"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    lblAlarmTime = new ClickableLabel(this);
+    lblAlarmTime = new widgets::ClickableLabel(this);
     lblAlarmTime->setObjectName(QStringLiteral("lblAlarmTime"));
     lblAlarmTime->setAccessibleDescription(
         QStringLiteral("The alarm time, the start of the stop watch or the local time. Click to "
@@ -32,11 +32,11 @@ TimeDisplay::TimeDisplay(QWidget* parent)
     widgets::setTextColour(*lblAlarmTime, kMagenta);
     widgets::setBackgroundColour(*lblAlarmTime, Qt::black);
 
-    lblLabel = new FittedLabel(this);
+    lblLabel = new widgets::FittedLabel(this);
     lblLabel->setObjectName(QStringLiteral("lblLabel"));
     lblLabel->setAlignment(Qt::AlignCenter);
 
-    lblSystemTime = new ClickableLabel(this);
+    lblSystemTime = new widgets::ClickableLabel(this);
     lblSystemTime->setObjectName(QStringLiteral("lblSystemTime"));
     lblSystemTime->setAccessibleDescription(
         QStringLiteral("The time that remains or has elapsed. Click to pause or resume."));
@@ -56,7 +56,7 @@ TimeDisplay::TimeDisplay(QWidget* parent)
     }
 }
 
-void TimeDisplay::applyLayout(const layout::Controls& c, bool labels, double dpi) {
+void TimeDisplay::applyLayout(const mainwindow::LayoutControls& c, bool labels, double dpi) {
     auto place = [dpi](QWidget* widget, const TwipsRect& box) {
         widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
     };
@@ -66,24 +66,25 @@ void TimeDisplay::applyLayout(const layout::Controls& c, bool labels, double dpi
     place(lblSystemTime, c.lblSystemTime);
     place(lblAlarm, c.lblAlarm);
     place(lblSystem, c.lblSystem);
-    const QString bigFamily = layout::kSansSerif;
-    lblAlarmTime->setFont(fonts::designFont(bigFamily, c.alarmTimePoints, true));
-    lblLabel->setFont(fonts::designFont(bigFamily, c.labelPoints, true));
-    lblSystemTime->setFont(fonts::designFont(bigFamily, c.systemTimePoints, true));
-    lblAlarm->setFont(fonts::designFont(c.alarmCaption.family, c.alarmCaption.points, false));
-    lblSystem->setFont(fonts::designFont(c.systemCaption.family, c.systemCaption.points, false));
+    const QString bigFamily = mainwindow::kSansSerif;
+    lblAlarmTime->setFont(widgets::designFont(bigFamily, c.alarmTimePoints, true));
+    lblLabel->setFont(widgets::designFont(bigFamily, c.labelPoints, true));
+    lblSystemTime->setFont(widgets::designFont(bigFamily, c.systemTimePoints, true));
+    lblAlarm->setFont(widgets::designFont(c.alarmCaption.family, c.alarmCaption.points, false));
+    lblSystem->setFont(widgets::designFont(c.systemCaption.family, c.systemCaption.points, false));
     // A blank's width before each caption keeps the big text clear of it. The design's caption
     // boxes were measured for a narrower font: each is made wide enough for the longest word it
     // may show.
     for (QLabel* label : {lblAlarm, lblSystem})
         label->setIndent(label->fontMetrics().horizontalAdvance(u' '));
-    fitCaptionBox(*lblAlarm, {caption::kAlarmTime, caption::kStartTime, caption::kLocalTime});
-    fitCaptionBox(*lblSystem, {caption::kTimeRemain, caption::kTimeExpired, caption::kTimeElapsed,
-                               caption::kCurrentTime});
+    widgets::fitCaptionBox(*lblAlarm, {kCaptionAlarmTime, kCaptionStartTime, kCaptionLocalTime});
+    widgets::fitCaptionBox(*lblSystem, {kCaptionTimeRemain, kCaptionTimeExpired,
+                                        kCaptionTimeElapsed, kCaptionCurrentTime});
     // Each caption reaches to its line's right end, so the strip the line keeps free is the
     // caption's width.
-    for (auto [caption, line] : {std::pair<QLabel*, FittedLabel*>{lblAlarm, lblAlarmTime},
-                                 std::pair<QLabel*, FittedLabel*>{lblSystem, lblSystemTime}}) {
+    for (auto [caption, line] :
+         {std::pair<QLabel*, widgets::FittedLabel*>{lblAlarm, lblAlarmTime},
+          std::pair<QLabel*, widgets::FittedLabel*>{lblSystem, lblSystemTime}}) {
         QRect box = caption->geometry();
         box.setRight(std::max(box.right(), line->geometry().right()));
         caption->setGeometry(box);
@@ -138,4 +139,4 @@ void TimeDisplay::setLineColour(LineColour colour) {
     }
 }
 
-} // namespace tempiro
+} // namespace tempiro::mainwindow

@@ -7,10 +7,12 @@
 
 class QLabel;
 
-namespace tempiro {
-
+namespace tempiro::widgets {
 class ClickableLabel;
 class FittedLabel;
+} // namespace tempiro::widgets
+
+namespace tempiro::mainwindow {
 
 // The main window's display: the framed upper line (the target, or the local time) and lower
 // line (the time that remains or has passed) on black, each with its caption, and the units'
@@ -22,16 +24,16 @@ public:
     explicit TimeDisplay(QWidget* parent);
 
     // Places itself and its lines in the client area and gives them the layout's fonts.
-    void applyLayout(const layout::Controls& controls, bool labels, double dpi);
+    void applyLayout(const mainwindow::LayoutControls& controls, bool labels, double dpi);
     // The texts and the colour of one update.
     void show(const DisplayUpdate& update);
     void setLineColour(LineColour colour);
     // "Time Remain 0 days 1 hour 59 minutes 51 seconds, warning".
     void updateAccessibleNames(bool paused);
 
-    ClickableLabel* lblAlarmTime = nullptr;
-    FittedLabel* lblLabel = nullptr;
-    ClickableLabel* lblSystemTime = nullptr;
+    widgets::ClickableLabel* lblAlarmTime = nullptr;
+    widgets::FittedLabel* lblLabel = nullptr;
+    widgets::ClickableLabel* lblSystemTime = nullptr;
     QLabel* lblAlarm = nullptr;
     QLabel* lblSystem = nullptr;
 
@@ -39,4 +41,4 @@ private:
     LineColour m_colour = LineColour::Red;
 };
 
-} // namespace tempiro
+} // namespace tempiro::mainwindow

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace tempiro::geometry {
+namespace tempiro::mainwindow {
 
 TwipsRect windowTwips(const QWidget& window) {
     const double dpi = windowing::screenDpi();
@@ -22,8 +22,8 @@ void restoreWindow(QWidget& window, platform::SettingsStore& store) {
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << screen->geometry();
-    const settings::Placement placement = settings::placementAtStart(
-        settings::readStoredWindow(store), window.size(), windowing::screenDpi(), screens);
+    const WindowPlacement placement =
+        placementAtStart(readStoredWindow(store), window.size(), windowing::screenDpi(), screens);
     // Moving even to where the window already is (0,0 before it is shown) tells the window
     // manager that the place was chosen.
     if (placement.position)
@@ -32,4 +32,4 @@ void restoreWindow(QWidget& window, platform::SettingsStore& store) {
         window.resize(placement.size);
 }
 
-} // namespace tempiro::geometry
+} // namespace tempiro::mainwindow

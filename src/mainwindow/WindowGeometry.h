@@ -6,7 +6,7 @@
 class QWidget;
 
 // The main window's place and size between runs, in twips of the screen's logical dpi.
-namespace tempiro::geometry {
+namespace tempiro::mainwindow {
 
 // The outer corner and the window's own size, without the window manager's frame, which is not
 // known before the window is shown.
@@ -15,4 +15,4 @@ TwipsRect windowTwips(const QWidget& window);
 // Puts the window where the last run left it, when that can still be reached on a screen.
 void restoreWindow(QWidget& window, platform::SettingsStore& store);
 
-} // namespace tempiro::geometry
+} // namespace tempiro::mainwindow

@@ -75,7 +75,7 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
     , m_services(timer.services()) {
     setObjectName(QStringLiteral("frmTempiro"));
     setWindowTitle(kProgramTitle);
-    fonts::applyWindowFont(*this);
+    widgets::applyWindowFont(*this);
     createControls();
     createMenus();
     const double dpi = windowing::screenDpi();
@@ -106,7 +106,7 @@ void frmTempiro::createShortcuts() {
          {QKeySequence(Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_P)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
                 &frmTempiro::lblSystemTime_Click);
-    new MenuBarRecall(
+    new mainwindow::MenuBarRecall(
         *centralWidget(), {this, txtURL, cmdGo}, [this] { Form_Click(); },
         [this] { return !m_timer.bShowMenus; });
 }
@@ -117,7 +117,7 @@ void frmTempiro::createControls() {
     client->installEventFilter(this);
     setCentralWidget(client);
 
-    frameDisplay = new TimeDisplay(client);
+    frameDisplay = new mainwindow::TimeDisplay(client);
     lblAlarmTime = frameDisplay->lblAlarmTime;
     lblLabel = frameDisplay->lblLabel;
     lblSystemTime = frameDisplay->lblSystemTime;
@@ -126,17 +126,18 @@ void frmTempiro::createControls() {
 
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
-    txtURL->setFont(fonts::designFont(layout::kSmallFonts, 6.75, false));
+    txtURL->setFont(widgets::designFont(mainwindow::kSmallFonts, 6.75, false));
     txtURL->setAccessibleName(QStringLiteral("Event web address"));
 
     cmdGo = new QPushButton(QStringLiteral("&Go"), client);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
 
     connect(cmdGo, &QPushButton::clicked, this, &frmTempiro::cmdGo_Click);
-    connect(lblSystemTime, &ClickableLabel::clicked, this, &frmTempiro::lblSystemTime_Click);
-    connect(lblAlarmTime, &ClickableLabel::clicked, this, &frmTempiro::lblAlarmTime_Click);
+    connect(lblSystemTime, &widgets::ClickableLabel::clicked, this,
+            &frmTempiro::lblSystemTime_Click);
+    connect(lblAlarmTime, &widgets::ClickableLabel::clicked, this, &frmTempiro::lblAlarmTime_Click);
 
-    m_layout = layout::designed();
+    m_layout = mainwindow::designedLayout();
     applyLayout();
 }
 
@@ -158,13 +159,13 @@ void frmTempiro::applyLayout() {
 void frmTempiro::Form_Resize() {
     const double dpi = windowing::screenDpi();
     const QWidget* client = centralWidget();
-    layout::Window window;
+    mainwindow::LayoutWindow window;
     window.minimized = m_services.windows.state(*this) == platform::WindowState::Minimized;
     window.clientWidth = pixelsToTwips(client->width(), dpi);
     window.clientHeight = pixelsToTwips(client->height(), dpi);
     window.outerWidth = pixelsToTwips(frameGeometry().width(), dpi);
     window.bLbl = m_timer.bLbl;
-    if (layout::resize(window, m_layout)) {
+    if (mainwindow::resizeLayout(window, m_layout)) {
         m_timer.bForceRedraw = true;
         return;
     }
@@ -227,7 +228,7 @@ void frmTempiro::Form_Load() {
           DisplayOption::TotalDays, DisplayOption::Labels, DisplayOption::LocalTime})
         menuItem(option)->setChecked(optionFlag(m_timer, option));
     ShowMenus(m_timer.bShowMenus);
-    geometry::restoreWindow(*this, m_services.settings);
+    mainwindow::restoreWindow(*this, m_services.settings);
     // The topmost band is the window's to enter, as the menu would.
     if (m_timer.bKeepTop) {
         m_timer.bKeepTop = false;
@@ -242,7 +243,7 @@ void frmTempiro::Form_Unload() {
     m_unloaded = true;
     std::optional<TwipsRect> normalWindow;
     if (m_services.windows.state(*this) == platform::WindowState::Normal)
-        normalWindow = geometry::windowTwips(*this);
+        normalWindow = mainwindow::windowTwips(*this);
     m_timer.save(normalWindow);
 }
 
@@ -334,18 +335,18 @@ void frmTempiro::mnuSetTime_Click() {
 
 bool frmTempiro::LoadBrowserApp() {
     setCursor(Qt::WaitCursor);
-    objBrowser = events::loadBrowser(m_services);
+    objBrowser = launch::loadBrowser(m_services);
     unsetCursor();
     return objBrowser.has_value();
 }
 
 void frmTempiro::cmdGo_Click() {
     LoadBrowserApp();
-    events::openEventPage(m_services, objBrowser, m_timer.link());
+    launch::openEventPage(m_services, objBrowser, m_timer.link());
 }
 
 void frmTempiro::mnuToolsAppoint_Click() {
-    events::createAppointment(m_services, objOutlook, m_timer);
+    launch::createAppointment(m_services, objOutlook, m_timer);
 }
 
 void frmTempiro::mnuHelpHelp_Click() {
@@ -353,8 +354,8 @@ void frmTempiro::mnuHelpHelp_Click() {
 }
 
 void frmTempiro::mnuHelpWebSite_Click() {
-    if (!modURL::StartBrowser(m_services, help::kWebSite))
-        m_services.messages.show(QStringLiteral("Please contact us at:\r\n") + help::kWebSite,
+    if (!modURL::StartBrowser(m_services, aboutbox::kWebSite))
+        m_services.messages.show(QStringLiteral("Please contact us at:\r\n") + aboutbox::kWebSite,
                                  kProgramTitle, platform::MessageBoxes::Icon::None);
 }
 
@@ -371,8 +372,8 @@ void frmTempiro::mnuHelpAbout_Click() {
 
 void frmTempiro::mnuSetClock_Click() {
     // The companion clock lies beside the program; when it is missing nothing is shown.
-    programs::StartProgram(m_services, m_services.programFolder,
-                           QDir::separator() + QStringLiteral(TEMPIRO_COMPANION_FILE), QString());
+    launch::StartProgram(m_services, m_services.programFolder,
+                         QDir::separator() + QStringLiteral(TEMPIRO_COMPANION_FILE), QString());
 }
 
 void frmTempiro::ShowMenus(bool show) {
@@ -403,7 +404,7 @@ void frmTempiro::showOption(DisplayOption option) {
     else if (option == DisplayOption::Menus)
         ShowMenus(on);
     else if (option == DisplayOption::LocalTime)
-        lblAlarm->setText(on ? caption::kLocalTime : caption::kAlarmTime);
+        lblAlarm->setText(on ? kCaptionLocalTime : kCaptionAlarmTime);
     else if (option == DisplayOption::KeepOnTop)
         SetKeepOnTop(on);
 }

@@ -23,8 +23,11 @@ class QWindow;
 
 namespace tempiro {
 
+namespace widgets {
 class ClickableLabel;
 class FittedLabel;
+} // namespace widgets
+
 class frmEnterTime;
 class frmAbout;
 
@@ -81,10 +84,10 @@ public:
     frmAbout* about() const;
 
     QTimer* tmrSec = nullptr;
-    TimeDisplay* frameDisplay = nullptr;
-    ClickableLabel* lblAlarmTime = nullptr;
-    FittedLabel* lblLabel = nullptr;
-    ClickableLabel* lblSystemTime = nullptr;
+    mainwindow::TimeDisplay* frameDisplay = nullptr;
+    widgets::ClickableLabel* lblAlarmTime = nullptr;
+    widgets::FittedLabel* lblLabel = nullptr;
+    widgets::ClickableLabel* lblSystemTime = nullptr;
     QLabel* lblAlarm = nullptr;
     QLabel* lblSystem = nullptr;
     QLineEdit* txtURL = nullptr;
@@ -135,14 +138,14 @@ private:
 
 public:
     // The browser of the last click on Go (its program and the last launch's process id).
-    std::optional<events::BrowserObject> objBrowser;
+    std::optional<launch::BrowserObject> objBrowser;
     // The calendar program, created on first use of the Tools command.
     std::unique_ptr<platform::CalendarApplication> objOutlook;
 
 private:
-    layout::Controls m_layout; // the display's geometry and fonts, in twips and points
+    mainwindow::LayoutControls m_layout; // the display's geometry and fonts, in twips and points
     struct AppliedLayout {
-        layout::Controls controls;
+        mainwindow::LayoutControls controls;
         bool labels = false;
         double dpi = 0;
         bool operator==(const AppliedLayout&) const = default;

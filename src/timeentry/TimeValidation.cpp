@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace tempiro {
+namespace tempiro::timeentry {
 
 namespace {
 
@@ -32,9 +32,9 @@ bool ValidateTimeEntry(TimeEntryFields& entry, double now, const DateText& text,
     bool zoned = false;
     if (!parsed) {
         qint16 local = 0;
-        zones::GetLocalZoneOffset(zones, local);
+        timeentry::GetLocalZoneOffset(zones, local);
         qint16 remote = 0;
-        if (zones::GetRemoteZoneOffset(typed, remote)) {
+        if (timeentry::GetRemoteZoneOffset(typed, remote)) {
             // A blank left before the abbreviation does not matter to the parser.
             shiftHours = local - remote;
             zoned = true;
@@ -43,11 +43,11 @@ bool ValidateTimeEntry(TimeEntryFields& entry, double now, const DateText& text,
     }
     if (!parsed) {
         entry.setTimeText(text.generalDate(now));
-        entry.setStatus(validation::kNotAValidDate);
+        entry.setStatus(timeentry::kNotAValidDate);
         return false;
     }
     if (mode == kModeInterval && (zoned || *parsed.value >= 1.0)) {
-        entry.setStatus(validation::kIntervalIsALength);
+        entry.setStatus(timeentry::kIntervalIsALength);
         return false;
     }
     double d = *parsed.value + shiftHours / 24.0;
@@ -58,15 +58,15 @@ bool ValidateTimeEntry(TimeEntryFields& entry, double now, const DateText& text,
             if (d < now)
                 d += 1.0;
         }
-    } else if (yearOf(d) - currentYear > validation::kMaxYearsAhead) {
-        entry.setStatus(validation::kBeyondThirtyYears);
+    } else if (yearOf(d) - currentYear > timeentry::kMaxYearsAhead) {
+        entry.setStatus(timeentry::kBeyondThirtyYears);
         return false;
     } else if (d < now) {
-        entry.setStatus(validation::kInThePast);
+        entry.setStatus(timeentry::kInThePast);
         return false;
     }
     entry.setTimeText(text.generalDate(d));
     return true;
 }
 
-} // namespace tempiro
+} // namespace tempiro::timeentry

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace tempiro {
+namespace tempiro::timeentry {
 
 // What the validation reads and writes of the time entry dialog.
 class TimeEntryFields {
@@ -17,7 +17,6 @@ public:
     virtual void setStatus(const QString& message) = 0;
 };
 
-namespace validation {
 inline const QString kNotAValidDate = QStringLiteral("Date/time is not in the correct format.");
 inline const QString kBeyondThirtyYears = QStringLiteral("Date must be within 30 years.");
 inline const QString kInThePast = QStringLiteral("Date/time must be in the future.");
@@ -25,8 +24,6 @@ inline const QString kInThePast = QStringLiteral("Date/time must be in the futur
 inline const QString kIntervalIsALength =
     QStringLiteral("Interval must be a length, like 1:30:00.");
 inline constexpr int kMaxYearsAhead = 30;
-} // namespace validation
-
 // Decides whether the time box holds an acceptable entry for the selected mode at `now`:
 // trims it, converts a trailing United States zone to local time, completes a bare time of
 // day to its next occurrence (Time mode), checks the 30-year and future rules of a dated entry,
@@ -36,4 +33,4 @@ inline constexpr int kMaxYearsAhead = 30;
 bool ValidateTimeEntry(TimeEntryFields& entry, double now, const DateText& text,
                        platform::TimeZoneSource& zones);
 
-} // namespace tempiro
+} // namespace tempiro::timeentry

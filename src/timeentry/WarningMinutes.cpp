@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace tempiro::warning {
+namespace tempiro::timeentry {
 
 std::optional<qint16> minutesFromText(const QString& text) {
     QString number;
@@ -30,4 +30,4 @@ std::optional<qint16> minutesFromText(const QString& text) {
     return static_cast<qint16>(value);
 }
 
-} // namespace tempiro::warning
+} // namespace tempiro::timeentry

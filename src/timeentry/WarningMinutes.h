@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <optional>
 
-namespace tempiro::warning {
+namespace tempiro::timeentry {
 
 // The number at the start of the warning-minutes box: blanks anywhere are ignored, a point is
 // the decimal separator, and a text that does not begin with a number counts as 0. Rounded to
@@ -14,4 +14,4 @@ std::optional<qint16> minutesFromText(const QString& text);
 inline const QString kOutOfRange =
     QStringLiteral("Warning minutes must be a number from -32768 to 32767.");
 
-} // namespace tempiro::warning
+} // namespace tempiro::timeentry

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace tempiro::zones {
+namespace tempiro::timeentry {
 
 LocalZoneState localZone;
 
@@ -79,4 +79,4 @@ void GetLocalZoneOffset(platform::TimeZoneSource& zones, qint16& offset) {
         modMain::TraceLine(QStringLiteral("Time zone not recognised: ") + name);
 }
 
-} // namespace tempiro::zones
+} // namespace tempiro::timeentry

@@ -7,7 +7,7 @@
 
 // Converting a target typed with a United States zone abbreviation ("10:00 PM PST") to local
 // time: the hours to add are the local zone's offset minus the typed zone's, in whole hours.
-namespace tempiro::zones {
+namespace tempiro::timeentry {
 
 // The last query of the local zone, refreshed by every GetLocalZoneOffset.
 struct LocalZoneState {
@@ -29,4 +29,4 @@ void GetLocalZoneOffset(platform::TimeZoneSource& zones, qint16& offset);
 // Queries the platform into localZone.
 void ReadLocalTimeZone(platform::TimeZoneSource& zones);
 
-} // namespace tempiro::zones
+} // namespace tempiro::timeentry

@@ -42,7 +42,7 @@ const std::array<QString, 3> kModeHints = {
 } // namespace
 
 frmEnterTime::frmEnterTime(const platform::Services& services, QWidget* owner)
-    : DesignDialog(owner, QStringLiteral("frmEnterTime"))
+    : widgets::DesignDialog(owner, QStringLiteral("frmEnterTime"))
     , m_services(services)
     , m_text(QLocale()) {
     setWindowTitle(QStringLiteral("Enter Time"));
@@ -135,7 +135,7 @@ void frmEnterTime::createControls() {
     // gets the width its text needs, and a smaller font where the dialog ends first.
     for (QWidget* caption : std::initializer_list<QWidget*>{
              Label1, optTorI[0], optTorI[1], optTorI[2], chkWarn, chkAutoOpen, Label2, Label3})
-        fitCaptionWidth(*caption, width() - caption->x());
+        widgets::fitCaptionWidth(*caption, width() - caption->x());
     placeInCaptionGap(*cboWarnMn, *chkWarn);
     cboWarnMn->raise();
 
@@ -225,7 +225,7 @@ void frmEnterTime::Form_Load() {
         cboWarnMn->addItem(QString::number(minutes));
     cboWarnMn->setEditText(QString::number(nWarnMin));
     if (parentWidget())
-        placeDialogBeside(*this, *parentWidget(), m_services.windows);
+        widgets::placeDialogBeside(*this, *parentWidget(), m_services.windows);
 }
 
 void frmEnterTime::optTorI_Click(int index) {
@@ -246,7 +246,7 @@ void frmEnterTime::setTimeText(const QString& text) {
 void frmEnterTime::setStatus(const QString& message) {
     lblStatus->setText(message);
     // Hints and messages are longer than the line was designed for in the fonts here.
-    fitTextWidth(*lblStatus, font());
+    widgets::fitTextWidth(*lblStatus, font());
 }
 
 int frmEnterTime::selectedMode() const {
@@ -257,7 +257,7 @@ int frmEnterTime::selectedMode() const {
 }
 
 bool frmEnterTime::ValidateTimeEntry() {
-    return tempiro::ValidateTimeEntry(*this, Now(), m_text, m_services.zones);
+    return timeentry::ValidateTimeEntry(*this, Now(), m_text, m_services.zones);
 }
 
 void frmEnterTime::cmdOK_Click() {
@@ -268,9 +268,9 @@ void frmEnterTime::cmdOK_Click() {
     }
     std::optional<qint16> warnMinutes;
     if (chkWarn->isChecked()) {
-        warnMinutes = warning::minutesFromText(cboWarnMn->currentText());
+        warnMinutes = timeentry::minutesFromText(cboWarnMn->currentText());
         if (!warnMinutes) {
-            setStatus(warning::kOutOfRange);
+            setStatus(timeentry::kOutOfRange);
             announceStatus();
             m_services.sound.beep();
             return;

@@ -20,7 +20,7 @@ namespace tempiro {
 // The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
 // the event's title and web address, the warning and auto-open. OK sets the new alarm on the
 // timer it was given and announces it; the owner keeps running while it is open.
-class frmEnterTime : public DesignDialog, public TimeEntryFields {
+class frmEnterTime : public widgets::DesignDialog, public timeentry::TimeEntryFields {
     Q_OBJECT
 public:
     frmEnterTime(const platform::Services& services, QWidget* owner);

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace tempiro {
+namespace tempiro::widgets {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
@@ -18,4 +18,4 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-} // namespace tempiro
+} // namespace tempiro::widgets

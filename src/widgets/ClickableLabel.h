@@ -2,7 +2,7 @@
 
 #include "widgets/FittedLabel.h"
 
-namespace tempiro {
+namespace tempiro::widgets {
 
 // A big time line that reports a click (press and release on it with the left button).
 class ClickableLabel : public FittedLabel {
@@ -21,4 +21,4 @@ private:
     bool m_pressed = false;
 };
 
-} // namespace tempiro
+} // namespace tempiro::widgets

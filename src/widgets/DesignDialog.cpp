@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace tempiro {
+namespace tempiro::widgets {
 
 DesignDialog::DesignDialog(QWidget* owner, const QString& name, bool fixedSize)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -14,7 +14,7 @@ DesignDialog::DesignDialog(QWidget* owner, const QString& name, bool fixedSize)
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
     // The layouts are measured for the design's dialog font of 8 points.
-    fonts::applyWindowFont(*this);
+    widgets::applyWindowFont(*this);
 }
 
 bool DesignDialog::showLoaded(const QWidget* owner, platform::WindowControl* windows) {
@@ -29,4 +29,4 @@ bool DesignDialog::showLoaded(const QWidget* owner, platform::WindowControl* win
     return loading;
 }
 
-} // namespace tempiro
+} // namespace tempiro::widgets

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-namespace tempiro {
+namespace tempiro::widgets {
 
 // What the timer's dialogs share: a title bar with only a close button, the design's window
 // font, gone when closed, and loaded on the first showing. Each dialog fills itself in
@@ -26,4 +26,4 @@ private:
     bool m_loaded = false;
 };
 
-} // namespace tempiro
+} // namespace tempiro::widgets

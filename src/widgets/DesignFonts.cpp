@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace tempiro::fonts {
+namespace tempiro::widgets {
 
 namespace {
 constexpr double kWindowPoints = 8;
@@ -55,4 +55,4 @@ void applyWindowFont(QWidget& window) {
     window.setFont(designFont(kSansSerif, kWindowPoints));
 }
 
-} // namespace tempiro::fonts
+} // namespace tempiro::widgets

@@ -8,7 +8,7 @@ class QWidget;
 // The windows are designed in two Windows fonts. Where they are missing, as on Linux, Qt would
 // take the desktop's sans serif (DejaVu Sans), a good deal wider: Liberation Sans, which has
 // Arial's widths, comes closer, and the desktop's choice stands when it is not installed.
-namespace tempiro::fonts {
+namespace tempiro::widgets {
 
 inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
 inline const QString kSmallFonts = QStringLiteral("Small Fonts");
@@ -29,4 +29,4 @@ QFont designFont(const QString& family, double points, bool bold = false);
 // controls inherit.
 void applyWindowFont(QWidget& window);
 
-} // namespace tempiro::fonts
+} // namespace tempiro::widgets

@@ -9,9 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace tempiro {
-
-namespace placement {
+namespace tempiro::widgets {
 
 namespace {
 
@@ -45,8 +43,6 @@ Place rightOf(const TwipsRect& owner) {
     return {single(double(owner.left) + owner.width + kRightGap), owner.top, false};
 }
 
-} // namespace placement
-
 namespace {
 
 struct ScreenTwips {
@@ -72,7 +68,7 @@ QMargins frameOf(const QWidget& window) {
 
 TwipsRect outerTwips(const QWidget& window, const QWidget& owner, const ScreenTwips& screen) {
     const QRect outer =
-        placement::outerRect(window.geometry(), window.frameGeometry(), frameOf(owner))
+        widgets::outerRect(window.geometry(), window.frameGeometry(), frameOf(owner))
             .translated(-screen.pixels.topLeft());
     return {static_cast<float>(pixelsToTwips(outer.x(), screen.dpi)),
             static_cast<float>(pixelsToTwips(outer.y(), screen.dpi)),
@@ -80,7 +76,7 @@ TwipsRect outerTwips(const QWidget& window, const QWidget& owner, const ScreenTw
             static_cast<float>(pixelsToTwips(outer.height(), screen.dpi))};
 }
 
-void moveTo(QWidget& dialog, const placement::Place& place, const ScreenTwips& screen) {
+void moveTo(QWidget& dialog, const widgets::Place& place, const ScreenTwips& screen) {
     dialog.move(screen.pixels.topLeft() + QPoint(twipsToPixels(place.left, screen.dpi),
                                                  twipsToPixels(place.top, screen.dpi)));
 }
@@ -90,7 +86,7 @@ void moveTo(QWidget& dialog, const placement::Place& place, const ScreenTwips& s
 void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
                       platform::WindowControl& windows) {
     const ScreenTwips screen = screenOf(owner);
-    const placement::Place place = placement::besideOwner(
+    const widgets::Place place = widgets::besideOwner(
         outerTwips(dialog, owner, screen), outerTwips(owner, owner, screen),
         static_cast<float>(pixelsToTwips(screen.pixels.width(), screen.dpi)),
         static_cast<float>(pixelsToTwips(screen.pixels.height(), screen.dpi)), gap);
@@ -101,8 +97,8 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
 
 void placeDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows) {
     const ScreenTwips screen = screenOf(owner);
-    moveTo(dialog, placement::rightOf(outerTwips(owner, owner, screen)), screen);
-    PlaceBesideOwner(dialog, owner, placement::kGap, windows);
+    moveTo(dialog, widgets::rightOf(outerTwips(owner, owner, screen)), screen);
+    PlaceBesideOwner(dialog, owner, widgets::kGap, windows);
 }
 
 namespace {
@@ -150,4 +146,4 @@ void placeAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::Windo
         new FrameWatch(dialog, owner, windows);
 }
 
-} // namespace tempiro
+} // namespace tempiro::widgets

@@ -9,13 +9,11 @@
 
 class QWidget;
 
-namespace tempiro {
+namespace tempiro::widgets {
 
 // Dialogs open beside the main window, never over it: to its right when that fits on the
 // screen, else to its left, below or above it, and as a last resort in the screen's top-left
 // corner.
-namespace placement {
-
 inline constexpr double kRightGap = 20; // twips between the main window and a dialog on its right
 inline constexpr qint16 kGap = 100;     // twips a dialog is shifted along the other sides
 
@@ -38,8 +36,6 @@ Place rightOf(const TwipsRect& owner);
 // given `expectedFrame`, the frame the window manager put round the owner.
 QRect outerRect(const QRect& geometry, const QRect& frameGeometry, const QMargins& expectedFrame);
 
-} // namespace placement
-
 // Moves a dialog beside its owner on the owner's screen, as besideOwner decides; the dialog's
 // current left must already be the place right of the owner.
 void PlaceBesideOwner(QWidget& dialog, const QWidget& owner, qint16 gap,
@@ -52,4 +48,4 @@ void placeDialogBeside(QWidget& dialog, const QWidget& owner, platform::WindowCo
 // the window manager tells it only after the window is shown.
 void placeAgainOnceFramed(QWidget& dialog, const QWidget& owner, platform::WindowControl& windows);
 
-} // namespace tempiro
+} // namespace tempiro::widgets

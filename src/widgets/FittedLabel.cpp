@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tempiro {
+namespace tempiro::widgets {
 
 namespace {
 constexpr double kSmallestPoints = 1;
@@ -119,4 +119,4 @@ void FittedLabel::paintEvent(QPaintEvent*) {
     painter.drawText(textArea(), static_cast<int>(alignment()), text());
 }
 
-} // namespace tempiro
+} // namespace tempiro::widgets

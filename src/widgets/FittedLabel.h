@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace tempiro {
+namespace tempiro::widgets {
 
 // A label that draws its text in a smaller font where the requested one would not fit its width or
 // height, and keeps
@@ -40,4 +40,4 @@ void fitTextWidth(QLabel& label, const QFont& base);
 // lines would not fit its height.
 void fitCaptionBox(QLabel& caption, const QStringList& texts);
 
-} // namespace tempiro
+} // namespace tempiro::widgets

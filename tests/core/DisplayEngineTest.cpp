@@ -38,7 +38,7 @@ TEST_F(DisplayEngineTest, DefaultOptionsCountDownInDaysHoursMinutesAndSeconds) {
     EXPECT_EQ(u.heading, " dy hh:mm:ss");
     EXPECT_EQ(u.valueText, " 00 02:03:04");
     EXPECT_EQ(u.colour, LineColour::Green);
-    EXPECT_EQ(u.systemCaption, caption::kTimeRemain);
+    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
     EXPECT_EQ(u.title, "Tempiro Timer");
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 2:03:04 PM");
     EXPECT_TRUE(u.labelsVisible);
@@ -53,14 +53,14 @@ TEST_F(DisplayEngineTest, ElevenDaysOrMoreShowTheCurrentTimeInstead) {
     DisplayUpdate u = update();
     EXPECT_EQ(u.valueText, "12/8/2026 12:00:00 PM");
     EXPECT_EQ(u.heading, "");
-    EXPECT_EQ(u.systemCaption, caption::kCurrentTime);
+    EXPECT_EQ(u.systemCaption, kCaptionCurrentTime);
     EXPECT_EQ(u.colour, LineColour::Green);
 
     state.dAlarmTime = now + 10 + 23 * kHour;
     u = update();
     EXPECT_EQ(u.valueText, " 10 23:00:00");
     EXPECT_EQ(u.heading, " dy hh:mm:ss");
-    EXPECT_EQ(u.systemCaption, caption::kTimeRemain);
+    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
 }
 
 TEST_F(DisplayEngineTest, LessThanAnHourLeftTurnsYellowWithoutADayCount) {
@@ -69,7 +69,7 @@ TEST_F(DisplayEngineTest, LessThanAnHourLeftTurnsYellowWithoutADayCount) {
     EXPECT_EQ(u.colour, LineColour::Yellow);
     EXPECT_EQ(u.valueText, " 00:40:00");
     EXPECT_EQ(u.heading, " hh:mm:ss");
-    EXPECT_EQ(u.systemCaption, caption::kTimeRemain);
+    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
 }
 
 TEST_F(DisplayEngineTest, ExpiryCountsOnWithAPlusInRedAndBeepsFiveTimes) {
@@ -83,7 +83,7 @@ TEST_F(DisplayEngineTest, ExpiryCountsOnWithAPlusInRedAndBeepsFiveTimes) {
         if (tick == 0) {
             EXPECT_EQ(u.valueText, "+ 00:00:10");
             EXPECT_EQ(u.colour, LineColour::Red);
-            EXPECT_EQ(u.systemCaption, caption::kTimeExpired);
+            EXPECT_EQ(u.systemCaption, kCaptionTimeExpired);
         }
         now += kSecond;
     }
@@ -125,7 +125,7 @@ TEST_F(DisplayEngineTest, TotalDaysOfARunningStopWatchIsNegativeWithoutAPlus) {
     state.dAlarmTime = now - 25 * kHour;
     const DisplayUpdate u = update();
     EXPECT_EQ(u.valueText, "-1");
-    EXPECT_EQ(u.systemCaption, caption::kTimeElapsed);
+    EXPECT_EQ(u.systemCaption, kCaptionTimeElapsed);
 }
 
 TEST_F(DisplayEngineTest, StopWatchDropsWholeDaysOfTheElapsedTime) {
@@ -135,7 +135,7 @@ TEST_F(DisplayEngineTest, StopWatchDropsWholeDaysOfTheElapsedTime) {
     const DisplayUpdate u = update();
     EXPECT_EQ(u.valueText, " 01:00:00");
     EXPECT_EQ(u.heading, " hh:mm:ss");
-    EXPECT_EQ(u.systemCaption, caption::kTimeElapsed);
+    EXPECT_EQ(u.systemCaption, kCaptionTimeElapsed);
     EXPECT_EQ(u.colour, LineColour::Green);
     EXPECT_EQ(u.title, "Timing of Marathon");
     // A stop watch carried over from an earlier run keeps whatever upper caption it had.
@@ -150,7 +150,7 @@ TEST_F(DisplayEngineTest, InstallingAStopWatchStartsItNow) {
     state.nTimeorInterval = kModeStopWatch;
     state.dAlarmTime = now - 3; // whatever the dialog left there
     DisplayUpdate u = update();
-    EXPECT_EQ(u.alarmCaption, caption::kStartTime);
+    EXPECT_EQ(u.alarmCaption, kCaptionStartTime);
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now);
     EXPECT_EQ(u.valueText, " 00:00:00");
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 12:00:00 PM");
@@ -169,7 +169,7 @@ TEST_F(DisplayEngineTest, WithSecondsHiddenTheTextIsRebuiltOncePerMinuteOrWhenFo
     DisplayUpdate u = update();
     EXPECT_FALSE(u.rebuilt);
     EXPECT_EQ(u.colour, LineColour::Green);
-    EXPECT_EQ(u.systemCaption, caption::kTimeRemain);
+    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
     EXPECT_FALSE(u.alarmTimeText.isEmpty());
 
     now = toDayCount(QDate(2026, 12, 8), QTime(12, 1, 0));
@@ -202,7 +202,7 @@ TEST_F(DisplayEngineTest, AnIntervalBecomesATargetCountedFromTheFirstUpdate) {
     DisplayUpdate u = update();
     EXPECT_EQ(state.nTimeorInterval, kModeTime);
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 10 * kMinute);
-    EXPECT_EQ(u.alarmCaption, caption::kAlarmTime);
+    EXPECT_EQ(u.alarmCaption, kCaptionAlarmTime);
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 12:10:00 PM");
     EXPECT_EQ(u.valueText, " 00:10:00");
 
@@ -228,7 +228,7 @@ TEST_F(DisplayEngineTest, LocalTimeReplacesTheTargetOnTheUpperLine) {
     state.dAlarmTime = now + kHour;
     const DisplayUpdate u = update();
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 12:00:00 PM");
-    EXPECT_EQ(u.alarmCaption, caption::kLocalTime);
+    EXPECT_EQ(u.alarmCaption, kCaptionLocalTime);
 }
 
 TEST_F(DisplayEngineTest, LabelsFollowTheirOption) {

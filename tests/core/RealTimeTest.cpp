@@ -103,7 +103,7 @@ TEST(RealTime, CountdownsIntervalsAndStopWatchesRunInRealTimeAcrossTheSwitches) 
                                c.now.real + 1.0 / kSecondsPerDay};
             const DisplayUpdate next =
                 decideUpdate(state, later, offsetsOf(c.zone), platform::WindowState::Normal, text);
-            EXPECT_EQ(next.systemCaption, caption::kTimeRemain) << c.what;
+            EXPECT_EQ(next.systemCaption, kCaptionTimeRemain) << c.what;
         }
     }
 }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace tempiro;
-using namespace tempiro::settings;
 using Write = platform::FakeRegistry::Write;
 
 namespace {
@@ -21,11 +20,11 @@ class SettingsTest : public ::testing::Test {
 protected:
     TimerState read() {
         TimerState state;
-        readValues(store, state, link, now, text);
+        readSettings(store, state, link, now, text);
         return state;
     }
     void close(TimerState& state, std::optional<TwipsRect> window = TwipsRect{}) {
-        writeAll(store, registry, state, {link, window, now}, text);
+        writeSettings(store, registry, state, {link, window, now}, text);
     }
 
     double now = toDayCount(QDate(2026, 12, 8), QTime(9, 30, 0));
@@ -217,10 +216,10 @@ TEST_F(SettingsTest, HandOffWritesOnlyIntoKeysThatExist) {
 
 TEST_F(SettingsTest, GeometryDefaultsToTheCurrentValues) {
     const TwipsRect current{300, 450, 5280, 4800};
-    EXPECT_EQ(readWindow(store, current), current);
+    EXPECT_EQ(readStoredWindowOr(store, current), current);
     store.set("TopfrmTempiro", "900.5");
     store.set("WidthfrmTempiro", "narrow");
-    const TwipsRect restored = readWindow(store, current);
+    const TwipsRect restored = readStoredWindowOr(store, current);
     EXPECT_EQ(restored.top, 900.5f);
     EXPECT_EQ(restored.width, 5280.0f);
 }
@@ -255,7 +254,7 @@ TEST(WindowPlacement, AStoredPlaceIsKeptWhileReachableAndABadSizeGivesTheDesigne
         {{-1e30f, 1e30f, none, none}, std::nullopt, designed},
     };
     for (const Case& c : cases) {
-        const Placement placement = placementAtStart(c.stored, designed, 96, screens);
+        const WindowPlacement placement = placementAtStart(c.stored, designed, 96, screens);
         EXPECT_EQ(placement.position, c.position) << c.stored.left.value_or(-1);
         EXPECT_EQ(placement.size, c.size) << c.stored.width.value_or(-1);
     }
@@ -277,7 +276,7 @@ TEST_F(SettingsTest, ATargetSavedUnderOneLocaleIsTheSameMomentUnderAnother) {
     close(saved); // "4/3/2027 10:00:00 AM"
     for (const char* name : {"en_GB", "de_DE", "C", "ar_EG", "ko_KR", "th_TH", "sq_AL"}) {
         TimerState loaded;
-        readValues(store, loaded, link, now, DateText(QLocale(name)));
+        readSettings(store, loaded, link, now, DateText(QLocale(name)));
         EXPECT_DOUBLE_EQ(loaded.dAlarmTime, saved.dAlarmTime) << name;
     }
     store.set("AlarmTimeISO", "garbled");

@@ -13,8 +13,8 @@
 
 using namespace tempiro;
 
-using programs::programCommandLine;
-using programs::StartProgram;
+using launch::programCommandLine;
+using launch::StartProgram;
 
 TEST(ProgramLauncher, TheCommandLineIsPlainConcatenation) {
     EXPECT_EQ(programCommandLine(R"(C:\Apps)", R"(\Tavolek.exe)", ""), R"(C:\Apps\Tavolek.exe )");
@@ -113,7 +113,7 @@ TEST(BrowserAssociation, TheDesktopsWebHandlerStartedThroughItsEntry) {
 }
 
 TEST(ProgramLauncher, ArgumentsAreSplitAsAShellWould) {
-    using programs::splitArguments;
+    using launch::splitArguments;
     EXPECT_EQ(splitArguments(""), QStringList{});
     EXPECT_EQ(splitArguments("  a  b "), (QStringList{"a", "b"}));
     EXPECT_EQ(splitArguments("'two words' \"and \\\"more\\\"\""),

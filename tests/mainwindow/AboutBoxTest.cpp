@@ -55,7 +55,7 @@ TEST_F(AboutBoxTest, TheAboutBoxShowsTitleVersionAndAddress) {
     EXPECT_EQ(about->windowTitle(), "About Tempiro Timer");
     EXPECT_EQ(about->lblVersion->text(), "Version " TEMPIRO_PROJECT_VERSION);
     EXPECT_EQ(about->lblTitle->text(), "Marrowby Software Tempiro Timer");
-    EXPECT_EQ(about->lblWeb->text(), help::kWebSite);
+    EXPECT_EQ(about->lblWeb->text(), aboutbox::kWebSite);
     EXPECT_TRUE(about->lblDescription->text().isEmpty());
     EXPECT_FALSE(about->lblCopyright->text().isEmpty());
     EXPECT_EQ(about->cmdHelp->toolTip(), "Press to exit screen.");
@@ -82,16 +82,17 @@ TEST_F(AboutBoxTest, TheAboutBoxOpensBesideTheMainWindow) {
 TEST_F(AboutBoxTest, TheWebSiteCommandSaysHowToReachUsWhenNoBrowserStarts) {
     form.mnuHelpWebSite_Click();
     ASSERT_EQ(fake.programs.calls.size(), 1u);
-    EXPECT_EQ(fake.programs.calls[0].arguments, QStringList{help::kWebSite});
+    EXPECT_EQ(fake.programs.calls[0].arguments, QStringList{aboutbox::kWebSite});
     EXPECT_TRUE(fake.messages.shown.empty());
 
     fake.browsers.resultCode = platform::BrowserAssociation::kNoAssociation;
     form.mnuHelpWebSite_Click();
-    EXPECT_EQ(fake.messages.shown,
-              (std::vector<Shown>{
-                  {"Cannot find Web Browser.\r\nStart browser and go to " + help::kWebSite,
-                   "Tempiro Timer", Icon::Exclamation},
-                  {"Please contact us at:\r\n" + help::kWebSite, "Tempiro Timer", Icon::None}}));
+    EXPECT_EQ(
+        fake.messages.shown,
+        (std::vector<Shown>{
+            {"Cannot find Web Browser.\r\nStart browser and go to " + aboutbox::kWebSite,
+             "Tempiro Timer", Icon::Exclamation},
+            {"Please contact us at:\r\n" + aboutbox::kWebSite, "Tempiro Timer", Icon::None}}));
 }
 
 TEST_F(AboutBoxTest, TheClockCommandStartsTheCompanionBesideTheProgram) {

@@ -4,12 +4,12 @@
 
 using namespace tempiro;
 
-using namespace layout;
+using namespace mainwindow;
 
 namespace {
 
-Window sized(double width, double height = 4000, bool labels = true) {
-    Window w;
+LayoutWindow sized(double width, double height = 4000, bool labels = true) {
+    LayoutWindow w;
     w.clientWidth = width;
     w.clientHeight = height;
     w.outerWidth = width + 120;
@@ -17,9 +17,9 @@ Window sized(double width, double height = 4000, bool labels = true) {
     return w;
 }
 
-Controls laidOut(const Window& window) {
-    Controls c = designed();
-    resize(window, c);
+LayoutControls laidOut(const LayoutWindow& window) {
+    LayoutControls c = designedLayout();
+    resizeLayout(window, c);
     return c;
 }
 
@@ -40,11 +40,11 @@ TEST(Layout, SixWidthBands) {
         {12299, 48, 18, 450, kSansSerif, 0.12}, {12300, 96, 24, 500, kSansSerif, 0.12},
     };
     for (const Row& row : rows) {
-        const Controls c = laidOut(sized(row.width));
+        const LayoutControls c = laidOut(sized(row.width));
         EXPECT_EQ(c.alarmTimePoints, row.big) << row.width;
         EXPECT_EQ(c.systemTimePoints, row.big);
         EXPECT_EQ(c.labelPoints, row.big - 2) << "the heading is two points smaller";
-        EXPECT_EQ(c.alarmCaption, (Font{row.family, row.caption})) << row.width;
+        EXPECT_EQ(c.alarmCaption, (CaptionFont{row.family, row.caption})) << row.width;
         EXPECT_EQ(c.systemCaption, c.alarmCaption);
         EXPECT_EQ(c.frameDisplay.height, 4000 - row.margin);
         const double w = row.width - 100 - 205;
@@ -56,7 +56,7 @@ TEST(Layout, SixWidthBands) {
 }
 
 TEST(Layout, FullLayoutGeometry) {
-    const Controls c = laidOut(sized(5280, 4290));
+    const LayoutControls c = laidOut(sized(5280, 4290));
     EXPECT_EQ(c.frameDisplay, (TwipsRect{50, 0, 5180, 4090}));
     const double fifth = 4090.0 / 5;
     EXPECT_EQ(c.lblAlarmTime, (TwipsRect{90, 225, 4975, fifth})) << "its left and top never change";
@@ -72,14 +72,14 @@ TEST(Layout, FullLayoutGeometry) {
 }
 
 TEST(Layout, ExactlyThreeHundredTakesTheFullLayoutBelowItTheNarrowOne) {
-    const Controls full = laidOut(sized(300));
+    const LayoutControls full = laidOut(sized(300));
     EXPECT_EQ(full.frameDisplay.left, 50);
     EXPECT_EQ(full.alarmTimePoints, 10);
 
-    Window narrowWindow = sized(299.9);
+    LayoutWindow narrowWindow = sized(299.9);
     narrowWindow.outerWidth = 1000;
-    const Controls narrow = laidOut(narrowWindow);
-    const Controls design = designed();
+    const LayoutControls narrow = laidOut(narrowWindow);
+    const LayoutControls design = designedLayout();
     EXPECT_EQ(narrow.frameDisplay, (TwipsRect{0, 0, 820, design.frameDisplay.height}));
     EXPECT_EQ(narrow.lblAlarmTime.width, 640);
     EXPECT_EQ(narrow.lblSystemTime.width, 640);
@@ -92,26 +92,26 @@ TEST(Layout, ExactlyThreeHundredTakesTheFullLayoutBelowItTheNarrowOne) {
 }
 
 TEST(Layout, AMinimisedWindowChangesNothingAndAsksForARedraw) {
-    Window minimised = sized(5280);
+    LayoutWindow minimised = sized(5280);
     minimised.minimized = true;
-    Controls c = designed();
-    EXPECT_TRUE(resize(minimised, c));
-    EXPECT_EQ(c, designed());
-    EXPECT_FALSE(resize(sized(5280), c));
+    LayoutControls c = designedLayout();
+    EXPECT_TRUE(resizeLayout(minimised, c));
+    EXPECT_EQ(c, designedLayout());
+    EXPECT_FALSE(resizeLayout(sized(5280), c));
 }
 
 TEST(Layout, AClientNoTallerThanTheMarginKeepsTheFrameHeight) {
-    const Controls c = laidOut(sized(5280, 200)); // band 3, margin 200
-    const Controls design = designed();
+    const LayoutControls c = laidOut(sized(5280, 200)); // band 3, margin 200
+    const LayoutControls design = designedLayout();
     EXPECT_EQ(c.frameDisplay.height, design.frameDisplay.height);
     EXPECT_EQ(c.lblSystemTime.top, 3 * (design.frameDisplay.height / 5));
     EXPECT_EQ(c.txtURL.top, std::nearbyint(design.frameDisplay.height - 264));
 }
 
 TEST(Layout, ANarrowFrameLeavesTheLinkRowWidthAlone) {
-    const Controls design = designed();
+    const LayoutControls design = designedLayout();
     // Frame width 625: neither the address box nor the button's left change; tops follow.
-    Controls c = laidOut(sized(725, 3000));
+    LayoutControls c = laidOut(sized(725, 3000));
     EXPECT_EQ(c.frameDisplay.width, 625);
     EXPECT_EQ(c.txtURL.width, design.txtURL.width);
     EXPECT_EQ(c.cmdGo.left, design.cmdGo.left);
@@ -124,8 +124,8 @@ TEST(Layout, ANarrowFrameLeavesTheLinkRowWidthAlone) {
 }
 
 TEST(Layout, ALowFrameSkipsNegativeCaptionHeights) {
-    const Controls design = designed();
-    Controls c = laidOut(sized(5280, 290)); // frame height 90
+    const LayoutControls design = designedLayout();
+    LayoutControls c = laidOut(sized(5280, 290)); // frame height 90
     EXPECT_EQ(c.frameDisplay.height, 90);
     EXPECT_EQ(c.lblAlarm.height, design.lblAlarm.height);
     EXPECT_EQ(c.lblSystem.height, design.lblSystem.height);
@@ -133,8 +133,8 @@ TEST(Layout, ALowFrameSkipsNegativeCaptionHeights) {
 }
 
 TEST(Layout, CaptionsKeepTheirPlaceWhileLabelsAreOff) {
-    const Controls design = designed();
-    const Controls c = laidOut(sized(8000, 5000, false));
+    const LayoutControls design = designedLayout();
+    const LayoutControls c = laidOut(sized(8000, 5000, false));
     EXPECT_EQ(c.lblAlarm, design.lblAlarm);
     EXPECT_EQ(c.lblSystem, design.lblSystem);
     EXPECT_EQ(c.alarmCaption, design.alarmCaption);

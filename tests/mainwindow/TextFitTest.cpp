@@ -46,7 +46,7 @@ std::vector<Word> words(const QString& text, const QFontMetricsF& metrics, doubl
 QString cut(QWidget* control) {
     const QString name =
         QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName();
-    if (auto* fitted = qobject_cast<FittedLabel*>(control)) {
+    if (auto* fitted = qobject_cast<widgets::FittedLabel*>(control)) {
         const QFontMetricsF metrics(fitted->fittedFont());
         return metrics.horizontalAdvance(fitted->text()) <=
                        fitted->contentsRect().width() - fitted->reservedRight()
@@ -142,20 +142,19 @@ protected:
 } // namespace
 
 TEST_F(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
-    namespace caption = tempiro::caption;
     for (const int width : {170, 200, 260, 352, 420, 600, 850, 1000}) {
         form.resize(width, width * 4290 / 5280);
         QCoreApplication::processEvents();
-        for (const auto& [lower, upper] : std::vector<std::pair<QString, QString>>{
-                 {caption::kTimeRemain, caption::kAlarmTime},
-                 {caption::kTimeExpired, caption::kStartTime},
-                 {caption::kTimeElapsed, caption::kLocalTime},
-                 {caption::kCurrentTime, caption::kAlarmTime}}) {
+        for (const auto& [lower, upper] :
+             std::vector<std::pair<QString, QString>>{{kCaptionTimeRemain, kCaptionAlarmTime},
+                                                      {kCaptionTimeExpired, kCaptionStartTime},
+                                                      {kCaptionTimeElapsed, kCaptionLocalTime},
+                                                      {kCaptionCurrentTime, kCaptionAlarmTime}}) {
             form.lblSystem->setText(lower);
             form.lblAlarm->setText(upper);
             EXPECT_EQ(cutIn(&form), "") << "width " << width;
-            for (const FittedLabel* line :
-                 std::vector<const FittedLabel*>{form.lblAlarmTime, form.lblSystemTime}) {
+            for (const widgets::FittedLabel* line :
+                 std::vector<const widgets::FittedLabel*>{form.lblAlarmTime, form.lblSystemTime}) {
                 const QFontMetricsF metrics(line->fittedFont());
                 const double textRight = line->x() + (line->width() - line->reservedRight()) / 2.0 +
                                          metrics.horizontalAdvance(line->text()) / 2;
@@ -176,10 +175,10 @@ TEST_F(TextFitTest, EnterTimeShowsEveryCaptionHintAndMessageWhole) {
 
 TEST_F(TextFitTest, EnterTimeFitsTheDesktopsWiderFontToo) {
     // A desktop without Liberation Sans draws the design's font in DejaVu Sans.
-    const QStringList nearer = QFont::substitutes(tempiro::fonts::kSansSerif);
-    QFont::removeSubstitutions(tempiro::fonts::kSansSerif);
+    const QStringList nearer = QFont::substitutes(widgets::kSansSerif);
+    QFont::removeSubstitutions(widgets::kSansSerif);
     checkEnterTime();
-    QFont::insertSubstitutions(tempiro::fonts::kSansSerif, nearer);
+    QFont::insertSubstitutions(widgets::kSansSerif, nearer);
 }
 
 void TextFitTest::checkEnterTime() {
@@ -187,9 +186,9 @@ void TextFitTest::checkEnterTime() {
     frmEnterTime* dialog = form.enterTime();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(cutIn(dialog), "");
-    QStringList texts = {validation::kNotAValidDate, validation::kBeyondThirtyYears,
-                         validation::kInThePast, validation::kIntervalIsALength,
-                         warning::kOutOfRange};
+    QStringList texts = {timeentry::kNotAValidDate, timeentry::kBeyondThirtyYears,
+                         timeentry::kInThePast, timeentry::kIntervalIsALength,
+                         timeentry::kOutOfRange};
     for (QWidget* control : dialog->findChildren<QWidget*>())
         if (const QVariant hint = control->property("tempiroHint"); hint.isValid())
             texts << hint.toString();

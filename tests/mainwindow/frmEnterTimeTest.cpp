@@ -225,7 +225,7 @@ TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritt
     dialog.cboWarnMn->setEditText("99999");
     dialog.cmdOK_Click();
     EXPECT_TRUE(isOpen());
-    EXPECT_EQ(dialog.lblStatus->text(), warning::kOutOfRange);
+    EXPECT_EQ(dialog.lblStatus->text(), timeentry::kOutOfRange);
     EXPECT_EQ(fake.sound.beepCount(), 1);
     EXPECT_EQ(form->timer().dAlarmTime, before);
     EXPECT_FALSE(form->timer().bAlarmTimeChg);

@@ -47,14 +47,14 @@ TEST_F(QSettingsStoreTest, EveryKeyRoundTripsThroughTheFile) {
         platform::QSettingsStore store;
         platform::FakeRegistry registry;
         TimerState state = saved;
-        settings::writeAll(store, registry, state, {link, window, now}, text);
+        writeSettings(store, registry, state, {link, window, now}, text);
     }
     ASSERT_TRUE(QFile::exists(file()));
 
     platform::QSettingsStore store;
     TimerState loaded;
     QString loadedLink;
-    settings::readValues(store, loaded, loadedLink, now + 1, text);
+    readSettings(store, loaded, loadedLink, now + 1, text);
     EXPECT_EQ(loaded.bSec, true);
     EXPECT_EQ(loaded.bMin, false);
     EXPECT_EQ(loaded.bHr, false);
@@ -71,7 +71,7 @@ TEST_F(QSettingsStoreTest, EveryKeyRoundTripsThroughTheFile) {
     EXPECT_EQ(loaded.nTimeorInterval, kModeStopWatch);
     EXPECT_NEAR(loaded.dAlarmTime, saved.dAlarmTime, 0.5 / kSecondsPerDay);
     EXPECT_EQ(loaded.sEventTitle, saved.sEventTitle);
-    EXPECT_EQ(settings::readWindow(store, {}), window);
+    EXPECT_EQ(readStoredWindowOr(store, {}), window);
 }
 
 TEST_F(QSettingsStoreTest, ValuesAreTextsInTheSettingsGroup) {
@@ -96,7 +96,7 @@ TEST_F(QSettingsStoreTest, AHandEditedFileLoadsWhatItCan) {
     platform::QSettingsStore store;
     TimerState state;
     QString link;
-    settings::readValues(store, state, link, now, text);
+    readSettings(store, state, link, now, text);
     EXPECT_FALSE(state.bSec);
     EXPECT_EQ(state.sEventTitle, "Fair, Spring");
     EXPECT_EQ(state.nWarnMin, 0);

@@ -10,7 +10,7 @@ using namespace tempiro;
 
 namespace {
 
-struct Entry final : TimeEntryFields {
+struct Entry final : timeentry::TimeEntryFields {
     QString text;
     int mode = 0;
     QString status = QStringLiteral("(untouched)");
@@ -60,7 +60,7 @@ TEST_F(ValidationTest, AnIntervalIsALengthWithoutFutureTest) {
     EXPECT_DOUBLE_EQ(*text.parse(entry.text, 2003).value, 0.0625);
 
     EXPECT_FALSE(validate("25:00:00", kModeInterval));
-    EXPECT_EQ(entry.status, validation::kNotAValidDate);
+    EXPECT_EQ(entry.status, timeentry::kNotAValidDate);
     EXPECT_EQ(entry.text, "12/25/2003 9:00:00 PM") << "the box is refilled with now";
 }
 
@@ -68,7 +68,7 @@ TEST_F(ValidationTest, AnIntervalWithADateOrAZoneIsRefusedAsNoLength) {
     zones.set("Eastern Standard Time", false); // EST then shifts by nothing, and is still refused
     for (const char* typed : {"12/31/2003 8:00 AM", "12/24/2003", "1:30:00 PST", "1:30:00 EST"}) {
         EXPECT_FALSE(validate(typed, kModeInterval)) << typed;
-        EXPECT_EQ(entry.status, validation::kIntervalIsALength) << typed;
+        EXPECT_EQ(entry.status, timeentry::kIntervalIsALength) << typed;
         EXPECT_EQ(entry.text, typed) << "the text stays as typed";
     }
 }
@@ -76,11 +76,11 @@ TEST_F(ValidationTest, AnIntervalWithADateOrAZoneIsRefusedAsNoLength) {
 TEST_F(ValidationTest, DatesMustLieWithinThirtyCalendarYearsAndInTheFuture) {
     EXPECT_TRUE(validate("12/31/2033 11:59 PM"));
     EXPECT_FALSE(validate("1/1/2034"));
-    EXPECT_EQ(entry.status, validation::kBeyondThirtyYears);
+    EXPECT_EQ(entry.status, timeentry::kBeyondThirtyYears);
     EXPECT_EQ(entry.text, "1/1/2034") << "the text stays as typed";
 
     EXPECT_FALSE(validate("  7/4/1990 "));
-    EXPECT_EQ(entry.status, validation::kInThePast);
+    EXPECT_EQ(entry.status, timeentry::kInThePast);
     EXPECT_EQ(entry.text, "7/4/1990");
 
     EXPECT_TRUE(validate("12/25/2003 9:00 PM")) << "exactly now passes";
@@ -99,7 +99,7 @@ TEST_F(ValidationTest, APacificTimeIsConvertedToEasternTime) {
 TEST_F(ValidationTest, AZoneShiftAcrossMidnightMakesABareTimeADate) {
     zones.set("Eastern Standard Time", false);
     EXPECT_FALSE(validate("11:00 PM PST"));
-    EXPECT_EQ(entry.status, validation::kInThePast) << "it lands on 31 December 1899";
+    EXPECT_EQ(entry.status, timeentry::kInThePast) << "it lands on 31 December 1899";
     EXPECT_EQ(entry.text, "11:00 PM PST");
 }
 
@@ -117,11 +117,11 @@ TEST_F(ValidationTest, AZoneShiftBelowMidnightIsCompletedOnce) {
 TEST_F(ValidationTest, UnknownOrLowerCaseZonesAreNotUnderstood) {
     zones.set("Eastern Standard Time", false);
     EXPECT_FALSE(validate("10:00 PM pst"));
-    EXPECT_EQ(entry.status, validation::kNotAValidDate);
+    EXPECT_EQ(entry.status, timeentry::kNotAValidDate);
     EXPECT_EQ(entry.text, "12/25/2003 9:00:00 PM");
 
     EXPECT_FALSE(validate("PST"));
-    EXPECT_EQ(entry.status, validation::kNotAValidDate);
+    EXPECT_EQ(entry.status, timeentry::kNotAValidDate);
 }
 
 TEST_F(ValidationTest, ALocalZoneOutsideTheFiveCountsAsUtc) {
@@ -141,7 +141,7 @@ TEST_F(ValidationTest, AStopWatchAcceptsAnyTextTrimmed) {
 
 TEST_F(ValidationTest, AnEmptyEntryIsNotInTheCorrectFormat) {
     EXPECT_FALSE(validate("   "));
-    EXPECT_EQ(entry.status, validation::kNotAValidDate);
+    EXPECT_EQ(entry.status, timeentry::kNotAValidDate);
     EXPECT_EQ(entry.text, "12/25/2003 9:00:00 PM");
 }
 

@@ -4,7 +4,7 @@
 
 using namespace tempiro;
 
-using warning::minutesFromText;
+using timeentry::minutesFromText;
 
 TEST(WarningMinutes, TheLeadingNumberRoundedHalvesToEven) {
     EXPECT_EQ(minutesFromText("7.5"), 8);

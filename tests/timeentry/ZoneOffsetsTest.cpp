@@ -8,8 +8,8 @@
 
 using namespace tempiro;
 
-using zones::GetLocalZoneOffset;
-using zones::GetRemoteZoneOffset;
+using timeentry::GetLocalZoneOffset;
+using timeentry::GetRemoteZoneOffset;
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST(LocalZone, NamesAreTrimmedCutAtANulAndComparedExactly) {
     EXPECT_EQ(localOffset(zones), -6);
     zones.set(QStringLiteral("Central Standard Time") + QChar(u'\0') + "junk", false);
     EXPECT_EQ(localOffset(zones), -6);
-    EXPECT_EQ(zones::localZone.standardName, "Central Standard Time");
+    EXPECT_EQ(timeentry::localZone.standardName, "Central Standard Time");
     zones.set("central standard time", false);
     EXPECT_EQ(localOffset(zones), 0);
 }

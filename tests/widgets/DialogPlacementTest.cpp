@@ -8,7 +8,7 @@
 
 using namespace tempiro;
 
-using placement::Place;
+using widgets::Place;
 
 namespace {
 
@@ -19,9 +19,9 @@ constexpr float kDialogWidth = 4050;
 constexpr float kDialogHeight = 4400;
 
 Place place(const TwipsRect& owner) {
-    const Place right = placement::rightOf(owner);
+    const Place right = widgets::rightOf(owner);
     const TwipsRect dialog{right.left, right.top, kDialogWidth, kDialogHeight};
-    return placement::besideOwner(dialog, owner, kScreenWidth, kScreenHeight, placement::kGap);
+    return widgets::besideOwner(dialog, owner, kScreenWidth, kScreenHeight, widgets::kGap);
 }
 
 } // namespace
@@ -72,13 +72,13 @@ TEST(DialogPlacement, MovesARealDialogBesideItsOwner) {
     owner.setGeometry(100, 80, 352, 300);
     QDialog dialog(&owner);
     dialog.resize(262, 263);
-    placeDialogBeside(dialog, owner, windows);
+    widgets::placeDialogBeside(dialog, owner, windows);
     const QRect outer = owner.frameGeometry();
     EXPECT_EQ(dialog.pos(), QPoint(outer.right() + 1 + 1, outer.top())) << "20 twips, rounded";
     EXPECT_TRUE(windows.bandChanges.empty());
 
     owner.setGeometry(0, 0, 800, 800); // the offscreen screen is 800 x 800
-    placeDialogBeside(dialog, owner, windows);
+    widgets::placeDialogBeside(dialog, owner, windows);
     EXPECT_EQ(dialog.pos(), QPoint(0, 0));
     ASSERT_EQ(windows.bandChanges.size(), 1u);
     EXPECT_EQ(windows.bandChanges[0], (std::pair<const QWidget*, bool>{&dialog, false}));
@@ -87,7 +87,7 @@ TEST(DialogPlacement, MovesARealDialogBesideItsOwner) {
 TEST(DialogPlacement, AWindowNotFramedYetIsGivenTheOwnersFrame) {
     const QRect inner(100, 50, 262, 263);
     const QMargins owners(1, 21, 1, 1);
-    EXPECT_EQ(placement::outerRect(inner, inner, owners), QRect(100, 50, 264, 285));
+    EXPECT_EQ(widgets::outerRect(inner, inner, owners), QRect(100, 50, 264, 285));
     const QRect framed(99, 29, 264, 285);
-    EXPECT_EQ(placement::outerRect(inner, framed, owners), framed) << "its own frame, once known";
+    EXPECT_EQ(widgets::outerRect(inner, framed, owners), framed) << "its own frame, once known";
 }

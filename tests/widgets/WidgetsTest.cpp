@@ -23,13 +23,13 @@ TEST(DeferredIconStyle, TheOverflowArrowsAreTheUnderlyingStylesOwn) {
 }
 
 TEST(DesignFonts, TheInstalledFamilyFollowsTheSubstitutesInForce) {
-    fonts::useDesignFonts();
-    const QStringList nearer = QFont::substitutes(fonts::kSansSerif);
+    widgets::useDesignFonts();
+    const QStringList nearer = QFont::substitutes(widgets::kSansSerif);
     // Font families compare without regard to case; the substitutes come back in lower case.
-    ASSERT_EQ(fonts::installed(fonts::kSansSerif).toLower(), "liberation sans");
-    QFont::removeSubstitutions(fonts::kSansSerif);
-    EXPECT_EQ(fonts::installed(fonts::kSansSerif), fonts::kSansSerif)
+    ASSERT_EQ(widgets::installed(widgets::kSansSerif).toLower(), "liberation sans");
+    QFont::removeSubstitutions(widgets::kSansSerif);
+    EXPECT_EQ(widgets::installed(widgets::kSansSerif), widgets::kSansSerif)
         << "a family without substitutes is left to Qt's own fallback";
-    QFont::insertSubstitutions(fonts::kSansSerif, nearer);
-    EXPECT_EQ(fonts::installed(fonts::kSansSerif).toLower(), "liberation sans");
+    QFont::insertSubstitutions(widgets::kSansSerif, nearer);
+    EXPECT_EQ(widgets::installed(widgets::kSansSerif).toLower(), "liberation sans");
 }

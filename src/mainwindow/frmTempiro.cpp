@@ -98,6 +98,11 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
     createShortcuts();
 }
 
+frmTempiro::~frmTempiro() {
+    // The timer may run on without its window.
+    m_timer.windowState = nullptr;
+}
+
 void frmTempiro::createShortcuts() {
     // Keyboard ways to what the design reaches only with the mouse: the Pause key or Ctrl+P
     // pauses and resumes (a click on the lower line); F10, or Alt pressed alone, brings a

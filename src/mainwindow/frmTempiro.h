@@ -38,6 +38,7 @@ class frmTempiro : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmTempiro(Timer& timer, QWidget* parent = nullptr);
+    ~frmTempiro() override;
 
     void Form_Load();
     void Form_Activate();

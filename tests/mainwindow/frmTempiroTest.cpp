@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -469,4 +470,31 @@ TEST_F(MainWindowTest, PauseAndHiddenMenusAreReachedFromTheKeyboard) {
     EXPECT_TRUE(form->timer().bShowMenus) << "Alt pressed alone";
     QTest::keyClick(form.get(), Qt::Key_Alt);
     EXPECT_TRUE(form->timer().bShowMenus) << "shown menus stay";
+}
+
+// The window is one face of the timer: what another face commands shows in it, and the timer
+// runs on after it.
+TEST_F(MainWindowTest, TheWindowFollowsTheTimersCommandsAndTheTimerOutlivesIt) {
+    startProgram();
+    timer->toggleOption(DisplayOption::KeepOnTop);
+    timer->toggleOption(DisplayOption::TotalDays);
+    EXPECT_TRUE(form->mnuDispTop->isChecked() && form->mnuDispTtlDay->isChecked());
+    EXPECT_FALSE(form->mnuDispSec->isChecked() || form->mnuDispDay->isChecked());
+    ASSERT_EQ(fake.windows.topmostCalls.size(), 1u);
+    timer->setPaused(true);
+    EXPECT_EQ(textColour(form->lblSystemTime), kYellow);
+    EXPECT_TRUE(form->lblSystemTime->accessibleName().endsWith(", paused"));
+    AlarmRequest alarm;
+    alarm.time = start + 1;
+    alarm.link = "https://auction.example/lot/7";
+    timer->setAlarm(alarm);
+    EXPECT_EQ(form->txtURL->text(), "https://auction.example/lot/7");
+
+    form.reset();
+    fake.windows.currentState = platform::WindowState::Minimized;
+    QSignalSpy updates(&*timer, &Timer::updated);
+    timer->tick();
+    ASSERT_EQ(updates.size(), 1);
+    EXPECT_EQ(updates[0][0].value<DisplayUpdate>().title, "Tempiro Timer")
+        << "without a window there is no minimised title";
 }

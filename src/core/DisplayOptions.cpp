@@ -17,28 +17,14 @@ bool isUnit(DisplayOption option) {
 
 } // namespace
 
-bool& optionFlag(DisplayOptions& o, DisplayOption option) {
-    switch (option) {
-    case DisplayOption::Seconds:
-        return o.bSec;
-    case DisplayOption::Minutes:
-        return o.bMin;
-    case DisplayOption::Hours:
-        return o.bHr;
-    case DisplayOption::Days:
-        return o.bDay;
-    case DisplayOption::TotalDays:
-        return o.bTTlDay;
-    case DisplayOption::Labels:
-        return o.bLbl;
-    case DisplayOption::Menus:
-        return o.bShowMenus;
-    case DisplayOption::LocalTime:
-        return o.bShowLocalTime;
-    case DisplayOption::KeepOnTop:
-        break;
-    }
-    return o.bKeepTop;
+bool& optionFlag(DisplayOptions& options, DisplayOption option) {
+    // In the order of DisplayOption.
+    static constexpr bool DisplayOptions::*kFlags[] = {
+        &DisplayOptions::bSec,       &DisplayOptions::bMin,           &DisplayOptions::bHr,
+        &DisplayOptions::bDay,       &DisplayOptions::bTTlDay,        &DisplayOptions::bLbl,
+        &DisplayOptions::bShowMenus, &DisplayOptions::bShowLocalTime, &DisplayOptions::bKeepTop,
+    };
+    return options.*kFlags[static_cast<int>(option)];
 }
 
 bool optionFlag(const DisplayOptions& options, DisplayOption option) {

@@ -55,9 +55,9 @@ void Timer::setPaused(bool paused) {
     emit pausedChanged(bPaused);
 }
 
-void Timer::toggleOption(DisplayOption option) {
+void Timer::toggleOption(DisplayOption option, bool redraw) {
     const QList<DisplayOption> changed = tempiro::toggleOption(*this, option);
-    bForceRedraw = true;
+    bForceRedraw = bForceRedraw || redraw;
     for (const DisplayOption each : changed)
         emit optionChanged(each);
 }

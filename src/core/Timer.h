@@ -42,8 +42,8 @@ public:
     void setLink(const QString& link);
     void setPaused(bool paused);
     void togglePause() { setPaused(!bPaused); }
-    // Applies the Display menu's rules and redraws at the next tick.
-    void toggleOption(DisplayOption option);
+    // Applies the Display menu's rules and, unless told otherwise, redraws at the next tick.
+    void toggleOption(DisplayOption option, bool redraw = true);
     // One display update now (the ticker's, or asked for by a face).
     void tick();
     // Writes every option, the alarm and the link, and hands the alarm to the companion; a

@@ -57,15 +57,12 @@ TimeDisplay::TimeDisplay(QWidget* parent)
 }
 
 void TimeDisplay::applyLayout(const mainwindow::LayoutControls& c, bool labels, double dpi) {
-    auto place = [dpi](QWidget* widget, const TwipsRect& box) {
-        widgets::placeInTwips(*widget, box.left, box.top, box.width, box.height, dpi);
-    };
-    place(this, c.frameDisplay);
-    place(lblAlarmTime, c.lblAlarmTime);
-    place(lblLabel, c.lblLabel);
-    place(lblSystemTime, c.lblSystemTime);
-    place(lblAlarm, c.lblAlarm);
-    place(lblSystem, c.lblSystem);
+    widgets::placeInTwips(*this, c.frameDisplay, dpi);
+    widgets::placeInTwips(*lblAlarmTime, c.lblAlarmTime, dpi);
+    widgets::placeInTwips(*lblLabel, c.lblLabel, dpi);
+    widgets::placeInTwips(*lblSystemTime, c.lblSystemTime, dpi);
+    widgets::placeInTwips(*lblAlarm, c.lblAlarm, dpi);
+    widgets::placeInTwips(*lblSystem, c.lblSystem, dpi);
     const QString bigFamily = mainwindow::kSansSerif;
     lblAlarmTime->setFont(widgets::designFont(bigFamily, c.alarmTimePoints, true));
     lblLabel->setFont(widgets::designFont(bigFamily, c.labelPoints, true));

@@ -155,10 +155,8 @@ void frmTempiro::applyLayout() {
         return;
     m_applied = applying;
     frameDisplay->applyLayout(m_layout, m_timer.bLbl, dpi);
-    widgets::placeInTwips(*txtURL, m_layout.txtURL.left, m_layout.txtURL.top, m_layout.txtURL.width,
-                          m_layout.txtURL.height, dpi);
-    widgets::placeInTwips(*cmdGo, m_layout.cmdGo.left, m_layout.cmdGo.top, m_layout.cmdGo.width,
-                          m_layout.cmdGo.height, dpi);
+    widgets::placeInTwips(*txtURL, m_layout.txtURL, dpi);
+    widgets::placeInTwips(*cmdGo, m_layout.cmdGo, dpi);
 }
 
 void frmTempiro::Form_Resize() {
@@ -178,8 +176,8 @@ void frmTempiro::Form_Resize() {
 }
 
 void frmTempiro::Form_Click() {
-    m_timer.bShowMenus = !m_timer.bShowMenus;
-    ShowMenus(m_timer.bShowMenus);
+    // As the Menus command, but the display is not redrawn.
+    m_timer.toggleOption(DisplayOption::Menus, false);
 }
 
 bool frmTempiro::eventFilter(QObject* watched, QEvent* event) {
@@ -227,7 +225,6 @@ void frmTempiro::createMenus() {
 
 void frmTempiro::Form_Load() {
     m_timer.load();
-    txtURL->setText(m_timer.link());
     for (const DisplayOption option :
          {DisplayOption::Seconds, DisplayOption::Minutes, DisplayOption::Hours, DisplayOption::Days,
           DisplayOption::TotalDays, DisplayOption::Labels, DisplayOption::LocalTime})
@@ -239,7 +236,6 @@ void frmTempiro::Form_Load() {
         m_timer.bKeepTop = false;
         mnuDispTop_Click();
     }
-    m_timer.bForceRedraw = true;
 }
 
 void frmTempiro::Form_Unload() {

@@ -12,6 +12,10 @@ void placeInTwips(QWidget& widget, double left, double top, double width, double
     widget.setGeometry(twipsToPixels(QRectF(left, top, width, height), dpi));
 }
 
+void placeInTwips(QWidget& widget, const TwipsRect& box, double dpi) {
+    placeInTwips(widget, box.left, box.top, box.width, box.height, dpi);
+}
+
 void fixSizeInTwips(QWidget& window, double width, double height, double dpi) {
     window.setFixedSize(twipsToPixels(width, dpi), twipsToPixels(height, dpi));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Twips.h"
+
 class QColor;
 class QWidget;
 
@@ -10,6 +12,7 @@ namespace tempiro::widgets {
 // Places a control at the design's twips, converted at the screen's logical dpi.
 void placeInTwips(QWidget& widget, double left, double top, double width, double height,
                   double dpi);
+void placeInTwips(QWidget& widget, const TwipsRect& box, double dpi);
 // Fixes a window's client area at the design's size in twips.
 void fixSizeInTwips(QWidget& window, double width, double height, double dpi);
 

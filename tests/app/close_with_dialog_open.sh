@@ -16,6 +16,8 @@ start() {
     printf '[Settings]\nAlarmTime=2027-01-15T10:00:00\nnTimeorInterval=0\nsEventTitle=Kept\nsLink=%s\n' \
         "${1:-}" >"$settings"
     # No desktop associations at all: no browser is found.
+    # HOME, the XDG folders (its own runtime folder among them) and the bus are the
+    # private home's, exported by private_home.
     LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb XDG_DATA_DIRS="$home/empty" \
         XDG_CONFIG_DIRS="$home/empty" "$program" 2>/dev/null &
     pid=$!

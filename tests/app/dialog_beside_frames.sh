@@ -23,6 +23,8 @@ check() {
     mkdir -p "$home/config/VB and VBA Program Settings"
     printf '[Settings]\nAlarmTime=2027-01-15T10:00:00\nsEventTitle=Kept\nLeftfrmTempiro=%s\nTopfrmTempiro=%s\nWidthfrmTempiro=%s\nHeightfrmTempiro=4860\n' \
         "$left" "$top" "$width" >"$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
+    # HOME, the XDG folders (its own runtime folder among them) and the bus are the
+    # private home's, exported by private_home.
     LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
     pid=$!
     _cleanup+=("kill $pid 2>/dev/null || true")

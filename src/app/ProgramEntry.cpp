@@ -34,9 +34,7 @@ int Main(QApplication& app, const platform::Services& services) {
     frmTempiro form(timer);
     QObject::connect(&instance, &platform::SingleInstance::showRequested, &form, [&] {
         modMain::TraceLine(QStringLiteral("Brought forward by a second start"));
-        if (services.windows.state(form) == platform::WindowState::Minimized)
-            services.windows.setState(form, platform::WindowState::Normal);
-        services.windows.bringToFront(form);
+        form.bringForward();
     });
     // A logout, a kill or the end of the desktop session closes the window as the user would,
     // so that the alarm is saved. A signal ends the run even while a message box waits for an

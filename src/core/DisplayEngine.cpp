@@ -98,17 +98,21 @@ Fields timeOfDayFields(const TimerState& s, double remaining, const QString& sep
 
 QString windowTitle(const TimerState& s, const QString& valueText,
                     platform::WindowState windowState) {
-    const bool stopWatch = s.nTimeorInterval == kModeStopWatch;
-    const QString& name = stopWatch ? kStopWatchName : kProgramTitle;
     if (windowState == platform::WindowState::Minimized)
-        return valueText + u' ' + name;
-    if (s.sEventTitle.isEmpty())
-        return name;
-    return (stopWatch ? QStringLiteral("Timing of ") : QStringLiteral("Tempiro to ")) +
-           s.sEventTitle;
+        return valueText + u' ' +
+               (s.nTimeorInterval == kModeStopWatch ? kStopWatchName : kProgramTitle);
+    return normalTitle(s);
 }
 
 } // namespace
+
+QString normalTitle(const TimerState& s) {
+    const bool stopWatch = s.nTimeorInterval == kModeStopWatch;
+    if (s.sEventTitle.isEmpty())
+        return stopWatch ? kStopWatchName : kProgramTitle;
+    return (stopWatch ? QStringLiteral("Timing of ") : QStringLiteral("Tempiro to ")) +
+           s.sEventTitle;
+}
 
 DisplayUpdate decideUpdate(TimerState& s, double now, platform::WindowState windowState,
                            const DateText& text) {
@@ -123,12 +127,15 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     double remaining = 0;
     bool expired = false;
 
-    // A newly installed alarm starts with a clean slate.
+    // A newly installed alarm starts with a clean slate: its first warning brings the window
+    // forward and tells the desktop, whatever an earlier alarm of this run did.
     if (s.bAlarmTimeChg) {
         s.nExpireBeeps = 0;
+        s.nLastWarnMin = 0;
         s.bAlarmTimeChg = false;
         u.restartTimer = s.bPaused;
         s.bPaused = false;
+        s.dCountFrom = now;
         if (s.nTimeorInterval == kModeStopWatch) {
             u.alarmCaption = kCaptionStartTime;
             s.dAlarmTime = s.realOfWall = now;
@@ -170,7 +177,7 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
             if (s.nExpireBeeps < kMaxExpireBeeps) {
                 u.beeps = 1;
                 if (++s.nExpireBeeps == 1)
-                    u.notice = DisplayUpdate::Notice{noticeSummary(s), kCaptionTimeExpired};
+                    u.notice = DisplayUpdate::Notice{noticeSummary(s), kCaptionTimeExpired, true};
             }
             expired = true;
             u.colour = LineColour::Red;

@@ -20,6 +20,7 @@ struct DisplayUpdate {
     struct Notice {
         QString summary;
         QString body;
+        bool expiry = false; // else the first warning
     };
     std::optional<Notice> notice; // the first warning of an alarm, and its expiry
     bool restoreWindow = false;   // first warning: back from minimised or maximised...
@@ -58,6 +59,9 @@ DisplayUpdate decideUpdate(TimerState& state, const Moment& now, const UtcOffset
 // The same in a zone without daylight saving, where wall and real time are one.
 DisplayUpdate decideUpdate(TimerState& state, double now, platform::WindowState windowState,
                            const DateText& text);
+
+// The main window's title while it is not minimised: "Tempiro to Auction", "Stop Watch".
+QString normalTitle(const TimerState& state);
 
 // The value of the lower line as a screen reader should say it, each number with the unit its
 // heading names: " 00 01:59:51" under " dy hh:mm:ss" is "0 days 1 hour 59 minutes 51 seconds".

@@ -18,6 +18,7 @@ enum class DisplayOption {
     Menus,
     LocalTime,
     KeepOnTop,
+    TrayIcon,
 };
 
 bool& optionFlag(DisplayOptions& options, DisplayOption option);

@@ -88,11 +88,14 @@ const OptionKey kOptionKeys[] = {
     {"bShowLocalTime", &TimerState::bShowLocalTime},
     {"bShowMenus", &TimerState::bShowMenus},
     {"bAutoOpen", &TimerState::bAutoOpen},
+    {"bTrayIcon", &TimerState::bTrayIcon},
     {"bAdminReadOnly", &TimerState::bAdminReadOnly, false},
 };
 
-// The target beside its General Date text, as ISO 8601 local wall time.
+// The target beside its General Date text, as ISO 8601 local wall time; and when the countdown
+// to it began.
 const QString kAlarmTimeIso = QStringLiteral("AlarmTimeISO");
+const QString kCountFromIso = QStringLiteral("CountFromISO");
 
 QString isoText(double dayCount) {
     const LocalDateTime local = toLocalDateTime(dayCount);
@@ -143,6 +146,8 @@ void readSettings(platform::SettingsStore& store, TimerState& s, QString& link, 
             modMain::TraceLine(QStringLiteral("AlarmTime not readable: ") + target);
     }
     s.sEventTitle = read.text(QStringLiteral("sEventTitle"), first.sEventTitle);
+    // Before this was kept, a countdown counts from the start of the run.
+    s.dCountFrom = fromIsoText(read.text(kCountFromIso, QString())).value_or(first.dCountFrom);
 }
 
 StoredWindow readStoredWindow(platform::SettingsStore& store) {
@@ -230,6 +235,7 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
     const QString target = dateText.generalDate(s.dAlarmTime);
     write.text(QStringLiteral("AlarmTime"), target);
     write.text(kAlarmTimeIso, isoText(s.dAlarmTime));
+    write.text(kCountFromIso, isoText(s.dCountFrom));
     modMain::handOffAlarmTime(registry, target);
     const QString settingsFailure = store.flush();
     const QString handOffFailure = registry.commitWrites();

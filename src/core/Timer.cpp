@@ -12,6 +12,11 @@ Timer::Timer(const platform::Services& services, QObject* parent)
     m_ticker.setInterval(kTickMilliseconds);
     connect(&m_ticker, &QTimer::timeout, this, &Timer::tick);
     m_ticker.start();
+    m_services.notifier.onAction = [this](const QString& key) { onNoticeAction(key); };
+}
+
+Timer::~Timer() {
+    m_services.notifier.onAction = nullptr;
 }
 
 double Timer::now() const {
@@ -35,7 +40,52 @@ void Timer::setAlarm(const AlarmRequest& alarm) {
     bWarn = alarm.warnMinutes.has_value();
     bAutoOpen = alarm.autoOpen;
     setLink(alarm.link);
+    // What the last notice said of the old alarm is out of date.
+    m_services.notifier.withdraw();
     emit alarmChanged();
+}
+
+void Timer::snooze() {
+    AlarmRequest again;
+    again.mode = kModeInterval;
+    again.time = kSnoozeMinutes / kMinutesPerDay;
+    again.title = sEventTitle;
+    if (bWarn)
+        again.warnMinutes = nWarnMin;
+    again.autoOpen = bAutoOpen;
+    again.link = m_link;
+    setAlarm(again);
+    // Taken over before it is saved: an interval is stored as the moment it ends.
+    tick();
+    save(std::nullopt);
+}
+
+void Timer::onNoticeAction(const QString& key) {
+    if (key == kNoticeSnooze)
+        snooze();
+    else if (key == kNoticeOpenPage)
+        emit openPageRequested();
+    else if (key == kNoticeShow || key == QLatin1String("default"))
+        emit showRequested();
+}
+
+void Timer::notifyOf(const DisplayUpdate::Notice& notice) {
+    platform::Notification n{notice.summary, notice.body, {}, true};
+    n.actions = {{QStringLiteral("default"), QStringLiteral("Show Timer")},
+                 {kNoticeShow, QStringLiteral("Show Timer")}};
+    if (!m_link.isEmpty())
+        n.actions.append({kNoticeOpenPage, QStringLiteral("Open Event Page")});
+    if (notice.expiry)
+        n.actions.append({kNoticeSnooze, QStringLiteral("Snooze 5 Minutes")});
+    m_services.notifier.notify(n);
+}
+
+void Timer::refreshStatus() {
+    TimerStatus status = timerStatus(*this, m_shown, m_text.locale());
+    if (status == m_status)
+        return;
+    m_status = std::move(status);
+    emit statusChanged(m_status);
 }
 
 void Timer::setLink(const QString& link) {
@@ -46,6 +96,8 @@ void Timer::setLink(const QString& link) {
 }
 
 void Timer::setPaused(bool paused) {
+    if (bPaused && !paused)
+        m_services.notifier.withdraw();
     bPaused = paused;
     // The display stands still while paused; the target itself never moves.
     if (bPaused)
@@ -53,6 +105,7 @@ void Timer::setPaused(bool paused) {
     else
         m_ticker.start();
     emit pausedChanged(bPaused);
+    refreshStatus();
 }
 
 void Timer::toggleOption(DisplayOption option, bool redraw) {
@@ -80,9 +133,16 @@ void Timer::tick() {
                                .arg(nExpireBeeps));
     if (update.restartTimer)
         m_ticker.start();
+    if (update.rebuilt) {
+        m_shown.value = update.valueText;
+        m_shown.heading = update.heading;
+    }
+    m_shown.remaining = realTarget - moment.real;
+    m_shown.now = moment.wall;
     emit updated(update);
+    refreshStatus();
     if (update.notice)
-        m_services.notifier.notify(update.notice->summary, update.notice->body);
+        notifyOf(*update.notice);
     for (int i = 0; i < update.beeps; ++i) {
         m_services.sound.beep();
         m_services.sound.sleep(update.pauseAfterBeepMs);

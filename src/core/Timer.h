@@ -5,6 +5,7 @@
 #include "core/DisplayOptions.h"
 #include "core/Settings.h"
 #include "core/TimerState.h"
+#include "core/TimerStatus.h"
 #include "platform/Services.h"
 
 #include <QObject>
@@ -28,17 +29,28 @@ struct AlarmRequest {
 // every face of it uses (the main window, the dialogs, and whatever else shows or drives the
 // timer). It ticks, decides each update and carries out the sound and the notices itself; what
 // a window shows of an update is for the faces, which follow its signals.
+// The keys of the choices on the alarm's notices.
+inline const QString kNoticeShow = QStringLiteral("show");
+inline const QString kNoticeOpenPage = QStringLiteral("open-page");
+inline const QString kNoticeSnooze = QStringLiteral("snooze");
+
 class Timer : public QObject, public TimerState {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 945;
 
+    static constexpr double kSnoozeMinutes = 5;
+
     explicit Timer(const platform::Services& services, QObject* parent = nullptr);
+    ~Timer() override;
 
     // Reads what the last run stored; a start with nothing stored counts down two hours.
     void load();
     // Installs a new alarm; it is taken over at the next update, which ends a pause.
     void setAlarm(const AlarmRequest& alarm);
+    // Counts five minutes more, as the same alarm given again as an interval, shows it and
+    // saves it (the window's place is left as stored).
+    void snooze();
     void setLink(const QString& link);
     void setPaused(bool paused);
     void togglePause() { setPaused(!bPaused); }
@@ -54,6 +66,8 @@ public:
     double now() const;
     const QString& link() const { return m_link; }
     const DateText& text() const { return m_text; }
+    // The timer as the last update left it, in a few words.
+    const TimerStatus& status() const { return m_status; }
     const platform::Services& services() const { return m_services; }
     // The 945 ms tick; stopped while paused.
     QTimer* ticker() { return &m_ticker; }
@@ -68,12 +82,23 @@ signals:
     void linkChanged(const QString& link);
     void pausedChanged(bool paused);
     void optionChanged(tempiro::DisplayOption option);
+    // The status changed: once a second at most, once a minute while seconds are hidden.
+    void statusChanged(const tempiro::TimerStatus& status);
+    // The user asked from a notice to see the timer, or the event's page.
+    void showRequested();
+    void openPageRequested();
 
 private:
+    void onNoticeAction(const QString& key);
+    void notifyOf(const DisplayUpdate::Notice& notice);
+    void refreshStatus();
+
     platform::Services m_services;
     DateText m_text;
     QString m_link;
     QTimer m_ticker;
+    StatusInput m_shown; // what the last update showed, for the status
+    TimerStatus m_status;
 };
 
 } // namespace tempiro

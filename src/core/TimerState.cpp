@@ -13,8 +13,10 @@ void FirstStart::apply(TimerState& state, double now) {
     state.bKeepTop = false;
     state.bShowLocalTime = false;
     state.bShowMenus = true;
+    state.bTrayIcon = true;
     state.nTimeorInterval = kModeTime;
     state.dAlarmTime = now + kTargetAhead;
+    state.dCountFrom = now;
     state.sEventTitle.clear();
 }
 

@@ -16,6 +16,7 @@ struct AlarmRecord {
     bool bAlarmTimeChg = false; // a new alarm waits for the next display update
     qint16 nTimeorInterval = kModeTime;
     double dAlarmTime = 0; // target, interval length or stop-watch start, by mode
+    double dCountFrom = 0; // when the countdown to the target began, for the share that passed
     QString sEventTitle;
     bool bWarn = false;
     qint16 nWarnMin = 0;
@@ -33,6 +34,7 @@ struct DisplayOptions {
     bool bShowMenus = false;
     bool bKeepTop = false;
     bool bAdminReadOnly = false; // kept and stored for the companion only
+    bool bTrayIcon = false;      // the item in the desktop's notification area
 };
 
 struct RunFlags {
@@ -53,8 +55,8 @@ struct TickMemory {
 
 struct TimerState : AlarmRecord, DisplayOptions, RunFlags, TickMemory {};
 
-// What a start with nothing stored looks like: every unit and the labels shown, menus shown,
-// a 5-minute warning lead (off), and a target two hours after now.
+// What a start with nothing stored looks like: every unit and the labels shown, menus and the
+// notification-area item shown, a 5-minute warning lead (off), and a target two hours after now.
 struct FirstStart {
     static constexpr qint16 kWarnMinutes = 5;
     static constexpr double kTargetAhead = 2.0 / 24.0;

@@ -13,6 +13,7 @@
 #include "mainwindow/TimeDisplay.h"
 #include "mainwindow/WindowGeometry.h"
 #include "timeentry/frmEnterTime.h"
+#include "tray/TrayItem.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/WidgetHelpers.h"
@@ -65,6 +66,8 @@ const DisplayItem kDisplayItems[] = {
      &frmTempiro::mnuDispLocalTime_Click, true},
     {DisplayOption::KeepOnTop, QStringLiteral("Keep on Top"), &frmTempiro::mnuDispTop,
      &frmTempiro::mnuDispTop_Click, true},
+    {DisplayOption::TrayIcon, QStringLiteral("Notification Area Icon"), &frmTempiro::mnuDispTray,
+     &frmTempiro::mnuDispTray_Click},
 };
 
 } // namespace
@@ -93,6 +96,9 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
             txtURL->setText(link);
     });
     connect(txtURL, &QLineEdit::textChanged, &m_timer, &Timer::setLink);
+    // The choices on the timer's notices that need the window.
+    connect(&m_timer, &Timer::showRequested, this, &frmTempiro::bringForward);
+    connect(&m_timer, &Timer::openPageRequested, this, &frmTempiro::cmdGo_Click);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmTempiro::onFocusWindowChanged);
     createShortcuts();
@@ -192,6 +198,47 @@ void frmTempiro::changeEvent(QEvent* event) {
         Form_Resize();
 }
 
+void frmTempiro::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The item asks the session bus for a notification area: not before the window is up.
+    if (!std::exchange(m_shown, true))
+        QTimer::singleShot(0, this, [this] { showTrayItem(m_timer.bTrayIcon); });
+}
+
+void frmTempiro::showTrayItem(bool show) {
+    if (!show) {
+        delete m_tray;
+        return;
+    }
+    if (m_tray || !m_shown || !tray::TrayItem::available())
+        return;
+    m_tray = new tray::TrayItem(m_timer, this);
+    connect(m_tray, &tray::TrayItem::activated, this, &frmTempiro::trayItem_Click);
+    connect(m_tray, &tray::TrayItem::showRequested, this, &frmTempiro::bringForward);
+    connect(m_tray, &tray::TrayItem::setAlarmRequested, this, [this] {
+        bringForward();
+        mnuSetTime_Click();
+    });
+    connect(m_tray, &tray::TrayItem::quitRequested, this, &QWidget::close);
+}
+
+tray::TrayItem* frmTempiro::trayItem() const {
+    return m_tray.data();
+}
+
+void frmTempiro::bringForward() {
+    if (m_services.windows.state(*this) == platform::WindowState::Minimized)
+        m_services.windows.setState(*this, platform::WindowState::Normal);
+    m_services.windows.bringToFront(*this);
+}
+
+void frmTempiro::trayItem_Click() {
+    if (isActiveWindow() && m_services.windows.state(*this) != platform::WindowState::Minimized)
+        m_services.windows.setState(*this, platform::WindowState::Minimized);
+    else
+        bringForward();
+}
+
 void frmTempiro::createMenus() {
     auto addItem = [this](QMenu* menu, const QString& caption, void (frmTempiro::*handler)()) {
         QAction* item = menu->addAction(caption);
@@ -227,7 +274,8 @@ void frmTempiro::Form_Load() {
     m_timer.load();
     for (const DisplayOption option :
          {DisplayOption::Seconds, DisplayOption::Minutes, DisplayOption::Hours, DisplayOption::Days,
-          DisplayOption::TotalDays, DisplayOption::Labels, DisplayOption::LocalTime})
+          DisplayOption::TotalDays, DisplayOption::Labels, DisplayOption::LocalTime,
+          DisplayOption::TrayIcon})
         menuItem(option)->setChecked(optionFlag(m_timer, option));
     ShowMenus(m_timer.bShowMenus);
     mainwindow::restoreWindow(*this, m_services.settings);
@@ -408,6 +456,8 @@ void frmTempiro::showOption(DisplayOption option) {
         lblAlarm->setText(on ? kCaptionLocalTime : kCaptionAlarmTime);
     else if (option == DisplayOption::KeepOnTop)
         SetKeepOnTop(on);
+    else if (option == DisplayOption::TrayIcon)
+        showTrayItem(on);
 }
 
 void frmTempiro::mnuDispSec_Click() {
@@ -436,6 +486,9 @@ void frmTempiro::mnuDispLocalTime_Click() {
 }
 void frmTempiro::mnuDispTop_Click() {
     m_timer.toggleOption(DisplayOption::KeepOnTop);
+}
+void frmTempiro::mnuDispTray_Click() {
+    m_timer.toggleOption(DisplayOption::TrayIcon, false);
 }
 
 } // namespace tempiro

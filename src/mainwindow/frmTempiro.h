@@ -28,6 +28,10 @@ class ClickableLabel;
 class FittedLabel;
 } // namespace widgets
 
+namespace tray {
+class TrayItem;
+} // namespace tray
+
 class frmEnterTime;
 class frmAbout;
 
@@ -73,9 +77,15 @@ public:
     void mnuDispMenus_Click();
     void mnuDispLocalTime_Click();
     void mnuDispTop_Click();
+    void mnuDispTray_Click();
 
     void ShowMenus(bool show);
     void SetKeepOnTop(bool on);
+    // Shows the window in front, from wherever it was (minimised, behind others).
+    void bringForward();
+    // A click on the notification-area item: the window comes forward, or is minimised when it
+    // already is the active window.
+    void trayItem_Click();
 
     Timer& timer() const { return m_timer; }
     const platform::Services& services() const { return m_services; }
@@ -83,6 +93,8 @@ public:
     frmEnterTime* enterTime() const;
     // The open About box, if any.
     frmAbout* about() const;
+    // The notification-area item, while it is shown.
+    tray::TrayItem* trayItem() const;
 
     QTimer* tmrSec = nullptr;
     mainwindow::TimeDisplay* frameDisplay = nullptr;
@@ -107,6 +119,7 @@ public:
     QAction* mnuDispMenus = nullptr;
     QAction* mnuDispLocalTime = nullptr;
     QAction* mnuDispTop = nullptr;
+    QAction* mnuDispTray = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuToolsAppoint = nullptr;
     QMenu* mnuHelp = nullptr;
@@ -118,6 +131,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -128,6 +142,7 @@ private:
     void showOption(DisplayOption option);
     QAction* menuItem(DisplayOption option) const;
     void createShortcuts();
+    void showTrayItem(bool show);
 
     Timer& m_timer;
     platform::Services m_services;
@@ -136,6 +151,8 @@ private:
     bool m_unloaded = false;
     QPointer<frmEnterTime> m_enterTime;
     QPointer<frmAbout> m_about;
+    QPointer<tray::TrayItem> m_tray;
+    bool m_shown = false;
 
 public:
     // The browser of the last click on Go (its program and the last launch's process id).

@@ -2,7 +2,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -11,6 +12,12 @@ namespace tempiro::platform {
 namespace {
 constexpr int kDefaultTimeout = -1;
 constexpr int kAnswerMilliseconds = 1000;
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+
+QDBusMessage serverCall(const QString& method) {
+    return QDBusMessage::createMethodCall(kService, kPath, kService, method);
+}
 } // namespace
 
 DBusNotifier::~DBusNotifier() {
@@ -18,18 +25,87 @@ DBusNotifier::~DBusNotifier() {
         call.waitForFinished();
 }
 
-void DBusNotifier::notify(const QString& summary, const QString& body) {
+void DBusNotifier::keep(const QDBusPendingCall& call) {
+    m_pending.removeIf([](const QDBusPendingCall& pending) { return pending.isFinished(); });
+    m_pending.append(call);
+}
+
+void DBusNotifier::notify(const Notification& notification) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    call << QStringLiteral("Tempiro Timer") << 0u << QStringLiteral("tempiro") << summary << body
-         << QStringList() << QVariantMap() << kDefaultTimeout;
-    m_pending.removeIf([](const QDBusPendingCall& pending) { return pending.isFinished(); });
-    m_pending.append(bus.asyncCall(call, kAnswerMilliseconds));
+    if (notification.actions.isEmpty() || m_actions == Actions::Shown ||
+        m_actions == Actions::NotShown) {
+        send(notification);
+        return;
+    }
+    m_waiting.append(notification);
+    if (m_actions == Actions::Asking)
+        return;
+    m_actions = Actions::Asking;
+    // The answers about chosen actions come as signals; they are heard from the first notice
+    // that offers some.
+    bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
+                SLOT(onActionInvoked(uint, QString)));
+    bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
+                SLOT(onClosed(uint, uint)));
+    const QDBusPendingCall asked =
+        bus.asyncCall(serverCall(QStringLiteral("GetCapabilities")), kAnswerMilliseconds);
+    keep(asked);
+    auto* watcher = new QDBusPendingCallWatcher(asked, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<QStringList> capabilities = *w;
+        m_actions =
+            capabilities.isValid() && capabilities.value().contains(QStringLiteral("actions"))
+                ? Actions::Shown
+                : Actions::NotShown;
+        for (const Notification& waiting : std::exchange(m_waiting, {}))
+            send(waiting);
+        w->deleteLater();
+    });
+}
+
+void DBusNotifier::send(const Notification& notification) {
+    QStringList actions;
+    if (m_actions == Actions::Shown)
+        for (const auto& [key, label] : notification.actions)
+            actions << key << label;
+    QDBusMessage call = serverCall(QStringLiteral("Notify"));
+    const uint replaces = notification.alarm ? m_alarmId : 0;
+    call << QStringLiteral("Tempiro Timer") << replaces << QStringLiteral("tempiro")
+         << notification.summary << notification.body << actions << QVariantMap()
+         << kDefaultTimeout;
+    const QDBusPendingCall sent =
+        QDBusConnection::sessionBus().asyncCall(call, kAnswerMilliseconds);
+    keep(sent);
+    if (!notification.alarm)
+        return;
+    auto* watcher = new QDBusPendingCallWatcher(sent, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<uint> id = *w;
+        if (id.isValid())
+            m_alarmId = id.value();
+        w->deleteLater();
+    });
+}
+
+void DBusNotifier::withdraw() {
+    if (m_alarmId == 0)
+        return;
+    QDBusMessage call = serverCall(QStringLiteral("CloseNotification"));
+    call << std::exchange(m_alarmId, 0u);
+    keep(QDBusConnection::sessionBus().asyncCall(call, kAnswerMilliseconds));
+}
+
+void DBusNotifier::onActionInvoked(uint id, const QString& key) {
+    // Other programs' notices raise the same signal.
+    if (id != 0 && id == m_alarmId && onAction)
+        onAction(key);
+}
+
+void DBusNotifier::onClosed(uint id, uint) {
+    if (id == m_alarmId)
+        m_alarmId = 0;
 }
 
 } // namespace tempiro::platform

@@ -53,6 +53,8 @@ TEST_F(SettingsTest, NothingStoredGivesTheFirstStartDefaults) {
     EXPECT_EQ(state.bKeepTop, expected.bKeepTop);
     EXPECT_EQ(state.bShowLocalTime, expected.bShowLocalTime);
     EXPECT_EQ(state.bShowMenus, expected.bShowMenus);
+    EXPECT_TRUE(state.bTrayIcon) << "the notification-area item is on until turned off";
+    EXPECT_EQ(state.dCountFrom, now) << "a countdown without a stored start counts from now";
     EXPECT_EQ(state.nTimeorInterval, kModeTime);
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 2.0 / 24.0);
     EXPECT_TRUE(state.sEventTitle.isEmpty());
@@ -121,11 +123,13 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
                                               "bShowLocalTime",
                                               "bShowMenus",
                                               "bAutoOpen",
+                                              "bTrayIcon",
                                               "sLink",
                                               "nTimeorInterval",
                                               "sEventTitle",
                                               "AlarmTime",
-                                              "AlarmTimeISO"}));
+                                              "AlarmTimeISO",
+                                              "CountFromISO"}));
     EXPECT_EQ(store.value("LeftfrmTempiro"), "100");
     EXPECT_EQ(store.value("HeightfrmTempiro"), "4800");
     EXPECT_EQ(store.value("bSec"), "True");
@@ -134,6 +138,7 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
     EXPECT_EQ(store.value("sLink"), "https://example.org/event");
     EXPECT_EQ(store.value("AlarmTime"), "12/8/2026 11:30:00 AM");
     EXPECT_EQ(store.value("AlarmTimeISO"), "2026-12-08T11:30:00");
+    EXPECT_EQ(store.value("CountFromISO"), "2026-12-08T09:30:00");
     EXPECT_FALSE(store.contains("bAdminReadOnly"));
     EXPECT_EQ(store.flushes, 1);
 
@@ -186,6 +191,14 @@ TEST_F(SettingsTest, AStopWatchRunsOnAcrossARestart) {
     EXPECT_NEAR(restarted.dAlarmTime, running.dAlarmTime, 0.5 / kSecondsPerDay);
     const DisplayUpdate u = decideUpdate(restarted, now, platform::WindowState::Normal, text);
     EXPECT_EQ(u.valueText, " 03:00:00") << "a day and three hours, whole days dropped";
+}
+
+TEST_F(SettingsTest, ACountdownKeepsWhenItBeganAcrossARestart) {
+    TimerState running = read();
+    running.dCountFrom = now - 0.25;
+    close(running);
+    now += 0.1;
+    EXPECT_NEAR(read().dCountFrom, running.dCountFrom, 0.5 / kSecondsPerDay);
 }
 
 TEST_F(SettingsTest, AStoredIntervalStartsFromTheNextStart) {

@@ -33,12 +33,28 @@ TEST(DisplayOptions, UnitsAndTotalDaysExcludeEachOther) {
     EXPECT_TRUE(totals.bMin && !totals.bTTlDay);
 }
 
-// The timer counts, pauses, warns and saves with no window at all.
-TEST(Timer, RunsWithoutAWindow) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+namespace {
+
+// The United States' locale for the test's lifetime; the timer takes the locale it starts in.
+struct UsLocale {
+    UsLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    ~UsLocale() { QLocale::setDefault(QLocale::c()); }
+};
+
+// A timer on the fake platform at 9:30 on Tuesday 8 December 2026.
+class TimerTest : public ::testing::Test {
+protected:
+    TimerTest() { fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(9, 30))); }
+
+    UsLocale locale;
     platform::FakePlatform fake;
-    fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(9, 30)));
-    Timer timer(fake.services());
+    Timer timer{fake.services()};
+};
+
+} // namespace
+
+// The timer counts, pauses, warns and saves with no window at all.
+TEST_F(TimerTest, RunsWithoutAWindow) {
     QSignalSpy updates(&timer, &Timer::updated);
     timer.load();
     timer.tick();
@@ -61,5 +77,56 @@ TEST(Timer, RunsWithoutAWindow) {
     EXPECT_TRUE(timer.save(std::nullopt).isEmpty());
     EXPECT_EQ(fake.settings.value("sLink"), "https://auction.example/");
     EXPECT_EQ(fake.settings.value("AlarmTimeISO"), "2026-12-08T09:32:30") << "the interval's end";
-    QLocale::setDefault(QLocale::c());
+}
+
+// The alarm's notices offer what can be done about them; a snooze counts five minutes as a new
+// interval would, warnings as set, and saves it; the status follows without a window.
+TEST_F(TimerTest, TheAlarmsNoticesCanBeAnsweredAndTheStatusFollows) {
+    QSignalSpy shows(&timer, &Timer::showRequested);
+    QSignalSpy pages(&timer, &Timer::openPageRequested);
+    QSignalSpy statuses(&timer, &Timer::statusChanged);
+    timer.load();
+    AlarmRequest alarm;
+    alarm.time = timer.now() + 2.0 / kMinutesPerDay;
+    alarm.title = "Tea";
+    alarm.warnMinutes = 5;
+    alarm.link = "https://auction.example/";
+    timer.setAlarm(alarm);
+    timer.tick();
+    fake.clock.advanceSeconds(121);
+    timer.tick();
+    const auto keys = [](const platform::Notification& n) {
+        QStringList list;
+        for (const auto& [key, label] : n.actions)
+            list << key;
+        return list;
+    };
+    ASSERT_EQ(fake.notifier.notices.size(), 2u);
+    EXPECT_EQ(keys(fake.notifier.notices[0]), (QStringList{"default", "show", "open-page"}));
+    EXPECT_EQ(keys(fake.notifier.notices[1]),
+              (QStringList{"default", "show", "open-page", "snooze"}));
+    EXPECT_TRUE(fake.notifier.notices[1].alarm) << "the expiry takes the warning's place";
+    EXPECT_EQ(timer.status().text, "expired less than a minute ago");
+
+    fake.notifier.onAction("default");
+    fake.notifier.onAction("open-page");
+    EXPECT_EQ(shows.size(), 1);
+    EXPECT_EQ(pages.size(), 1);
+
+    const int withdrawn = fake.notifier.withdrawn;
+    fake.notifier.onAction("snooze");
+    EXPECT_EQ(fake.notifier.withdrawn, withdrawn + 1);
+    EXPECT_EQ(timer.status().text, "00:05:00 left, ends Tue 9:37 AM");
+    EXPECT_EQ(fake.settings.value("AlarmTimeISO"), "2026-12-08T09:37:01");
+    EXPECT_EQ(fake.settings.value("nTimeorInterval"), "0");
+    fake.clock.advanceSeconds(2);
+    timer.tick();
+    EXPECT_EQ(fake.notifier.notices.size(), 3u) << "the snooze warns as the alarm did";
+
+    const qsizetype before = statuses.size();
+    timer.tick();
+    EXPECT_EQ(statuses.size(), before) << "a tick that changes nothing shown tells nothing";
+    timer.setPaused(true);
+    timer.setPaused(false);
+    EXPECT_EQ(fake.notifier.withdrawn, withdrawn + 2) << "a resume withdraws the notice";
 }

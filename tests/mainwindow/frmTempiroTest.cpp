@@ -172,7 +172,8 @@ TEST_F(MainWindowTest, MenuBarCarriesEveryItem) {
     EXPECT_EQ(form->mnuDisp->title(), "&Display");
     EXPECT_EQ(captions(form->mnuDisp),
               (QStringList{"&Seconds", "&Minutes", "&Hours", "&Days", "-", "&Total Days", "-",
-                           "&Labels", "&Menus", "-", "Show Local &Time", "-", "Keep on Top"}));
+                           "&Labels", "&Menus", "-", "Show Local &Time", "-", "Keep on Top",
+                           "Notification Area Icon"}));
     EXPECT_EQ(form->mnuTools->title(), "&Tools");
     EXPECT_EQ(captions(form->mnuTools), (QStringList{"Create &Appointment in Outlook"}));
     EXPECT_EQ(form->mnuHelp->title(), "&Help");

@@ -54,6 +54,16 @@ wait_window() {
     echo "$id"
 }
 
+# Starts a session bus of the test's own and exports its address, for the stand-in desktop
+# services a test brings (tests/support/desktop-standins.py).
+private_bus() {
+    local out
+    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) ||
+        fail "no session bus of the test's own could be started"
+    export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+    _cleanup+=("kill $(sed -n 2p <<<"$out") 2>/dev/null || true")
+}
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1

@@ -251,12 +251,19 @@ public:
     std::vector<Item> items;
 };
 
+// Keeps every notice (and, as summary and body, what it said); the user's choice of an action is
+// the test's to make, through onAction.
 class FakeNotifier final : public Notifier {
 public:
-    void notify(const QString& summary, const QString& body) override {
-        shown.emplace_back(summary, body);
+    void notify(const Notification& notification) override {
+        shown.emplace_back(notification.summary, notification.body);
+        notices.push_back(notification);
     }
+    using Notifier::notify;
+    void withdraw() override { ++withdrawn; }
     std::vector<std::pair<QString, QString>> shown;
+    std::vector<Notification> notices;
+    int withdrawn = 0;
 };
 
 struct FakePlatform {

@@ -1,0 +1,91 @@
+#include "core/TimerStatus.h"
+
+#include "core/DayCount.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <cmath>
+
+namespace tempiro {
+
+namespace {
+
+constexpr double kOneHour = 1.0 / 24.0;
+constexpr double kWeekdayWithin = 6; // days ahead that a weekday names without doubt
+constexpr int kSixty = 60;
+
+// The display's value with its unit where the heading alone would name it.
+QString shownValue(const StatusInput& in) {
+    const QString value = in.value.trimmed();
+    if (in.heading == QStringLiteral("Days"))
+        return value + QStringLiteral(" days");
+    return value;
+}
+
+QString endsAt(double target, double now, const QLocale& locale) {
+    const LocalDateTime end = toLocalDateTime(target);
+    const QString time = locale.toString(end.time, locale.timeFormat(QLocale::ShortFormat));
+    if (target - now < kWeekdayWithin)
+        return locale.dayName(end.date.dayOfWeek(), QLocale::ShortFormat) + u' ' + time;
+    return locale.toString(end.date, QLocale::ShortFormat) + u' ' + time;
+}
+
+QString count(qint64 n, const char* unit) {
+    return QString::number(n) + u' ' + QLatin1String(unit) +
+           (n == 1 ? QString() : QStringLiteral("s"));
+}
+
+// How long ago, in the largest unit that still says it in two digits or fewer.
+QString agoText(double passed) {
+    const auto minutes = static_cast<qint64>(std::floor(passed * kMinutesPerDay));
+    if (minutes < 1)
+        return QStringLiteral("less than a minute");
+    if (minutes < 2 * 60)
+        return count(minutes, "minute");
+    if (minutes < 2 * 24 * 60)
+        return count(minutes / 60, "hour");
+    return count(minutes / (24 * 60), "day");
+}
+
+// Whole sixtieths; a share a rounding error short of the next one counts as that one.
+int sixtieths(double share) {
+    constexpr double kRounding = 1e-9;
+    return static_cast<int>(std::floor(std::clamp(share, 0.0, 1.0) * kSixty + kRounding));
+}
+
+} // namespace
+
+TimerStatus timerStatus(const TimerState& s, const StatusInput& in, const QLocale& locale) {
+    TimerStatus status;
+    status.title = normalTitle(s);
+    status.paused = s.bPaused;
+    status.stopWatch = s.nTimeorInterval == kModeStopWatch;
+    const bool expired = !status.stopWatch && in.remaining <= 0;
+    const QString value = shownValue(in);
+
+    if (status.stopWatch) {
+        const auto seconds = static_cast<qint64>(std::floor(-in.remaining * kSecondsPerDay));
+        status.sixtieths = static_cast<int>(s.bSec ? seconds % kSixty : seconds / kSixty % kSixty);
+        status.text = value + QStringLiteral(" elapsed");
+    } else if (expired) {
+        status.colour = LineColour::Red;
+        status.sixtieths = kSixty;
+        status.text = QStringLiteral("expired ") + agoText(-in.remaining) + QStringLiteral(" ago");
+    } else {
+        const double length = s.dAlarmTime - s.dCountFrom;
+        status.sixtieths = length > 0 ? sixtieths((in.now - s.dCountFrom) / length) : 0;
+        const bool warning = s.bWarn && in.remaining * kMinutesPerDay < s.nWarnMin;
+        if (in.remaining < kOneHour || warning)
+            status.colour = LineColour::Yellow;
+        // Eleven days or more out the display shows the current time: no count to repeat.
+        const QString ends = QStringLiteral("ends ") + endsAt(s.dAlarmTime, in.now, locale);
+        status.text = in.heading.isEmpty() ? ends : value + QStringLiteral(" left, ") + ends;
+    }
+    if (status.paused) {
+        status.colour = expired ? LineColour::Red : LineColour::Yellow;
+        status.text = QStringLiteral("paused");
+    }
+    return status;
+}
+
+} // namespace tempiro

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/DisplayEngine.h"
+#include "core/TimerState.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace tempiro {
+
+// The timer in a few words and a picture, for faces without room for the display: the
+// notification area's icon and tooltip, a status line.
+struct TimerStatus {
+    QString title; // the main window's own title
+    QString text;  // "01:59:51 left, ends Thu 10:00 PM", "expired 3 minutes ago", "paused"
+    // Green while time remains; yellow in the last hour, while warnings sound and while paused;
+    // red once expired.
+    LineColour colour = LineColour::Green;
+    bool paused = false;
+    bool stopWatch = false;
+    // How far round the icon's ring is filled, in sixtieths: the share of the countdown that has
+    // passed, or a stop watch's hand (seconds of the minute, minutes of the hour while seconds
+    // are hidden).
+    int sixtieths = 0;
+    bool operator==(const TimerStatus&) const = default;
+};
+
+// The display's last value and heading, and the real time that remains (negative once passed)
+// at the wall time `now`, all as the last update left them.
+struct StatusInput {
+    QString value;
+    QString heading;
+    double remaining = 0;
+    double now = 0;
+};
+
+TimerStatus timerStatus(const TimerState& state, const StatusInput& input, const QLocale& locale);
+
+} // namespace tempiro

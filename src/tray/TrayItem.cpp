@@ -1,0 +1,52 @@
+#include "tray/TrayItem.h"
+
+#include "tray/TrayIcon.h"
+
+#include <QAction>
+#include <QGuiApplication>
+
+namespace tempiro::tray {
+
+namespace {
+
+// Only what the picture shows: the text changes far more often than the icon.
+bool samePicture(const TimerStatus& a, const TimerStatus& b) {
+    return a.colour == b.colour && a.paused == b.paused && a.stopWatch == b.stopWatch &&
+           a.sixtieths == b.sixtieths;
+}
+
+} // namespace
+
+TrayItem::TrayItem(Timer& timer, QObject* parent)
+    : QObject(parent)
+    , m_timer(timer) {
+    m_menu.addAction(QStringLiteral("Show Tempiro Timer"), this, &TrayItem::showRequested);
+    m_pause = m_menu.addAction(QStringLiteral("Pause"), &m_timer, &Timer::togglePause);
+    m_menu.addAction(QStringLiteral("Set Alarm..."), this, &TrayItem::setAlarmRequested);
+    m_menu.addSeparator();
+    m_menu.addAction(QStringLiteral("Quit"), this, &TrayItem::quitRequested);
+    m_icon.setContextMenu(&m_menu);
+    connect(&m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                    emit activated();
+            });
+    connect(&m_timer, &Timer::statusChanged, this, &TrayItem::showStatus);
+    showStatus(m_timer.status());
+    m_icon.show();
+}
+
+bool TrayItem::available() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayItem::showStatus(const TimerStatus& status) {
+    m_icon.setToolTip(status.title + u'\n' + status.text);
+    m_pause->setText(status.paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    if (m_drawn && samePicture(*m_drawn, status))
+        return;
+    m_drawn = status;
+    m_icon.setIcon(trayIcon(status, qApp->devicePixelRatio()));
+}
+
+} // namespace tempiro::tray

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the real program under a virtual X server with a window
-# manager: the main window, and the Enter Time dialog beside it. Run by `make screenshots`. The
+# manager: the main window, and the Enter Time dialog beside it; and the notification-area icon's
+# states. Run by `make screenshots`. The
 # program runs in a home of its own, so that it neither meets a timer you keep running nor
 # touches your settings.
 set -euo pipefail
@@ -29,4 +30,8 @@ sleep 0.5
 import -window root -crop 700x360+0+0 "$top/docs/enter-time.png"
 kill -TERM "$pid"
 wait "$pid" || true
-echo "docs/main-window.png and docs/enter-time.png written"
+# The notification-area icon in each state (counting, last hour, paused, expired, stop watch) at
+# 16, 24 and 32 px, drawn by the icon's own test.
+TEMPIRO_ICON_SHEET="$top/docs/tray-icons.png" QT_QPA_PLATFORM=offscreen \
+    "$top/build/bin/tray_tests" --gtest_filter='TrayIcon.*' >/dev/null
+echo "docs/main-window.png, docs/enter-time.png and docs/tray-icons.png written"

@@ -25,20 +25,19 @@ struct AlarmRequest {
     QString link;
 };
 
-// The one running timer: the alarm, the display options and the event link, with the commands
-// every face of it uses (the main window, the dialogs, and whatever else shows or drives the
-// timer). It ticks, decides each update and carries out the sound and the notices itself; what
-// a window shows of an update is for the faces, which follow its signals.
-// The keys of the choices on the alarm's notices.
+// The keys of the choices on the alarm's notices ("default" is a click on the notice itself).
 inline const QString kNoticeShow = QStringLiteral("show");
 inline const QString kNoticeOpenPage = QStringLiteral("open-page");
 inline const QString kNoticeSnooze = QStringLiteral("snooze");
 
+// The one running timer: the alarm, the display options and the event link, with the commands
+// every face of it uses (the main window, the dialogs, and whatever else shows or drives the
+// timer). It ticks, decides each update and carries out the sound and the notices itself; what
+// a window shows of an update is for the faces, which follow its signals.
 class Timer : public QObject, public TimerState {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 945;
-
     static constexpr double kSnoozeMinutes = 5;
 
     explicit Timer(const platform::Services& services, QObject* parent = nullptr);

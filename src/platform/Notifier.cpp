@@ -81,19 +81,27 @@ void DBusNotifier::send(const Notification& notification) {
     if (!notification.alarm)
         return;
     auto* watcher = new QDBusPendingCallWatcher(sent, this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        const QDBusPendingReply<uint> id = *w;
-        if (id.isValid())
-            m_alarmId = id.value();
-        w->deleteLater();
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, withdrawals = m_withdrawals](QDBusPendingCallWatcher* w) {
+                const QDBusPendingReply<uint> id = *w;
+                // Withdrawn before the server had even said which notice it is.
+                if (id.isValid() && withdrawals != m_withdrawals)
+                    close(id.value());
+                else if (id.isValid())
+                    m_alarmId = id.value();
+                w->deleteLater();
+            });
 }
 
 void DBusNotifier::withdraw() {
-    if (m_alarmId == 0)
-        return;
+    ++m_withdrawals;
+    if (m_alarmId != 0)
+        close(std::exchange(m_alarmId, 0u));
+}
+
+void DBusNotifier::close(uint id) {
     QDBusMessage call = serverCall(QStringLiteral("CloseNotification"));
-    call << std::exchange(m_alarmId, 0u);
+    call << id;
     keep(QDBusConnection::sessionBus().asyncCall(call, kAnswerMilliseconds));
 }
 

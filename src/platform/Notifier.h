@@ -54,11 +54,13 @@ private slots:
 private:
     void send(const Notification& notification);
     void keep(const QDBusPendingCall& call);
+    void close(uint id);
 
     enum class Actions { Unknown, Asking, Shown, NotShown };
     Actions m_actions = Actions::Unknown;
     QList<Notification> m_waiting; // for the server's answer about actions
     uint m_alarmId = 0;            // the alarm's notice on the screen, 0 when none
+    int m_withdrawals = 0;
     QList<QDBusPendingCall> m_pending;
 };
 

@@ -1,41 +1,124 @@
 #include "app/ProgramEntry.h"
 
+#include "command/CommandApply.h"
+#include "core/DayCount.h"
+#include "core/Version.h"
 #include "core/modMain.h"
 #include "mainwindow/frmTempiro.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "platform/TimeZoneSource.h"
 #include "widgets/DeferredIconStyle.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace tempiro::app {
 
-int Main(QApplication& app, const platform::Services& services) {
+Start readCommandLine(int argc, char* argv[]) {
+    if (argc <= 1)
+        return {};
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const command::ParsedArguments parsed =
+        command::parseArguments(arguments, QStringLiteral("%1.%2.%3")
+                                               .arg(version::kMajor)
+                                               .arg(version::kMinor)
+                                               .arg(version::kRevision));
+    if (!parsed.command)
+        return {std::nullopt, print(parsed.immediate)};
+    return {parsed.command, std::nullopt};
+}
+
+int print(const command::Answer& answer) {
+    std::fputs(answer.out.toLocal8Bit().constData(), stdout);
+    std::fputs(answer.err.toLocal8Bit().constData(), stderr);
+    return answer.status;
+}
+
+std::optional<int> handOver(platform::SingleInstance& instance,
+                            const std::optional<command::Command>& command) {
     // Trace lines are formed only when someone reads them (QT_LOGGING_RULES): otherwise every
     // tick would build text for nothing.
     modMain::bTrace = lcTrace().isDebugEnabled();
     modMain::bTraceErrors = modMain::bTrace;
     // One timer per user: two copies would each save over the other's alarm at their close.
-    platform::SingleInstance instance;
-    switch (instance.claim()) {
+    switch (instance.claim(platform::SingleInstance::kWaitMilliseconds,
+                           command ? command->toRequest() : QByteArray())) {
     case platform::SingleInstance::Outcome::AskedRunning:
-        modMain::TraceLine(QStringLiteral("Already running: brought the running timer forward"));
-        return 0;
+        if (!command) {
+            modMain::TraceLine(
+                QStringLiteral("Already running: brought the running timer forward"));
+            return 0;
+        }
+        if (const auto answer = instance.answer())
+            if (const auto parsed = command::Answer::fromBytes(*answer))
+                return print(*parsed);
+        return print({command::kExitFailed,
+                      {},
+                      QStringLiteral("tempiro: the running timer did not answer within %1 s.\n")
+                          .arg(platform::SingleInstance::kMessageMilliseconds / 1000)});
     case platform::SingleInstance::Outcome::Unguarded:
         modMain::TraceLine(QStringLiteral("Running without the one-copy lock"));
         break;
     case platform::SingleInstance::Outcome::First:
         break;
     }
+    // Nothing runs: only a command that sets an alarm starts the timer.
+    if (!command || command->setsAlarm() || command->enterTime)
+        return std::nullopt;
+    if (command->status) {
+        platform::QSettingsStore settings;
+        platform::SystemClock clock;
+        platform::SystemTimeZoneSource zones;
+        TimerState state;
+        QString link;
+        const DateText text{QLocale()};
+        const QDateTime now = clock.localNow();
+        const Moment moment{toDayCount(now), realFromUtcSeconds(now.toSecsSinceEpoch())};
+        readSettings(settings, state, link, moment.wall, text);
+        return print(command::statusAnswer(
+            state, link, moment, [&zones](qint64 utc) { return zones.offsetFromUtc(utc); }, text,
+            false, command->json));
+    }
+    return print(
+        {command::kExitNotRunning, {}, QStringLiteral("tempiro: Tempiro Timer is not running.\n")});
+}
+
+int Main(QApplication& app, const platform::Services& services, platform::SingleInstance& instance,
+         const std::optional<command::Command>& command) {
     // The style the user chose (or the desktop's), with the menu bar's overflow arrow loaded
     // only when it is drawn.
     QApplication::setStyle(new widgets::DeferredIconStyle(QApplication::style()));
     Timer timer(services);
     frmTempiro form(timer);
+    // Later starts' commands are carried out as the Enter Time dialog's OK would be.
+    instance.answerRequest = [&timer, &form](const QByteArray& request) {
+        const std::optional<command::Command> given = command::Command::fromRequest(request);
+        if (!given)
+            return command::Answer{command::kExitFailed,
+                                   {},
+                                   QStringLiteral("tempiro: the running timer does not read this "
+                                                  "request (a different version?).\n")}
+                .toBytes();
+        const command::Answer answer = command::applyCommand(timer, *given);
+        // The link row follows a new address as it does when a dialog closes.
+        if (given->setsAlarm())
+            form.Form_Activate();
+        if (given->enterTime) {
+            form.bringForward();
+            form.mnuSetTime_Click();
+        }
+        return answer.toBytes();
+    };
     QObject::connect(&instance, &platform::SingleInstance::showRequested, &form, [&] {
         modMain::TraceLine(QStringLiteral("Brought forward by a second start"));
         form.bringForward();
     });
+    instance.acceptRequests();
     // A logout, a kill or the end of the desktop session closes the window as the user would,
     // so that the alarm is saved. A signal ends the run even while a message box waits for an
     // answer in its own event loop: leaving every loop lets the box return.
@@ -48,9 +131,21 @@ int Main(QApplication& app, const platform::Services& services) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &QWidget::close);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmTempiro::Form_Unload);
     form.Form_Load();
+    if (command) {
+        // A refused command opens nothing: the message says why, and the saved alarm stays.
+        const command::Answer answer = command::applyCommand(timer, *command);
+        if (answer.status != command::kExitOk) {
+            instance.answerRequest = nullptr;
+            return print(answer);
+        }
+    }
     form.show();
     form.Form_Activate();
-    return app.exec();
+    if (command && command->enterTime)
+        form.mnuSetTime_Click();
+    const int status = app.exec();
+    instance.answerRequest = nullptr;
+    return status;
 }
 
 } // namespace tempiro::app

@@ -21,6 +21,14 @@
 using namespace tempiro;
 
 int main(int argc, char* argv[]) {
+    // A command for a timer that runs already is handed over before anything of the window
+    // system is touched: the call answers in milliseconds and opens nothing.
+    const app::Start start = app::readCommandLine(argc, argv);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    platform::SingleInstance instance;
+    if (const std::optional<int> done = app::handOver(instance, start.command))
+        return *done;
     platform::preferXcbOnWayland();
     // The menu bar stays in the window: the design hides and shows it there, and asking the
     // session bus for a global menu at start costs as much as the rest of the menus.
@@ -43,7 +51,9 @@ int main(int argc, char* argv[]) {
     platform::DesktopDocumentOpener calendarOpener(desktop, QStringLiteral("text/calendar"));
     platform::ICalendarProvider calendar(calendarOpener);
     platform::DBusNotifier notifier;
-    return tempiro::app::Main(app, {clock, sound, windows, settings, registry, zones, programs,
-                                    browsers, desktop, messages, calendar, notifier,
-                                    QCoreApplication::applicationDirPath()});
+    return tempiro::app::Main(app,
+                              {clock, sound, windows, settings, registry, zones, programs, browsers,
+                               desktop, messages, calendar, notifier,
+                               QCoreApplication::applicationDirPath()},
+                              instance, start.command);
 }

@@ -159,6 +159,7 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
         remaining = s.dAlarmTime;
         s.realTarget = moment.real + remaining;
         s.dAlarmTime = s.realOfWall = wallFromReal(s.realTarget, offsetAt);
+        s.dCountFrom = now;
         s.nTimeorInterval = kModeTime;
         break;
     default:

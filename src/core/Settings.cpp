@@ -146,8 +146,8 @@ void readSettings(platform::SettingsStore& store, TimerState& s, QString& link, 
             modMain::TraceLine(QStringLiteral("AlarmTime not readable: ") + target);
     }
     s.sEventTitle = read.text(QStringLiteral("sEventTitle"), first.sEventTitle);
-    // Before this was kept, a countdown counts from the start of the run.
-    s.dCountFrom = fromIsoText(read.text(kCountFromIso, QString())).value_or(first.dCountFrom);
+    // Not known for an alarm set before it was kept, nor for the first start's.
+    s.dCountFrom = fromIsoText(read.text(kCountFromIso, QString())).value_or(0);
 }
 
 StoredWindow readStoredWindow(platform::SettingsStore& store) {
@@ -235,7 +235,9 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
     const QString target = dateText.generalDate(s.dAlarmTime);
     write.text(QStringLiteral("AlarmTime"), target);
     write.text(kAlarmTimeIso, isoText(s.dAlarmTime));
-    write.text(kCountFromIso, isoText(s.dCountFrom));
+    // Only a known one: a made-up start would differ at every close.
+    if (s.dCountFrom != 0)
+        write.text(kCountFromIso, isoText(s.dCountFrom));
     modMain::handOffAlarmTime(registry, target);
     const QString settingsFailure = store.flush();
     const QString handOffFailure = registry.commitWrites();

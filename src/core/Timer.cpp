@@ -12,6 +12,7 @@ Timer::Timer(const platform::Services& services, QObject* parent)
     m_ticker.setInterval(kTickMilliseconds);
     connect(&m_ticker, &QTimer::timeout, this, &Timer::tick);
     m_ticker.start();
+    m_started = now();
     m_services.notifier.onAction = [this](const QString& key) { onNoticeAction(key); };
 }
 
@@ -25,7 +26,8 @@ double Timer::now() const {
 
 void Timer::load() {
     QString link;
-    readSettings(m_services.settings, *this, link, now(), m_text);
+    m_started = now();
+    readSettings(m_services.settings, *this, link, m_started, m_text);
     setLink(link);
     bForceRedraw = true;
 }
@@ -34,15 +36,26 @@ void Timer::setAlarm(const AlarmRequest& alarm) {
     nTimeorInterval = alarm.mode;
     dAlarmTime = alarm.time;
     bAlarmTimeChg = true;
-    sEventTitle = alarm.title;
-    if (alarm.warnMinutes)
-        nWarnMin = *alarm.warnMinutes;
-    bWarn = alarm.warnMinutes.has_value();
-    bAutoOpen = alarm.autoOpen;
-    setLink(alarm.link);
+    setFields(alarm);
     // What the last notice said of the old alarm is out of date.
     m_services.notifier.withdraw();
     emit alarmChanged();
+}
+
+void Timer::changeAlarm(const AlarmRequest& fields) {
+    setFields(fields);
+    // The title shows at once, also while seconds are hidden.
+    bForceRedraw = true;
+    emit alarmChanged();
+}
+
+void Timer::setFields(const AlarmRequest& fields) {
+    sEventTitle = fields.title;
+    if (fields.warnMinutes)
+        nWarnMin = *fields.warnMinutes;
+    bWarn = fields.warnMinutes.has_value();
+    bAutoOpen = fields.autoOpen;
+    setLink(fields.link);
 }
 
 void Timer::snooze() {
@@ -139,6 +152,8 @@ void Timer::tick() {
     }
     m_shown.remaining = realTarget - moment.real;
     m_shown.now = moment.wall;
+    // An alarm whose start was never known counts from the start of this run.
+    m_shown.countFrom = dCountFrom != 0 ? dCountFrom : m_started;
     emit updated(update);
     refreshStatus();
     if (update.notice)

@@ -47,6 +47,9 @@ public:
     void load();
     // Installs a new alarm; it is taken over at the next update, which ends a pause.
     void setAlarm(const AlarmRequest& alarm);
+    // Changes the running alarm's title, warning, auto-open and link to the request's, keeping
+    // its target and its count.
+    void changeAlarm(const AlarmRequest& fields);
     // Counts five minutes more, as the same alarm given again as an interval, shows it and
     // saves it (the window's place is left as stored).
     void snooze();
@@ -88,6 +91,7 @@ signals:
     void openPageRequested();
 
 private:
+    void setFields(const AlarmRequest& fields);
     void onNoticeAction(const QString& key);
     void notifyOf(const DisplayUpdate::Notice& notice);
     void refreshStatus();
@@ -97,6 +101,7 @@ private:
     QString m_link;
     QTimer m_ticker;
     StatusInput m_shown; // what the last update showed, for the status
+    double m_started = 0;
     TimerStatus m_status;
 };
 

@@ -16,7 +16,6 @@ void FirstStart::apply(TimerState& state, double now) {
     state.bTrayIcon = true;
     state.nTimeorInterval = kModeTime;
     state.dAlarmTime = now + kTargetAhead;
-    state.dCountFrom = now;
     state.sEventTitle.clear();
 }
 

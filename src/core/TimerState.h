@@ -16,7 +16,7 @@ struct AlarmRecord {
     bool bAlarmTimeChg = false; // a new alarm waits for the next display update
     qint16 nTimeorInterval = kModeTime;
     double dAlarmTime = 0; // target, interval length or stop-watch start, by mode
-    double dCountFrom = 0; // when the countdown to the target began, for the share that passed
+    double dCountFrom = 0; // when the countdown to the target began; 0 when not known
     QString sEventTitle;
     bool bWarn = false;
     qint16 nWarnMin = 0;

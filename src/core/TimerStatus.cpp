@@ -53,7 +53,64 @@ int sixtieths(double share) {
     return static_cast<int>(std::floor(std::clamp(share, 0.0, 1.0) * kSixty + kRounding));
 }
 
+// Hours, minutes and seconds, the hours counted on past a day: "49:59:51".
+QString clockText(qint64 seconds) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString isoWithOffset(double real, const UtcOffsetAt& offsetAt) {
+    const auto utc =
+        static_cast<qint64>(std::llround((real - realFromUtcSeconds(0)) * kSecondsPerDay));
+    return QDateTime::fromSecsSinceEpoch(utc, Qt::OffsetFromUTC, offsetAt(utc))
+        .toString(Qt::ISODate);
+}
+
 } // namespace
+
+StatusReport statusReport(const TimerState& s, const QString& link, const Moment& now,
+                          const UtcOffsetAt& offsetAt, const DateText& text, bool running) {
+    const bool stopWatch = s.nTimeorInterval == kModeStopWatch;
+    // An interval not yet taken over starts now.
+    const double realTarget = s.nTimeorInterval == kModeInterval
+                                  ? now.real + s.dAlarmTime
+                                  : realFromWall(s.dAlarmTime, offsetAt);
+    const double left = realTarget - now.real;
+    const auto seconds = static_cast<qint64>(std::floor(std::abs(left) * kSecondsPerDay + 1e-6));
+    const bool expired = !stopWatch && left <= 0;
+    const bool warning = !stopWatch && !expired && s.bWarn && left * kMinutesPerDay < s.nWarnMin;
+
+    QString what;
+    if (stopWatch)
+        what = clockText(seconds);
+    else if (expired)
+        what = QStringLiteral("expired ") + clockText(seconds) + QStringLiteral(" ago");
+    else
+        what = clockText(seconds) + QStringLiteral(" left, ends ") +
+               text.generalDate(wallFromReal(realTarget, offsetAt));
+    if (s.bPaused)
+        what = QStringLiteral("paused, ") + what;
+    StatusReport report;
+    report.line = normalTitle(s) + QStringLiteral(": ") + what;
+    if (!running)
+        report.line += QStringLiteral(" (not running)");
+    QJsonObject& json = report.json;
+    json[QStringLiteral("mode")] = stopWatch ? QStringLiteral("stopwatch") : QStringLiteral("time");
+    json[QStringLiteral("title")] = s.sEventTitle;
+    json[QStringLiteral("url")] = link;
+    json[stopWatch ? QStringLiteral("started") : QStringLiteral("target")] =
+        isoWithOffset(realTarget, offsetAt);
+    // Seconds left, negative once passed; for a stop watch the seconds it has run.
+    json[stopWatch ? QStringLiteral("secondsElapsed") : QStringLiteral("secondsLeft")] =
+        double(expired ? -seconds : seconds);
+    json[QStringLiteral("paused")] = s.bPaused;
+    json[QStringLiteral("warning")] = warning;
+    json[QStringLiteral("expired")] = expired;
+    json[QStringLiteral("running")] = running;
+    return report;
+}
 
 TimerStatus timerStatus(const TimerState& s, const StatusInput& in, const QLocale& locale) {
     TimerStatus status;
@@ -72,8 +129,8 @@ TimerStatus timerStatus(const TimerState& s, const StatusInput& in, const QLocal
         status.sixtieths = kSixty;
         status.text = QStringLiteral("expired ") + agoText(-in.remaining) + QStringLiteral(" ago");
     } else {
-        const double length = s.dAlarmTime - s.dCountFrom;
-        status.sixtieths = length > 0 ? sixtieths((in.now - s.dCountFrom) / length) : 0;
+        const double length = s.dAlarmTime - in.countFrom;
+        status.sixtieths = length > 0 ? sixtieths((in.now - in.countFrom) / length) : 0;
         const bool warning = s.bWarn && in.remaining * kMinutesPerDay < s.nWarnMin;
         if (in.remaining < kOneHour || warning)
             status.colour = LineColour::Yellow;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/DateText.h"
 #include "core/DisplayEngine.h"
+#include "core/RealTime.h"
 #include "core/TimerState.h"
 
+#include <QJsonObject>
 #include <QLocale>
 #include <QString>
 
@@ -32,8 +35,20 @@ struct StatusInput {
     QString heading;
     double remaining = 0;
     double now = 0;
+    double countFrom = 0; // when the countdown began, as far as it is known
 };
 
 TimerStatus timerStatus(const TimerState& state, const StatusInput& input, const QLocale& locale);
+
+// The timer's facts for a status bar or a script (`tempiro --status`), worked out at `now`: one
+// line ("Tempiro to Auction: 01:59:51 left, ends 12/25/2027 10:00:00 PM", "...: expired 00:03:10
+// ago", "Stop Watch: 00:12:04") and the same as one JSON object (mode, title, url, the target in
+// ISO 8601 with its offset, seconds left or elapsed, paused, warning, expired, running).
+struct StatusReport {
+    QString line;
+    QJsonObject json;
+};
+StatusReport statusReport(const TimerState& state, const QString& link, const Moment& now,
+                          const UtcOffsetAt& offsetAt, const DateText& text, bool running);
 
 } // namespace tempiro

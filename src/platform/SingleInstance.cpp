@@ -6,7 +6,11 @@
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+#include <cerrno>
 #include <cstring>
+#include <memory>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -30,6 +34,34 @@ bool addressOf(const QString& path, sockaddr_un& address) {
     return true;
 }
 
+// Sends the request, then reads the answer until the copy closes the connection; nothing when it
+// does not within the time.
+std::optional<QByteArray> sendAndWait(int peer, const QByteArray& request) {
+    QElapsedTimer waited;
+    waited.start();
+    if (::send(peer, request.constData(), size_t(request.size()), MSG_NOSIGNAL) !=
+            ssize_t(request.size()) ||
+        ::shutdown(peer, SHUT_WR) != 0)
+        return std::nullopt;
+    QByteArray answer;
+    for (;;) {
+        const qint64 left = SingleInstance::kMessageMilliseconds - waited.elapsed();
+        pollfd readable{peer, POLLIN, 0};
+        if (left <= 0 || ::poll(&readable, 1, int(left)) <= 0)
+            return std::nullopt;
+        char buffer[4096];
+        const ssize_t n = ::read(peer, buffer, sizeof buffer);
+        if (n == 0)
+            return answer.isEmpty() ? std::nullopt : std::optional(answer);
+        if (n < 0 && errno != EINTR)
+            return std::nullopt;
+        if (n > 0)
+            answer.append(buffer, n);
+        if (answer.size() > SingleInstance::kMaxMessage)
+            return std::nullopt;
+    }
+}
+
 QString folderOrRuntime(const QString& folder) {
     return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
                             : folder;
@@ -50,7 +82,7 @@ SingleInstance::~SingleInstance() {
         ::close(m_listener);
 }
 
-SingleInstance::Outcome SingleInstance::claim(int milliseconds) {
+SingleInstance::Outcome SingleInstance::claim(int milliseconds, const QByteArray& request) {
     if (m_folder.isEmpty())
         return Outcome::Unguarded;
     QElapsedTimer waited;
@@ -61,7 +93,7 @@ SingleInstance::Outcome SingleInstance::claim(int milliseconds) {
         if (m_lock.error() != QLockFile::LockFailedError)
             return Outcome::Unguarded;
         // The holder may not listen yet, or may be closing: try again until it answers or goes.
-        if (askRunning())
+        if (askRunning(request))
             return Outcome::AskedRunning;
         if (waited.elapsed() >= milliseconds)
             return Outcome::Unguarded;
@@ -92,21 +124,64 @@ bool SingleInstance::listen() {
         m_listener = -1;
         return false;
     }
-    // Every connection is a later start asking this copy to come forward.
-    m_accepting = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
-    connect(m_accepting, &QSocketNotifier::activated, this, [this] {
-        bool asked = false;
-        for (int peer; (peer = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
-            ::close(peer);
-            asked = true;
-        }
-        if (asked)
-            emit showRequested();
-    });
     return true;
 }
 
-bool SingleInstance::askRunning() {
+void SingleInstance::acceptRequests() {
+    if (m_listener < 0 || m_accepting)
+        return;
+    // Every connection is a later start: one that closes without a word asks this copy to come
+    // forward, one that writes a request wants an answer.
+    m_accepting = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_accepting, &QSocketNotifier::activated, this, [this] {
+        for (int peer;
+             (peer = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;)
+            serve(peer);
+    });
+}
+
+void SingleInstance::serve(int peer) {
+    // The connection is read as it comes, never waited for: a client that sends half a request,
+    // too much, or vanishes is dropped, and the timer runs on meanwhile.
+    auto* reading = new QSocketNotifier(peer, QSocketNotifier::Read, this);
+    auto* deadline = new QTimer(reading);
+    auto request = std::make_shared<QByteArray>();
+    const auto drop = [reading, peer] {
+        reading->setEnabled(false);
+        reading->deleteLater();
+        ::close(peer);
+    };
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, reading, drop);
+    deadline->start(kMessageMilliseconds);
+    connect(reading, &QSocketNotifier::activated, this, [this, peer, request, drop] {
+        char buffer[4096];
+        for (;;) {
+            const ssize_t n = ::read(peer, buffer, sizeof buffer);
+            if (n > 0) {
+                request->append(buffer, n);
+                if (request->size() > kMaxMessage)
+                    return drop();
+                continue;
+            }
+            if (n < 0 && (errno == EAGAIN || errno == EINTR))
+                return;
+            break; // the whole request, or an error
+        }
+        if (request->isEmpty()) {
+            drop();
+            emit showRequested();
+            return;
+        }
+        const QByteArray answer = answerRequest ? answerRequest(*request) : QByteArray();
+        // The answer is small enough for the socket's buffer; a client gone meanwhile is no
+        // reason for a signal that ends the program.
+        ::send(peer, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        drop();
+    });
+}
+
+bool SingleInstance::askRunning(const QByteArray& request) {
     sockaddr_un address;
     if (!addressOf(socketName(), address))
         return false;
@@ -114,10 +189,12 @@ bool SingleInstance::askRunning() {
     if (peer < 0)
         return false;
     // A local connection is made at once when the first copy listens, and refused otherwise;
-    // the connection itself is the request, so nothing is written that could meet a closed
-    // peer.
+    // without a request the connection itself asks the copy to come forward, so nothing is
+    // written that could meet a closed peer.
     const bool asked =
         ::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (asked && !request.isEmpty())
+        m_answer = sendAndWait(peer, request);
     ::close(peer);
     return asked;
 }

@@ -2,6 +2,7 @@
 
 #include "core/DayCount.h"
 #include "core/Twips.h"
+#include "timeentry/AlarmEntry.h"
 #include "timeentry/WarningMinutes.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/DialogPlacement.h"
@@ -261,37 +262,26 @@ bool frmEnterTime::ValidateTimeEntry() {
 }
 
 void frmEnterTime::cmdOK_Click() {
-    if (!ValidateTimeEntry()) {
+    timeentry::AlarmEntry entry;
+    entry.mode = selectedMode();
+    entry.timeText = txtTime->text();
+    entry.title = txtTitle->text();
+    if (chkWarn->isChecked())
+        entry.warnText = cboWarnMn->currentText();
+    entry.autoOpen = chkAutoOpen->isChecked();
+    entry.link = txtURL->text();
+    const timeentry::AlarmEntryResult entered = timeentry::alarmFromEntry(
+        entry, Now(), m_text, m_services.zones, myForm ? myForm->dAlarmTime : 0);
+    txtTime->setText(entered.timeText);
+    if (!entered.alarm) {
+        setStatus(entered.refusal);
         announceStatus();
         m_services.sound.beep();
         return;
     }
-    std::optional<qint16> warnMinutes;
-    if (chkWarn->isChecked()) {
-        warnMinutes = timeentry::minutesFromText(cboWarnMn->currentText());
-        if (!warnMinutes) {
-            setStatus(timeentry::kOutOfRange);
-            announceStatus();
-            m_services.sound.beep();
-            return;
-        }
-    }
     if (!myForm)
         return;
-    const double now = Now();
-    AlarmRequest alarm;
-    alarm.mode = static_cast<qint16>(selectedMode());
-    alarm.time = myForm->dAlarmTime;
-    if (alarm.mode == kModeStopWatch)
-        alarm.time = now;
-    else if (const ParseResult target =
-                 m_text.parse(txtTime->text(), toLocalDateTime(now).date.year()))
-        alarm.time = *target.value;
-    alarm.title = txtTitle->text();
-    alarm.warnMinutes = warnMinutes;
-    alarm.autoOpen = chkAutoOpen->isChecked();
-    alarm.link = txtURL->text();
-    myForm->setAlarm(alarm);
+    myForm->setAlarm(*entered.alarm);
     emit alarmSet();
     close();
 }

@@ -91,6 +91,9 @@ wait_for("the tooltip to follow the countdown", 3, lambda: tooltip(item)[1] != t
 
 # A click on the item brings a minimised window back, in front.
 xdotool("windowminimize", "--sync", window)
+# The minimised window's title carries the count: then the program itself knows it is minimised.
+wait_for("the program to see its window minimised", 5,
+         lambda: re.fullmatch(r"\S+ Tempiro Timer", xdotool("getwindowname", window)))
 bus.get_object(item, "/StatusNotifierItem").Activate(0, 0, dbus_interface="org.kde.StatusNotifierItem")
 wait_for("the window active after a click on the item", 5, lambda: xdotool("getactivewindow") == window)
 

@@ -50,9 +50,10 @@ TEST(TimerStatus, SaysTheTimeLeftInWordsWithTheStatesColourAndShare) {
         s.bPaused = c.paused;
         s.bSec = c.seconds;
         s.dAlarmTime = now + c.minutesLeft * minute;
-        s.dCountFrom = s.dAlarmTime - 6 * 60 * minute; // six hours before the target
-        const TimerStatus status = timerStatus(s, {c.value, c.heading, c.minutesLeft * minute, now},
-                                               QLocale(QLocale::English, QLocale::UnitedStates));
+        const double countFrom = s.dAlarmTime - 6 * 60 * minute; // six hours before the target
+        const TimerStatus status =
+            timerStatus(s, {c.value, c.heading, c.minutesLeft * minute, now, countFrom},
+                        QLocale(QLocale::English, QLocale::UnitedStates));
         EXPECT_EQ(status.text, c.text) << c.value.toStdString();
         EXPECT_EQ(status.colour, c.colour) << c.text.toStdString();
         EXPECT_EQ(status.sixtieths, c.sixtieths) << c.text.toStdString();

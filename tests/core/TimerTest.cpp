@@ -1,7 +1,7 @@
 #include "core/Timer.h"
 
 #include "core/DayCount.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeTimer.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -35,28 +35,13 @@ TEST(DisplayOptions, UnitsAndTotalDaysExcludeEachOther) {
 
 namespace {
 
-// The United States' locale for the test's lifetime; the timer takes the locale it starts in.
-struct UsLocale {
-    UsLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    ~UsLocale() { QLocale::setDefault(QLocale::c()); }
-};
-
-// A timer on the fake platform at 9:30 on Tuesday 8 December 2026.
-class TimerTest : public ::testing::Test {
-protected:
-    TimerTest() { fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(9, 30))); }
-
-    UsLocale locale;
-    platform::FakePlatform fake;
-    Timer timer{fake.services()};
-};
+class TimerTest : public ::testing::Test, public platform::FakeTimer {};
 
 } // namespace
 
 // The timer counts, pauses, warns and saves with no window at all.
 TEST_F(TimerTest, RunsWithoutAWindow) {
     QSignalSpy updates(&timer, &Timer::updated);
-    timer.load();
     timer.tick();
     ASSERT_EQ(updates.size(), 1);
     EXPECT_EQ(updates[0][0].value<DisplayUpdate>().valueText, " 00 02:00:00");
@@ -85,7 +70,6 @@ TEST_F(TimerTest, TheAlarmsNoticesCanBeAnsweredAndTheStatusFollows) {
     QSignalSpy shows(&timer, &Timer::showRequested);
     QSignalSpy pages(&timer, &Timer::openPageRequested);
     QSignalSpy statuses(&timer, &Timer::statusChanged);
-    timer.load();
     AlarmRequest alarm;
     alarm.time = timer.now() + 2.0 / kMinutesPerDay;
     alarm.title = "Tea";

@@ -13,7 +13,7 @@ dpkg -x "$deb" "$root/installed"
 for file in usr/bin/tempiro usr/bin/tavolek usr/share/applications/tempiro.desktop \
             usr/share/icons/hicolor/scalable/apps/tempiro.svg \
             usr/share/metainfo/com.example.marrowby.Tempiro.metainfo.xml \
-            usr/share/man/man1/tempiro.1; do
+            usr/share/man/man1/tempiro.1 usr/share/bash-completion/completions/tempiro; do
     [ -e "$root/installed/$file" ] || { echo "missing: $file"; exit 1; }
 done
 [ -x "$root/installed/usr/bin/tempiro" ] && [ -x "$root/installed/usr/bin/tavolek" ]
@@ -22,4 +22,8 @@ for needed in libqt6widgets6 libical3 qt6-qpa-plugins fonts-liberation2 libglib2
     grep -q "$needed" <<< "$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
+# The completion offers the options to a shell that loads it.
+words=$(bash -c "source '$root/installed/usr/share/bash-completion/completions/tempiro'
+    COMP_WORDS=(tempiro --st); COMP_CWORD=1; _tempiro; echo \"\${COMPREPLY[*]}\"")
+[ "$words" = "--stopwatch --status" ] || { echo "completion of --st: $words"; exit 1; }
 echo "package contents ok"

@@ -1,12 +1,20 @@
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <cstring>
+#include <future>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace tempiro;
 
@@ -16,6 +24,7 @@ TEST(SingleInstance, ALaterStartAsksTheFirstToComeForwardUntilItEnds) {
     QTemporaryDir folder;
     auto first = std::make_unique<platform::SingleInstance>(folder.path());
     ASSERT_EQ(first->claim(), Outcome::First);
+    first->acceptRequests();
     QSignalSpy shown(first.get(), &platform::SingleInstance::showRequested);
 
     platform::SingleInstance second(folder.path());
@@ -52,4 +61,77 @@ TEST(SingleInstance, TheLockOfAKilledCopyIsTakenOverAndAnUnusableFolderNeverStop
 
     EXPECT_EQ(platform::SingleInstance(folder.filePath("missing/folder")).claim(100),
               Outcome::Unguarded);
+}
+
+namespace {
+
+// Runs a later start's side on a thread of its own while the test's event loop serves.
+template <class Client> auto whileServing(Client client) {
+    auto result = std::async(std::launch::async, client);
+    while (result.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return result.get();
+}
+
+// A client as a broken or hostile program would be one: sends what it is given, closes its
+// side when told, and reports what came back before the copy closed the connection (or -1 on
+// a timeout of 4 s).
+qsizetype rawClient(const QString& folder, const QByteArray& bytes, bool finish, bool vanish) {
+    const int peer = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(QDir(folder).filePath("tempiro.socket"));
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    if (::connect(peer, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        return -2;
+    for (qsizetype sent = 0; sent < bytes.size();) {
+        const ssize_t n =
+            ::send(peer, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n <= 0)
+            break; // the copy hung up on us
+        sent += n;
+    }
+    if (finish)
+        ::shutdown(peer, SHUT_WR);
+    qsizetype received = 0;
+    pollfd readable{peer, POLLIN, 0};
+    char buffer[256];
+    ssize_t n = 1;
+    while (!vanish && n > 0 && ::poll(&readable, 1, 4000) > 0 &&
+           (n = ::read(peer, buffer, sizeof buffer)) > 0)
+        received += n;
+    ::close(peer);
+    return n > 0 && !vanish ? -1 : received;
+}
+
+} // namespace
+
+// Requests are answered; a request over the size limit, one sent by half and a client gone
+// before its answer are dropped, and the copy answers the next one as before.
+TEST(SingleInstance, NoClientKeepsTheRunningCopyFromAnsweringTheNext) {
+    QTemporaryDir folder;
+    platform::SingleInstance first(folder.path());
+    ASSERT_EQ(first.claim(), Outcome::First);
+    first.answerRequest = [](const QByteArray& request) { return "answer to " + request; };
+    first.acceptRequests();
+    const auto ask = [&] {
+        platform::SingleInstance later(folder.path());
+        EXPECT_EQ(later.claim(1000, "status"), Outcome::AskedRunning);
+        return later.answer().value_or("no answer");
+    };
+    EXPECT_EQ(whileServing(ask), "answer to status");
+
+    const QByteArray huge(platform::SingleInstance::kMaxMessage * 2, 'x');
+    EXPECT_EQ(whileServing([&] { return rawClient(folder.path(), huge, true, false); }), 0)
+        << "dropped without an answer";
+    EXPECT_EQ(whileServing([&] { return rawClient(folder.path(), "status", true, true); }), 0);
+
+    QElapsedTimer waited;
+    waited.start();
+    auto half = std::async(std::launch::async,
+                           [&] { return rawClient(folder.path(), "sta", false, false); });
+    EXPECT_EQ(whileServing(ask), "answer to status") << "answered while half a request waits";
+    EXPECT_EQ(whileServing([&] { return half.get(); }), 0);
+    EXPECT_GE(waited.elapsed(), platform::SingleInstance::kMessageMilliseconds - 100);
+    EXPECT_EQ(whileServing(ask), "answer to status");
 }

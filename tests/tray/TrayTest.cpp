@@ -1,5 +1,4 @@
-#include "core/DayCount.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeTimer.h"
 #include "tray/TrayIcon.h"
 #include "tray/TrayItem.h"
 
@@ -64,16 +63,13 @@ TEST(TrayIcon, EachStateReadsAtEverySize) {
 // The item's tooltip follows the timer; its picture is drawn again only when it changes; its
 // menu pauses and resumes the timer.
 TEST(TrayItem, FollowsTheTimerAndDrivesIt) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    platform::FakePlatform fake;
-    fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(9, 30)));
-    Timer timer(fake.services());
-    timer.load();
+    platform::FakeTimer started;
+    Timer& timer = started.timer;
     timer.tick();
     tray::TrayItem item(timer);
     EXPECT_EQ(item.icon().toolTip(), "Tempiro Timer\n00 02:00:00 left, ends Tue 11:30 AM");
     const qint64 picture = item.icon().icon().cacheKey();
-    fake.clock.advanceSeconds(1);
+    started.fake.clock.advanceSeconds(1);
     timer.tick();
     EXPECT_EQ(item.icon().toolTip(), "Tempiro Timer\n00 01:59:59 left, ends Tue 11:30 AM");
     EXPECT_EQ(item.icon().icon().cacheKey(), picture) << "the same picture, not drawn again";
@@ -87,5 +83,4 @@ TEST(TrayItem, FollowsTheTimerAndDrivesIt) {
     pause->trigger();
     EXPECT_FALSE(timer.bPaused);
     EXPECT_EQ(pause->text(), "Pause");
-    QLocale::setDefault(QLocale::c());
 }

@@ -1,0 +1,91 @@
+#include "command/CommandApply.h"
+
+#include "core/DayCount.h"
+#include "timeentry/AlarmEntry.h"
+
+#include <QJsonDocument>
+
+namespace tempiro::command {
+
+namespace {
+
+Moment momentOf(const Timer& timer) {
+    const QDateTime clock = timer.services().clock.localNow();
+    return {toDayCount(clock), realFromUtcSeconds(clock.toSecsSinceEpoch())};
+}
+
+UtcOffsetAt offsetsOf(const Timer& timer) {
+    return [&zones = timer.services().zones](qint64 utc) { return zones.offsetFromUtc(utc); };
+}
+
+} // namespace
+
+Answer statusAnswer(const TimerState& state, const QString& link, const Moment& now,
+                    const UtcOffsetAt& offsetAt, const DateText& text, bool running, bool json) {
+    const StatusReport report = statusReport(state, link, now, offsetAt, text, running);
+    Answer answer;
+    answer.status = running ? kExitOk : kExitNotRunning;
+    answer.out =
+        (json ? QString::fromUtf8(QJsonDocument(report.json).toJson(QJsonDocument::Compact))
+              : report.line) +
+        u'\n';
+    return answer;
+}
+
+Answer applyCommand(Timer& timer, const Command& command) {
+    Answer answer;
+    if (command.setsAlarm()) {
+        timeentry::AlarmEntry entry;
+        // Without a new target only the fields are checked (a stop watch has no time to check):
+        // the running alarm may well have expired, and its count goes on.
+        entry.mode = command.mode.value_or(kModeStopWatch);
+        entry.timeText = command.timeText;
+        entry.title = command.title.value_or(timer.sEventTitle);
+        if (command.warnMinutes) {
+            if (command.warnMinutes->trimmed() != QLatin1String("0"))
+                entry.warnText = *command.warnMinutes;
+        } else if (timer.bWarn) {
+            entry.warnText = QString::number(timer.nWarnMin);
+        }
+        entry.autoOpen = command.autoOpen.value_or(timer.bAutoOpen);
+        entry.link = command.url.value_or(timer.link());
+        const Moment now = momentOf(timer);
+        const timeentry::AlarmEntryResult result = timeentry::alarmFromEntry(
+            entry, now.wall, timer.text(), timer.services().zones, timer.dAlarmTime);
+        if (!result.alarm)
+            return {kExitBadInput, {}, result.refusal + u'\n'};
+        if (command.mode)
+            timer.setAlarm(*result.alarm);
+        else
+            timer.changeAlarm(*result.alarm);
+        timer.tick();
+        const QString failure = timer.save(std::nullopt);
+        if (!failure.isEmpty())
+            return {kExitFailed,
+                    {},
+                    QStringLiteral("Tempiro Timer could not save its settings: ") + failure +
+                        u'\n'};
+        answer = statusAnswer(timer, timer.link(), now, offsetsOf(timer), timer.text(), true,
+                              command.json);
+    }
+    switch (command.pause) {
+    case Command::Pause::Pause:
+        timer.setPaused(true);
+        break;
+    case Command::Pause::Resume:
+        if (timer.bPaused)
+            timer.setPaused(false);
+        break;
+    case Command::Pause::Toggle:
+        timer.togglePause();
+        break;
+    case Command::Pause::None:
+        break;
+    }
+    if (command.status)
+        answer = statusAnswer(timer, timer.link(), momentOf(timer), offsetsOf(timer), timer.text(),
+                              true, command.json);
+    return answer;
+}
+
+} // namespace tempiro::command

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The command line on the real program under a virtual X server: a command given while a timer
+# runs changes the running timer at once (and is saved), bad input is refused with the dialog's
+# message and status 2 and changes nothing, and a command with nothing running starts the timer.
+# Usage: command_line.sh <tempiro program>
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/../support/private-session.sh"
+
+private_home
+own_display
+window_manager
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb
+settings="$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
+
+# Runs a command; fails unless it ends with the status given. Sets out and err.
+expect_status() {
+    local want=$1 status=0
+    shift
+    out=$(timeout 10 "$program" "$@" 2>"$home/err") || status=$?
+    err=$(cat "$home/err")
+    [ "$status" -eq "$want" ] || fail "tempiro $* ended with $status, not $want: $out $err"
+}
+
+"$program" 2>/dev/null &
+pid=$!
+_cleanup+=("kill $pid 2>/dev/null || true")
+wait_window '^Tempiro Timer$' 15 >/dev/null
+
+expect_status 0 --in 25m --title Tea
+wait_window '^Tempiro to Tea$' 5 >/dev/null
+grep -qx 'sEventTitle=Tea' "$settings" || fail "the new alarm was not saved at once"
+ends=$(sed -n 's/^AlarmTimeISO=//p' "$settings")
+[ $(($(date -ud "$ends" +%s) - $(date -u +%s))) -ge 1490 ] || fail "not 25 minutes ahead: $ends"
+
+expect_status 0 --pause
+expect_status 0 --status
+[[ "$out" == "Tempiro to Tea: paused, 00:2"*" left, ends "* ]] || fail "status: $out"
+
+expect_status 2 --at "not a date"
+[ "$err" = "Date/time is not in the correct format." ] || fail "message: $err"
+expect_status 0 --status --json
+[[ "$out" == *'"paused":true'*'"title":"Tea"'* ]] || fail "the running timer changed: $out"
+
+kill -TERM "$pid"
+wait "$pid" || fail "the timer did not end cleanly"
+expect_status 3 --status
+[[ "$out" == "Tempiro to Tea: "*"(not running)" ]] || fail "status when not running: $out"
+
+"$program" --stopwatch 2>/dev/null &
+pid=$!
+_cleanup+=("kill $pid 2>/dev/null || true")
+wait_window '^Timing of Tea$' 15 >/dev/null
+# Ended and waited for here: it saves at its close, into the home the cleanup removes.
+kill -TERM "$pid"
+wait "$pid" || fail "the stop watch did not end cleanly"
+echo "set, paused, read and refused through the running timer; a stop watch started"

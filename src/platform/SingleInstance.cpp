@@ -1,5 +1,6 @@
 #include "platform/SingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,15 +24,21 @@ namespace {
 constexpr unsigned long kRetryMilliseconds = 50;
 constexpr int kBacklog = 4;
 
-// The socket's address; false when the path does not fit one.
-bool addressOf(const QString& path, sockaddr_un& address) {
+// The socket's address: its path beside the lock or, where the runtime folder's path is too long
+// for an address (sun_path holds 107 bytes), a name in the abstract namespace made from that
+// path, which no length limits. Such a name has no file rights to keep other users out: the
+// first copy checks every caller's user instead.
+void addressOf(const QString& path, sockaddr_un& address) {
     const QByteArray name = QFile::encodeName(path);
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
-    if (name.size() >= qsizetype(sizeof address.sun_path))
-        return false;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    return true;
+    if (name.size() < qsizetype(sizeof address.sun_path)) {
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        return;
+    }
+    const QByteArray abstract =
+        "tempiro-" + QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex();
+    std::memcpy(address.sun_path + 1, abstract.constData(), size_t(abstract.size()));
 }
 
 // Sends the request, then reads the answer until the copy closes the connection; nothing when it
@@ -107,10 +114,11 @@ QString SingleInstance::socketName() const {
 
 bool SingleInstance::listen() {
     sockaddr_un address;
-    if (!addressOf(socketName(), address))
-        return false;
-    // The lock is ours, so a socket left there belongs to a copy that was killed.
-    ::unlink(address.sun_path);
+    addressOf(socketName(), address);
+    // The lock is ours, so a socket left there belongs to a copy that was killed (an abstract
+    // name goes with its owner).
+    if (address.sun_path[0] != '\0')
+        ::unlink(address.sun_path);
     m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (m_listener < 0)
         return false;
@@ -141,6 +149,14 @@ void SingleInstance::acceptRequests() {
 }
 
 void SingleInstance::serve(int peer) {
+    // Only the user's own programs may ask anything of the timer.
+    ucred caller{};
+    socklen_t size = sizeof caller;
+    if (::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &caller, &size) != 0 ||
+        caller.uid != ::getuid()) {
+        ::close(peer);
+        return;
+    }
     // The connection is read as it comes, never waited for: a client that sends half a request,
     // too much, or vanishes is dropped, and the timer runs on meanwhile.
     auto* reading = new QSocketNotifier(peer, QSocketNotifier::Read, this);
@@ -183,8 +199,7 @@ void SingleInstance::serve(int peer) {
 
 bool SingleInstance::askRunning(const QByteArray& request) {
     sockaddr_un address;
-    if (!addressOf(socketName(), address))
-        return false;
+    addressOf(socketName(), address);
     const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (peer < 0)
         return false;

@@ -135,3 +135,21 @@ TEST(SingleInstance, NoClientKeepsTheRunningCopyFromAnsweringTheNext) {
     EXPECT_GE(waited.elapsed(), platform::SingleInstance::kMessageMilliseconds - 100);
     EXPECT_EQ(whileServing(ask), "answer to status");
 }
+
+// A runtime folder whose path is too long for a socket's address still guards one copy.
+TEST(SingleInstance, ARuntimeFolderOfAnyLengthGuardsOneCopy) {
+    QTemporaryDir base;
+    const QString folder = base.filePath(QString(150 - base.path().size(), u'r'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_GT(QFile::encodeName(folder).size(), 140);
+    platform::SingleInstance first(folder);
+    ASSERT_EQ(first.claim(), Outcome::First);
+    first.answerRequest = [](const QByteArray&) { return QByteArray("here"); };
+    first.acceptRequests();
+    const auto ask = [&] {
+        platform::SingleInstance later(folder);
+        EXPECT_EQ(later.claim(1000, "status"), Outcome::AskedRunning);
+        return later.answer().value_or("no answer");
+    };
+    EXPECT_EQ(whileServing(ask), "here");
+}

@@ -124,11 +124,13 @@ void Timer::setPaused(bool paused) {
 void Timer::toggleOption(DisplayOption option, bool redraw) {
     const QList<DisplayOption> changed = tempiro::toggleOption(*this, option);
     bForceRedraw = bForceRedraw || redraw;
+    saveSoon();
     for (const DisplayOption each : changed)
         emit optionChanged(each);
 }
 
 void Timer::tick() {
+    const bool takingOver = bAlarmTimeChg;
     const QDateTime clock = m_services.clock.localNow();
     const Moment moment{toDayCount(clock), realFromUtcSeconds(clock.toSecsSinceEpoch())};
     if (bAlarmTimeChg && modMain::bTrace)
@@ -156,6 +158,9 @@ void Timer::tick() {
     m_shown.countFrom = dCountFrom != 0 ? dCountFrom : m_started;
     emit updated(update);
     refreshStatus();
+    // A new alarm is saved once taken over, when an interval has become the time it ends.
+    if (takingOver)
+        saveSoon();
     if (update.notice)
         notifyOf(*update.notice);
     for (int i = 0; i < update.beeps; ++i) {
@@ -164,18 +169,31 @@ void Timer::tick() {
     }
 }
 
+void Timer::saveSoon() {
+    if (std::exchange(m_saveQueued, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (m_saveQueued)
+            save(std::nullopt);
+    });
+}
+
 QString Timer::save(const std::optional<TwipsRect>& normalWindow) {
+    m_saveQueued = false;
     SettingsAtClose closing;
     closing.link = m_link;
     closing.normalWindow = normalWindow;
     closing.now = now();
     const QString failure =
         writeSettings(m_services.settings, m_services.registry, *this, closing, m_text);
-    if (!failure.isEmpty()) {
+    // A disk that stays full is told once, not at every change.
+    if (!failure.isEmpty() && failure != std::exchange(m_failureTold, failure)) {
         modMain::TraceLine(QStringLiteral("Settings not saved: ") + failure);
         m_services.notifier.notify(
             kProgramTitle, QStringLiteral("Tempiro Timer could not save its settings: ") + failure);
     }
+    if (failure.isEmpty())
+        m_failureTold.clear();
     return failure;
 }
 

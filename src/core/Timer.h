@@ -62,6 +62,9 @@ public:
     void tick();
     // Writes every option, the alarm and the link, and hands the alarm to the companion; a
     // failure is told in a notification, as no window may be left to tell it. Returns it.
+    // A new alarm and a display option are saved as soon as they change (several changes at
+    // once in one write), so that a session that ends without a close, or a display that goes
+    // away, loses no more than the window's place.
     QString save(const std::optional<TwipsRect>& normalWindow);
 
     // The current local date and time as a day count.
@@ -95,6 +98,7 @@ private:
     void onNoticeAction(const QString& key);
     void notifyOf(const DisplayUpdate::Notice& notice);
     void refreshStatus();
+    void saveSoon();
 
     platform::Services m_services;
     DateText m_text;
@@ -102,6 +106,8 @@ private:
     QTimer m_ticker;
     StatusInput m_shown; // what the last update showed, for the status
     double m_started = 0;
+    bool m_saveQueued = false;
+    QString m_failureTold; // the save failure last told, until a save succeeds
     TimerStatus m_status;
 };
 

@@ -15,11 +15,6 @@ private_bus
 log=$home/desktop.log
 /usr/bin/python3 "$here/../support/desktop-standins.py" "$log" &
 _cleanup+=("kill $! 2>/dev/null || true")
-waited=0
-until grep -q '"ready"' "$log" 2>/dev/null; do
-    [ $waited -lt 100 ] || fail "the stand-in desktop services did not start within 10 s"
-    sleep 0.1
-    waited=$((waited + 1))
-done
+wait_until 10 "the stand-in desktop services' start" grep -qs '"ready"' "$log"
 LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb \
     /usr/bin/python3 "$here/notification_area.py" "$1" "$log"

@@ -3,6 +3,7 @@
 #include "core/DayCount.h"
 #include "fakes/FakeTimer.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -113,4 +114,28 @@ TEST_F(TimerTest, TheAlarmsNoticesCanBeAnsweredAndTheStatusFollows) {
     timer.setPaused(true);
     timer.setPaused(false);
     EXPECT_EQ(fake.notifier.withdrawn, withdrawn + 2) << "a resume withdraws the notice";
+}
+
+// A new alarm and the display options are saved as they change, several changes in one write,
+// so that an ended session loses none of them; a disk that stays full is told once.
+TEST_F(TimerTest, ChangesAreSavedAtOnceInOneWrite) {
+    AlarmRequest alarm;
+    alarm.mode = kModeInterval;
+    alarm.time = 10.0 / kMinutesPerDay;
+    timer.setAlarm(alarm);
+    timer.tick();
+    timer.toggleOption(Option::Seconds);
+    timer.toggleOption(Option::Labels);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.settings.flushes, 1);
+    EXPECT_EQ(fake.settings.value("AlarmTimeISO"), "2026-12-08T09:40:00") << "the interval's end";
+    EXPECT_EQ(fake.settings.value("bSec"), "False");
+
+    fake.settings.flushFailure = "No space left on device";
+    for (int i = 0; i < 3; ++i) {
+        timer.toggleOption(Option::Seconds);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(fake.settings.flushes, 4);
+    EXPECT_EQ(fake.notifier.shown.size(), 1u);
 }

@@ -16,13 +16,14 @@ private_home() {
 }
 
 # Starts a virtual X server on a display number the server picks itself (-displayfd), so that
-# two tests started together never ask for the same one, and exports DISPLAY. Arguments go to
-# the server (-ac for a program run as another user).
+# two tests started together never ask for the same one, and exports DISPLAY; display_pid is
+# the server's. Arguments go to the server (-ac for a program run as another user).
 own_display() {
     local number_file
     number_file=$(mktemp)
     Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x700x24 "$@" 3>"$number_file" 2>/dev/null &
-    _cleanup+=("kill $! 2>/dev/null || true")
+    display_pid=$!
+    _cleanup+=("kill $display_pid 2>/dev/null || true")
     local waited=0
     until [ -s "$number_file" ]; do
         [ $waited -lt 100 ] || fail "the virtual X server did not report its display within 10 s"
@@ -62,6 +63,18 @@ private_bus() {
         fail "no session bus of the test's own could be started"
     export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
     _cleanup+=("kill $(sed -n 2p <<<"$out") 2>/dev/null || true")
+}
+
+# Runs the command every tenth of a second until it succeeds; after SECONDS it fails, saying
+# what it waited for. Usage: wait_until SECONDS "what" command [arguments]
+wait_until() {
+    local seconds=$1 what=$2 waited=0
+    shift 2
+    until "$@"; do
+        [ $waited -lt $((seconds * 10)) ] || fail "$what within $seconds s"
+        sleep 0.1
+        waited=$((waited + 1))
+    done
 }
 
 fail() {

@@ -186,6 +186,12 @@ QString Timer::save(const std::optional<TwipsRect>& normalWindow) {
     closing.now = now();
     const QString failure =
         writeSettings(m_services.settings, m_services.registry, *this, closing, m_text);
+    const QString aside = m_services.settings.takeSetAside();
+    if (!aside.isEmpty())
+        m_services.notifier.notify(
+            kProgramTitle, QStringLiteral("Tempiro Timer could not read its settings and kept the "
+                                          "file as ") +
+                               aside + QStringLiteral("; it started with its first settings."));
     // A disk that stays full is told once, not at every change.
     if (!failure.isEmpty() && failure != std::exchange(m_failureTold, failure)) {
         modMain::TraceLine(QStringLiteral("Settings not saved: ") + failure);

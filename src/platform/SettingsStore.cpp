@@ -2,11 +2,14 @@
 
 #include "platform/FileWrite.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
+#include <utility>
 
 namespace tempiro::platform {
 
@@ -17,14 +20,38 @@ QSettingsStore::~QSettingsStore() {
     flush();
 }
 
+namespace {
+
+// A file that is there but gives nothing: not text of ours (another encoding, as some editors
+// save, or binary), or no line of it a value.
+bool unreadable(const QSettings& settings) {
+    QFile file(settings.fileName());
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (bytes.contains('\0') || utf8.hasError())
+        return true;
+    return settings.status() == QSettings::FormatError && settings.allKeys().isEmpty();
+}
+
+} // namespace
+
 QSettings& QSettingsStore::settingsOf(const QString& application) {
     std::unique_ptr<QSettings>& settings = m_settings[application];
     if (!settings) {
         settings = std::make_unique<QSettings>(kOrganisation, application);
         // The organisation-wide file belongs to other programs of the same maker.
         settings->setFallbacksEnabled(false);
+        if (unreadable(*settings))
+            m_unreadable.insert(application);
     }
     return *settings;
+}
+
+QString QSettingsStore::takeSetAside() {
+    return std::exchange(m_setAside, QString());
 }
 
 QString QSettingsStore::read(const QString& application, const QString& section, const QString& key,
@@ -69,6 +96,19 @@ QString QSettingsStore::flush() {
             reason = platform::takeWriterLock(lock, file, kLockWaitMilliseconds);
             if (reason.isEmpty())
                 removeInterruptedWrites(file);
+        }
+        if (reason.isEmpty() && m_unreadable.erase(application)) {
+            // The user's file is kept beside, under a name that says why, before anything of
+            // ours takes its place; what was read of it is not written back.
+            const QString aside =
+                file + QStringLiteral(".unreadable-") +
+                QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+            if (QFile::rename(file, aside)) {
+                m_setAside = aside;
+                settings.clear();
+            } else {
+                reason = writeFailureIn(folder);
+            }
         }
         if (reason.isEmpty()) {
             for (const auto& [key, value] : writes)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 class QSettings;
@@ -21,6 +22,9 @@ public:
     // Makes every write so far permanent; empty when done, otherwise why not (the stored values
     // are then as they were).
     virtual QString flush() = 0;
+    // The name a flush gave a stored file it found unreadable, moved aside rather than written
+    // over; told once, empty otherwise.
+    virtual QString takeSetAside() { return {}; }
 };
 
 // QSettings under the organisation "VB and VBA Program Settings": on Windows the registry keys
@@ -38,6 +42,7 @@ public:
     void write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
     QString flush() override;
+    QString takeSetAside() override;
 
     // How long a close waits for another writer's lock on the settings file.
     static constexpr int kLockWaitMilliseconds = 2000;
@@ -48,6 +53,8 @@ private:
     // Writes wait here until flush: QSettings waits without end for a lock it cannot take, so
     // they reach it only once the file's lock has been seen to be free.
     std::map<QString, std::vector<std::pair<QString, QString>>> m_pending;
+    std::set<QString> m_unreadable; // applications whose file could not be read
+    QString m_setAside;
 };
 
 } // namespace tempiro::platform

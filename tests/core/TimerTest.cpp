@@ -117,7 +117,8 @@ TEST_F(TimerTest, TheAlarmsNoticesCanBeAnsweredAndTheStatusFollows) {
 }
 
 // A new alarm and the display options are saved as they change, several changes in one write,
-// so that an ended session loses none of them; a disk that stays full is told once.
+// so that an ended session loses none of them; a settings file moved aside as unreadable is
+// told, and a disk that stays full is told once.
 TEST_F(TimerTest, ChangesAreSavedAtOnceInOneWrite) {
     AlarmRequest alarm;
     alarm.mode = kModeInterval;
@@ -131,11 +132,17 @@ TEST_F(TimerTest, ChangesAreSavedAtOnceInOneWrite) {
     EXPECT_EQ(fake.settings.value("AlarmTimeISO"), "2026-12-08T09:40:00") << "the interval's end";
     EXPECT_EQ(fake.settings.value("bSec"), "False");
 
+    fake.settings.setAside = "Tempiro Timer.conf.unreadable-20261208-093000";
+    timer.save(std::nullopt);
+    ASSERT_EQ(fake.notifier.shown.size(), 1u);
+    EXPECT_TRUE(fake.notifier.shown[0].second.contains("kept the file as Tempiro Timer.conf."
+                                                       "unreadable-20261208-093000"));
+
     fake.settings.flushFailure = "No space left on device";
     for (int i = 0; i < 3; ++i) {
         timer.toggleOption(Option::Seconds);
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(fake.settings.flushes, 4);
-    EXPECT_EQ(fake.notifier.shown.size(), 1u);
+    EXPECT_EQ(fake.settings.flushes, 5);
+    EXPECT_EQ(fake.notifier.shown.size(), 2u) << "a lasting failure told once";
 }

@@ -133,3 +133,40 @@ TEST_F(QSettingsStoreTest, ALockOfALiveWriterIsLeftAloneAndTheFileKept) {
     EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value("Settings/sEventTitle"), "Kept");
     EXPECT_TRUE(QFile::exists(file() + ".lock"));
 }
+
+// A file saved in another encoding is moved aside, under a name that says why, before anything
+// is written over it, and told once; a hand-edited file with a bad line is written as usual.
+TEST_F(QSettingsStoreTest, AnUnreadableFileIsSetAsideRatherThanOverwritten) {
+    const QString text = "[Settings]\r\nsEventTitle=Mine\r\n";
+    const QByteArray utf16 =
+        QByteArray("\xff\xfe") +
+        QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    for (const QByteArray& contents : {utf16, QByteArray("[Settings]\nbSec=False\n\x01 junk\n")}) {
+        QDir().mkpath(QFileInfo(file()).path());
+        QFile conf(file());
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write(contents);
+        conf.close();
+        platform::QSettingsStore store;
+        store.read("Tempiro Timer", "Settings", "sEventTitle", "");
+        store.write("Tempiro Timer", "Settings", "bSec", "True");
+        EXPECT_EQ(store.flush(), "");
+        const QString aside = store.takeSetAside();
+        EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value("Settings/bSec").toString(),
+                  "True");
+        if (contents == utf16) {
+            ASSERT_TRUE(aside.startsWith(file() + ".unreadable-")) << aside.toStdString();
+            QFile kept(aside);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), utf16);
+            EXPECT_EQ(QSettings(file(), QSettings::IniFormat).allKeys(),
+                      QStringList{"Settings/bSec"});
+            store.write("Tempiro Timer", "Settings", "bSec", "False");
+            store.flush();
+            EXPECT_EQ(store.takeSetAside(), "") << "told once";
+        } else {
+            EXPECT_EQ(aside, "");
+            EXPECT_EQ(QSettings(file(), QSettings::IniFormat).allKeys().size(), 1);
+        }
+    }
+}

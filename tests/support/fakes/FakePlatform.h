@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace tempiro::platform {
@@ -77,6 +78,7 @@ public:
         ++flushes;
         return flushFailure;
     }
+    QString takeSetAside() override { return std::exchange(setAside, QString()); }
 
     // For the program's own section.
     void set(const QString& key, const QString& value);
@@ -87,6 +89,7 @@ public:
     QStringList writtenKeys;
     int flushes = 0;
     QString flushFailure; // what flush reports
+    QString setAside;     // an unreadable file the next flush moved aside
 };
 
 // A registry whose keys exist when a test says so; every value written is logged.

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 namespace tempiro::modURL {
 
@@ -14,10 +15,11 @@ namespace {
 
 const QString kStartBrowserAndGoTo = QStringLiteral("\r\nStart browser and go to ");
 
-// The lookup's answer as it stands in a NUL-filled buffer of kPathLength characters.
+// The lookup's answer as it stands in a NUL-filled buffer of at least kPathLength characters:
+// a browser installed under a longer path is named whole, never cut at the buffer's end.
 QString lookupBuffer(const QString& answer) {
-    QString buffer = answer.left(kPathLength - 1);
-    buffer.append(QString(kPathLength - buffer.size(), QChar(u'\0')));
+    QString buffer = answer;
+    buffer.append(QString(std::max<qsizetype>(0, kPathLength - buffer.size()), QChar(u'\0')));
     return buffer;
 }
 
@@ -61,7 +63,7 @@ QString linkAddress(const QString& link) {
 }
 
 QString fixedWidth(const QString& text) {
-    return text.left(kPathLength).leftJustified(kPathLength, u' ');
+    return text.leftJustified(kPathLength, u' ');
 }
 
 QString StripNulls(const QString& text) {

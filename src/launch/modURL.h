@@ -26,7 +26,7 @@ QString StripNulls(const QString& text);
 // there is no text: the browser opens without an address.
 QString linkAddress(const QString& link);
 
-// A text cut or padded with blanks to the fixed width of a path field.
+// A text padded with blanks to the width of a path field; a longer one is kept whole.
 QString fixedWidth(const QString& text);
 
 } // namespace tempiro::modURL

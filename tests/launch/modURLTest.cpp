@@ -63,13 +63,18 @@ TEST_F(BrowserTest, APlainAnswerIsThePath) {
         << "the address goes unquoted";
 }
 
-TEST_F(BrowserTest, AnAnswerLongerThanTheBufferIsCut) {
+// A browser installed under a path longer than the design's 128-character buffer is found and
+// started by its whole path.
+TEST_F(BrowserTest, AnAnswerLongerThanTheBufferIsKeptWhole) {
     QString path;
     const QString longPath = "/opt/" + QString(200, u'b');
     EXPECT_TRUE(find(longPath, path));
-    EXPECT_EQ(path, longPath.left(127));
-    EXPECT_EQ(fixedWidth(longPath).size(), 128);
+    EXPECT_EQ(path, longPath);
+    EXPECT_EQ(fixedWidth(longPath), longPath);
     EXPECT_EQ(fixedWidth("/usr/bin/x"), QString("/usr/bin/x").leftJustified(128, u' '));
+    EXPECT_TRUE(StartBrowser(fake.services(), "https://example.org/"));
+    ASSERT_EQ(fake.programs.calls.size(), 1u);
+    EXPECT_EQ(fake.programs.calls[0].program, longPath);
 }
 
 TEST_F(BrowserTest, AFailedLookupLeavesThePathAlone) {

@@ -132,12 +132,15 @@ int Main(QApplication& app, const platform::Services& services, platform::Single
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmTempiro::Form_Unload);
     form.Form_Load();
     if (command) {
-        // A refused command opens nothing: the message says why, and the saved alarm stays.
+        // A refused command opens nothing: the message says why, and the saved alarm stays. A
+        // save that failed is told, and the timer runs with the alarm it was given.
         const command::Answer answer = command::applyCommand(timer, *command);
-        if (answer.status != command::kExitOk) {
+        if (answer.status == command::kExitBadInput) {
             instance.answerRequest = nullptr;
             return print(answer);
         }
+        if (answer.status != command::kExitOk)
+            print({answer.status, {}, answer.err});
     }
     form.show();
     form.Form_Activate();

@@ -6,6 +6,7 @@
 #include "core/modMain.h"
 
 #include <cmath>
+#include <new>
 #include <variant>
 
 namespace tempiro {
@@ -210,9 +211,6 @@ WindowPlacement placementAtStart(const StoredWindow& stored, const QSize& design
 
 QString writeSettings(platform::SettingsStore& store, platform::Registry& registry, TimerState& s,
                       const SettingsAtClose& closing, const DateText& dateText) {
-    // The hand-off values are collected on the way and reach the companion's file in one
-    // rewrite, after the user's own settings are safe.
-    registry.holdWrites();
     Writer write(store);
     if (closing.normalWindow)
         for (const GeometryKey& key : kGeometryKeys)
@@ -226,7 +224,6 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
         else if (const auto* number = std::get_if<qint16 TimerState::*>(&key.field))
             write.integer(name, s.**number);
     }
-    modMain::handOffAutoOpen(registry, s.bAutoOpen);
     write.text(QStringLiteral("sLink"), closing.link);
     write.integer(QStringLiteral("nTimeorInterval"), s.nTimeorInterval);
     write.text(QStringLiteral("sEventTitle"), s.sEventTitle);
@@ -238,9 +235,19 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
     // Only a known one: a made-up start would differ at every close.
     if (s.dCountFrom != 0)
         write.text(kCountFromIso, isoText(s.dCountFrom));
-    modMain::handOffAlarmTime(registry, target);
     const QString settingsFailure = store.flush();
-    const QString handOffFailure = registry.commitWrites();
+    // The companion's file is opened only once the user's own settings are safe, whatever
+    // becomes of it (a file too big for the memory left, say); its values reach it in one
+    // rewrite.
+    QString handOffFailure;
+    try {
+        registry.holdWrites();
+        modMain::handOffAutoOpen(registry, s.bAutoOpen);
+        modMain::handOffAlarmTime(registry, target);
+        handOffFailure = registry.commitWrites();
+    } catch (const std::bad_alloc&) {
+        handOffFailure = QStringLiteral("not enough memory for the companion clock's file");
+    }
     return settingsFailure.isEmpty() ? handOffFailure : settingsFailure;
 }
 

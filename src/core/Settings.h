@@ -57,10 +57,11 @@ struct SettingsAtClose {
     double now = 0;
 };
 
-// Writes every key in the order a close writes them, handing the auto-open flag and the
-// target to the companion on the way. A target of exactly 0 (one that could not be read at
-// start) becomes the moment of closing. The settings file is written first, then the companion's
-// values all at once. Empty when everything was saved, otherwise the first reason why not.
+// Writes every key in the order a close writes them, then hands the auto-open flag and the
+// target to the companion. A target of exactly 0 (one that could not be read at start) becomes
+// the moment of closing. The settings file is written before the companion's file is even
+// opened; its values go in all at once. Empty when everything was saved, otherwise the first
+// reason why not.
 QString writeSettings(platform::SettingsStore& store, platform::Registry& registry,
                       TimerState& state, const SettingsAtClose& closing, const DateText& text);
 

@@ -156,6 +156,18 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
         EXPECT_EQ(access, 0x3Fu);
 }
 
+// A companion file too big for the memory left cannot cost the user's own settings, which are
+// written before it is opened, nor end the program.
+TEST_F(SettingsTest, ACompanionFileBeyondTheMemoryLeftIsAFailureNotAnAbort) {
+    registry.outOfMemory = true;
+    TimerState state = read();
+    state.sEventTitle = QStringLiteral("Kept");
+    EXPECT_EQ(writeSettings(store, registry, state, {link, std::nullopt, now}, text),
+              "not enough memory for the companion clock's file");
+    EXPECT_EQ(store.flushes, 1);
+    EXPECT_EQ(store.value("sEventTitle"), "Kept");
+}
+
 TEST_F(SettingsTest, ClosingMinimisedOrMaximisedKeepsTheStoredGeometry) {
     store.set("LeftfrmTempiro", "1500");
     TimerState state = read();

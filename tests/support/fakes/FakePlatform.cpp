@@ -5,6 +5,7 @@
 #include <QTimeZone>
 #include <QWidget>
 #include <algorithm>
+#include <new>
 
 namespace tempiro::platform {
 
@@ -73,6 +74,8 @@ bool FakeSettingsStore::contains(const QString& key) const {
 
 std::optional<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const QString& path,
                                                  quint32 access) {
+    if (outOfMemory)
+        throw std::bad_alloc();
     accessRequested.push_back(access);
     const QString name =
         root == RegistryRoot::Users ? path : QStringLiteral("HKEY_LOCAL_MACHINE\\") + path;

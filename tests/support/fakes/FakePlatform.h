@@ -117,6 +117,7 @@ public:
         return commitFailure;
     }
     std::function<void()> onCommit;
+    bool outOfMemory = false; // opening a key fails as a file too big for the memory would
     int keysCreated = 0;
     bool holding = false;
     int writesHeld = 0; // values set while holding

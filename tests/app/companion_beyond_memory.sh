@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# A companion file of 200 MB and a memory limit that cannot hold it: the close writes the user's
+# settings first, says that the hand-off failed, and ends normally rather than aborting.
+# Usage: companion_beyond_memory.sh <tempiro program>
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/../support/private-session.sh"
+
+private_home
+own_display
+companion="$XDG_DATA_HOME/VB and VBA Program Settings/HKEY_USERS.reg"
+settings="$XDG_CONFIG_HOME/VB and VBA Program Settings/Tempiro Timer.conf"
+mkdir -p "$(dirname "$companion")" "$(dirname "$settings")"
+{
+    echo REGEDIT4
+    head -c 200000000 /dev/zero | tr '\0' '\n'
+    printf '[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program Settings\\TVSrvc\\Options]\n'
+} >"$companion"
+printf '[Settings]\nsEventTitle=Kept\n' >"$settings"
+# About 300 MB of address space is what the timer itself reserves.
+(
+    ulimit -v 400000
+    exec env LANG=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="tempiro.trace.debug=true" \
+        "$program"
+) >"$home/out" 2>&1 &
+pid=$!
+_cleanup+=("kill $pid 2>/dev/null || true")
+wait_until 15 "the timer's first display" grep -q 'Display:' "$home/out"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ $status -eq 0 ] || fail "ended with status $status: $(tail -3 "$home/out")"
+grep -q "Settings not saved: not enough memory for the companion clock's file" "$home/out" ||
+    fail "the failed hand-off was not told: $(tail -3 "$home/out")"
+grep -qx 'bTrayIcon=True' "$settings" && grep -qx 'sEventTitle=Kept' "$settings" ||
+    fail "the settings were not written first: $(cat "$settings")"
+echo "settings written, the hand-off's failure told, a normal end"

@@ -77,8 +77,7 @@ std::optional<int> handOver(platform::SingleInstance& instance,
         TimerState state;
         QString link;
         const DateText text{QLocale()};
-        const QDateTime now = clock.localNow();
-        const Moment moment{toDayCount(now), realFromUtcSeconds(now.toSecsSinceEpoch())};
+        const Moment moment = momentOf(clock.localNow());
         readSettings(settings, state, link, moment.wall, text);
         return print(command::statusAnswer(
             state, link, moment, [&zones](qint64 utc) { return zones.offsetFromUtc(utc); }, text,

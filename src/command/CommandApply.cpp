@@ -7,19 +7,6 @@
 
 namespace tempiro::command {
 
-namespace {
-
-Moment momentOf(const Timer& timer) {
-    const QDateTime clock = timer.services().clock.localNow();
-    return {toDayCount(clock), realFromUtcSeconds(clock.toSecsSinceEpoch())};
-}
-
-UtcOffsetAt offsetsOf(const Timer& timer) {
-    return [&zones = timer.services().zones](qint64 utc) { return zones.offsetFromUtc(utc); };
-}
-
-} // namespace
-
 Answer statusAnswer(const TimerState& state, const QString& link, const Moment& now,
                     const UtcOffsetAt& offsetAt, const DateText& text, bool running, bool json) {
     const StatusReport report = statusReport(state, link, now, offsetAt, text, running);
@@ -49,7 +36,7 @@ Answer applyCommand(Timer& timer, const Command& command) {
         }
         entry.autoOpen = command.autoOpen.value_or(timer.bAutoOpen);
         entry.link = command.url.value_or(timer.link());
-        const Moment now = momentOf(timer);
+        const Moment now = timer.moment();
         const timeentry::AlarmEntryResult result = timeentry::alarmFromEntry(
             entry, now.wall, timer.text(), timer.services().zones, timer.dAlarmTime);
         if (!result.alarm)
@@ -65,7 +52,7 @@ Answer applyCommand(Timer& timer, const Command& command) {
                     {},
                     QStringLiteral("Tempiro Timer could not save its settings: ") + failure +
                         u'\n'};
-        answer = statusAnswer(timer, timer.link(), now, offsetsOf(timer), timer.text(), true,
+        answer = statusAnswer(timer, timer.link(), now, timer.offsetAt(), timer.text(), true,
                               command.json);
     }
     switch (command.pause) {
@@ -83,7 +70,7 @@ Answer applyCommand(Timer& timer, const Command& command) {
         break;
     }
     if (command.status)
-        answer = statusAnswer(timer, timer.link(), momentOf(timer), offsetsOf(timer), timer.text(),
+        answer = statusAnswer(timer, timer.link(), timer.moment(), timer.offsetAt(), timer.text(),
                               true, command.json);
     return answer;
 }

@@ -30,4 +30,8 @@ std::int64_t wholeSeconds(double dayCount) {
     return std::llround(std::fabs(dayCount) * kSecondsPerDay);
 }
 
+Moment momentOf(const QDateTime& wallClock) {
+    return {toDayCount(wallClock), realFromUtcSeconds(wallClock.toSecsSinceEpoch())};
+}
+
 } // namespace tempiro

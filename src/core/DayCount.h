@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RealTime.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -24,6 +26,8 @@ QDate dayCountEpoch();
 
 double toDayCount(const QDate& date, const QTime& time = QTime(0, 0));
 double toDayCount(const QDateTime& wallClock);
+// One reading of the clock as both kinds of day count.
+Moment momentOf(const QDateTime& wallClock);
 
 // Rounded to the nearest whole second, carrying into the date.
 LocalDateTime toLocalDateTime(double dayCount);

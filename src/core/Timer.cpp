@@ -20,6 +20,15 @@ Timer::~Timer() {
     m_services.notifier.onAction = nullptr;
 }
 
+Moment Timer::moment() const {
+    return momentOf(m_services.clock.localNow());
+}
+
+UtcOffsetAt Timer::offsetAt() const {
+    return
+        [&zones = m_services.zones](qint64 utcSeconds) { return zones.offsetFromUtc(utcSeconds); };
+}
+
 double Timer::now() const {
     return toDayCount(m_services.clock.localNow());
 }
@@ -131,16 +140,14 @@ void Timer::toggleOption(DisplayOption option, bool redraw) {
 
 void Timer::tick() {
     const bool takingOver = bAlarmTimeChg;
-    const QDateTime clock = m_services.clock.localNow();
-    const Moment moment{toDayCount(clock), realFromUtcSeconds(clock.toSecsSinceEpoch())};
+    const Moment moment = this->moment();
     if (bAlarmTimeChg && modMain::bTrace)
         modMain::TraceLine(QStringLiteral("New alarm: mode %1, time %2")
                                .arg(nTimeorInterval)
                                .arg(m_text.generalDate(dAlarmTime)));
-    const DisplayUpdate update = decideUpdate(
-        *this, moment,
-        [this](qint64 utcSeconds) { return m_services.zones.offsetFromUtc(utcSeconds); },
-        windowState ? windowState() : platform::WindowState::Normal, m_text);
+    const DisplayUpdate update =
+        decideUpdate(*this, moment, offsetAt(),
+                     windowState ? windowState() : platform::WindowState::Normal, m_text);
     if (update.beeps > 0 && modMain::bTrace)
         modMain::TraceLine(QStringLiteral("Beeps: %1, last warning minute: %2, expiry beeps: %3")
                                .arg(update.beeps)

@@ -67,8 +67,11 @@ public:
     // away, loses no more than the window's place.
     QString save(const std::optional<TwipsRect>& normalWindow);
 
-    // The current local date and time as a day count.
+    // The current local date and time as a day count; the clock read as both kinds; the local
+    // zone's offsets.
     double now() const;
+    Moment moment() const;
+    UtcOffsetAt offsetAt() const;
     const QString& link() const { return m_link; }
     const DateText& text() const { return m_text; }
     // The timer as the last update left it, in a few words.

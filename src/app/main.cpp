@@ -8,6 +8,7 @@
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
+#include "platform/SystemTime.h"
 #include "platform/TimeZoneSource.h"
 #include "platform/WindowSystem.h"
 #include "windowing/QtMessageBoxes.h"
@@ -51,9 +52,10 @@ int main(int argc, char* argv[]) {
     platform::DesktopDocumentOpener calendarOpener(desktop, QStringLiteral("text/calendar"));
     platform::ICalendarProvider calendar(calendarOpener);
     platform::DBusNotifier notifier;
+    platform::DBusSystemTime system;
     return tempiro::app::Main(app,
                               {clock, sound, windows, settings, registry, zones, programs, browsers,
-                               desktop, messages, calendar, notifier,
+                               desktop, messages, calendar, notifier, system,
                                QCoreApplication::applicationDirPath()},
                               instance, start.command);
 }

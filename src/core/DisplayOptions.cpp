@@ -23,7 +23,7 @@ bool& optionFlag(DisplayOptions& options, DisplayOption option) {
         &DisplayOptions::bSec,       &DisplayOptions::bMin,           &DisplayOptions::bHr,
         &DisplayOptions::bDay,       &DisplayOptions::bTTlDay,        &DisplayOptions::bLbl,
         &DisplayOptions::bShowMenus, &DisplayOptions::bShowLocalTime, &DisplayOptions::bKeepTop,
-        &DisplayOptions::bTrayIcon,
+        &DisplayOptions::bTrayIcon,  &DisplayOptions::bKeepAwake,
     };
     return options.*kFlags[static_cast<int>(option)];
 }

@@ -19,6 +19,7 @@ enum class DisplayOption {
     LocalTime,
     KeepOnTop,
     TrayIcon,
+    KeepAwake,
 };
 
 bool& optionFlag(DisplayOptions& options, DisplayOption option);

@@ -90,6 +90,7 @@ const OptionKey kOptionKeys[] = {
     {"bShowMenus", &TimerState::bShowMenus},
     {"bAutoOpen", &TimerState::bAutoOpen},
     {"bTrayIcon", &TimerState::bTrayIcon},
+    {"bKeepAwake", &TimerState::bKeepAwake},
     {"bAdminReadOnly", &TimerState::bAdminReadOnly, false},
 };
 
@@ -214,7 +215,9 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
     Writer write(store);
     if (closing.normalWindow)
         for (const GeometryKey& key : kGeometryKeys)
-            write.single(geometryKey(key), (*closing.normalWindow).*key.field);
+            if (closing.withPosition || key.field == &TwipsRect::width ||
+                key.field == &TwipsRect::height)
+                write.single(geometryKey(key), (*closing.normalWindow).*key.field);
     for (const OptionKey& key : kOptionKeys) {
         const QString name = QLatin1String(key.name);
         if (!key.written)

@@ -19,7 +19,7 @@ namespace tempiro {
 inline const QString kSettingsSection = QStringLiteral("Settings");
 inline const QString kSettingsWindowName = QStringLiteral("frmTempiro");
 
-// Reads the seventeen value keys into the state and the event link. A stored text that does
+// Reads the value keys into the state and the event link. A stored text that does
 // not convert leaves its field as it was; an absent key gives the key's default, for the
 // target two hours after now.
 void readSettings(platform::SettingsStore& store, TimerState& state, QString& link, double now,
@@ -55,6 +55,7 @@ struct SettingsAtClose {
     QString link;
     std::optional<TwipsRect> normalWindow; // absent while minimised or maximised
     double now = 0;
+    bool withPosition = true; // false where the window system hides it: the stored one stays
 };
 
 // Writes every key in the order a close writes them, then hands the auto-open flag and the

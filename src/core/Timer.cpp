@@ -3,6 +3,8 @@
 #include "core/DayCount.h"
 #include "core/modMain.h"
 
+#include <algorithm>
+
 namespace tempiro {
 
 Timer::Timer(const platform::Services& services, QObject* parent)
@@ -18,6 +20,56 @@ Timer::Timer(const platform::Services& services, QObject* parent)
 
 Timer::~Timer() {
     m_services.notifier.onAction = nullptr;
+    m_services.system.onSleep = nullptr;
+    m_services.system.onClockSet = nullptr;
+    m_services.system.onSynchronised = nullptr;
+    m_services.system.release();
+}
+
+void Timer::watchSystem() {
+    if (std::exchange(m_watching, true))
+        return;
+    platform::SystemTime& system = m_services.system;
+    system.onSleep = [this](bool asleep) { onSleep(asleep); };
+    // A clock set by hand or by a late synchronisation shows at once, not at the next tick.
+    system.onClockSet = [this] { tick(); };
+    system.onSynchronised = [this](bool synchronised) { onSynchronised(synchronised); };
+    system.watch();
+    system.askSynchronised();
+}
+
+void Timer::onSleep(bool asleep) {
+    if (asleep) {
+        m_asleep = true;
+        m_asleepSince = moment().real;
+        return;
+    }
+    // The ticker's clock stood still while the computer slept: the display catches up now,
+    // and an end passed meanwhile is told as such.
+    tick();
+    m_asleep = false;
+}
+
+void Timer::onSynchronised(bool synchronised) {
+    m_unsynchronised = !synchronised;
+    emit clockSynchronisationChanged(m_unsynchronised);
+    if (m_unsynchronised && !std::exchange(m_unsynchronisedTold, true))
+        m_services.notifier.notify(kProgramTitle, kClockUnsynchronised);
+}
+
+void Timer::keepAwake(double remaining) {
+    // From the first warning (or the last ten minutes without warnings) to a minute after the
+    // end: a computer asleep at its deadline tells nobody.
+    const double lead = (bWarn ? std::max<int>(nWarnMin, 0) : kAwakeMinutes) / kMinutesPerDay;
+    const bool near = bKeepAwake && !bPaused && nTimeorInterval != kModeStopWatch &&
+                      remaining <= lead && remaining > -1 / kMinutesPerDay;
+    if (!near) {
+        m_services.system.release();
+        return;
+    }
+    const QString title = sEventTitle.isEmpty() ? QStringLiteral("The countdown") : sEventTitle;
+    m_services.system.holdAwake(title + QStringLiteral(" ends at ") +
+                                clockTime(dAlarmTime, m_text.locale()));
 }
 
 Moment Timer::moment() const {
@@ -46,8 +98,12 @@ void Timer::setAlarm(const AlarmRequest& alarm) {
     dAlarmTime = alarm.time;
     bAlarmTimeChg = true;
     setFields(alarm);
-    // What the last notice said of the old alarm is out of date.
+    // What the last notice said of the old alarm is out of date, and so is a hold on sleep.
     m_services.notifier.withdraw();
+    m_services.system.release();
+    // A deadline is only as right as the clock it is counted on.
+    if (m_watching && alarm.mode == kModeTime)
+        m_services.system.askSynchronised();
     emit alarmChanged();
 }
 
@@ -93,6 +149,10 @@ void Timer::onNoticeAction(const QString& key) {
 
 void Timer::notifyOf(const DisplayUpdate::Notice& notice) {
     platform::Notification n{notice.summary, notice.body, {}, true};
+    // The user was not there to hear the beeps.
+    if (notice.expiry && m_asleep && realTarget > m_asleepSince)
+        n.body = QStringLiteral("Ended at %1, while the computer was asleep.")
+                     .arg(clockTime(dAlarmTime, m_text.locale()));
     n.actions = {{QStringLiteral("default"), QStringLiteral("Show Timer")},
                  {kNoticeShow, QStringLiteral("Show Timer")}};
     if (!m_link.isEmpty())
@@ -121,6 +181,8 @@ void Timer::setPaused(bool paused) {
     if (bPaused && !paused)
         m_services.notifier.withdraw();
     bPaused = paused;
+    if (bPaused)
+        m_services.system.release();
     // The display stands still while paused; the target itself never moves.
     if (bPaused)
         m_ticker.stop();
@@ -163,6 +225,7 @@ void Timer::tick() {
     m_shown.now = moment.wall;
     // An alarm whose start was never known counts from the start of this run.
     m_shown.countFrom = dCountFrom != 0 ? dCountFrom : m_started;
+    keepAwake(m_shown.remaining);
     emit updated(update);
     refreshStatus();
     // A new alarm is saved once taken over, when an interval has become the time it ends.
@@ -185,11 +248,12 @@ void Timer::saveSoon() {
     });
 }
 
-QString Timer::save(const std::optional<TwipsRect>& normalWindow) {
+QString Timer::save(const std::optional<TwipsRect>& normalWindow, bool withPosition) {
     m_saveQueued = false;
     SettingsAtClose closing;
     closing.link = m_link;
     closing.normalWindow = normalWindow;
+    closing.withPosition = withPosition;
     closing.now = now();
     const QString failure =
         writeSettings(m_services.settings, m_services.registry, *this, closing, m_text);

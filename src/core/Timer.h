@@ -30,6 +30,9 @@ inline const QString kNoticeShow = QStringLiteral("show");
 inline const QString kNoticeOpenPage = QStringLiteral("open-page");
 inline const QString kNoticeSnooze = QStringLiteral("snooze");
 
+inline const QString kClockUnsynchronised = QStringLiteral(
+    "The system clock is not synchronised: the countdown may be off by the clock's error.");
+
 // The one running timer: the alarm, the display options and the event link, with the commands
 // every face of it uses (the main window, the dialogs, and whatever else shows or drives the
 // timer). It ticks, decides each update and carries out the sound and the notices itself; what
@@ -39,6 +42,8 @@ class Timer : public QObject, public TimerState {
 public:
     static constexpr int kTickMilliseconds = 945;
     static constexpr double kSnoozeMinutes = 5;
+    // How long before the end sleep is held off when no warning is set.
+    static constexpr int kAwakeMinutes = 10;
 
     explicit Timer(const platform::Services& services, QObject* parent = nullptr);
     ~Timer() override;
@@ -60,12 +65,17 @@ public:
     void toggleOption(DisplayOption option, bool redraw = true);
     // One display update now (the ticker's, or asked for by a face).
     void tick();
+    // Follows the system's sleep and wall clock, and asks whether the clock is synchronised:
+    // for after the first window is up, as none of it is needed to show the time.
+    void watchSystem();
+    // Whether the system said its clock is not synchronised.
+    bool clockUnsynchronised() const { return m_unsynchronised; }
     // Writes every option, the alarm and the link, and hands the alarm to the companion; a
     // failure is told in a notification, as no window may be left to tell it. Returns it.
     // A new alarm and a display option are saved as soon as they change (several changes at
     // once in one write), so that a session that ends without a close, or a display that goes
     // away, loses no more than the window's place.
-    QString save(const std::optional<TwipsRect>& normalWindow);
+    QString save(const std::optional<TwipsRect>& normalWindow, bool withPosition = true);
 
     // The current local date and time as a day count; the clock read as both kinds; the local
     // zone's offsets.
@@ -95,6 +105,7 @@ signals:
     // The user asked from a notice to see the timer, or the event's page.
     void showRequested();
     void openPageRequested();
+    void clockSynchronisationChanged(bool unsynchronised);
 
 private:
     void setFields(const AlarmRequest& fields);
@@ -102,6 +113,9 @@ private:
     void notifyOf(const DisplayUpdate::Notice& notice);
     void refreshStatus();
     void saveSoon();
+    void onSleep(bool asleep);
+    void onSynchronised(bool synchronised);
+    void keepAwake(double remaining);
 
     platform::Services m_services;
     DateText m_text;
@@ -112,6 +126,11 @@ private:
     bool m_saveQueued = false;
     QString m_failureTold; // the save failure last told, until a save succeeds
     TimerStatus m_status;
+    bool m_watching = false;
+    bool m_asleep = false;    // between the system's word that it sleeps and its waking
+    double m_asleepSince = 0; // real time
+    bool m_unsynchronised = false;
+    bool m_unsynchronisedTold = false;
 };
 
 } // namespace tempiro

@@ -35,6 +35,7 @@ struct DisplayOptions {
     bool bKeepTop = false;
     bool bAdminReadOnly = false; // kept and stored for the companion only
     bool bTrayIcon = false;      // the item in the desktop's notification area
+    bool bKeepAwake = false;     // no sleep near the end (the Tools menu)
 };
 
 struct RunFlags {

@@ -8,6 +8,10 @@
 
 namespace tempiro {
 
+QString clockTime(double dayCount, const QLocale& locale) {
+    return locale.toString(toLocalDateTime(dayCount).time, locale.timeFormat(QLocale::ShortFormat));
+}
+
 namespace {
 
 constexpr double kOneHour = 1.0 / 24.0;
@@ -24,7 +28,7 @@ QString shownValue(const StatusInput& in) {
 
 QString endsAt(double target, double now, const QLocale& locale) {
     const LocalDateTime end = toLocalDateTime(target);
-    const QString time = locale.toString(end.time, locale.timeFormat(QLocale::ShortFormat));
+    const QString time = clockTime(target, locale);
     if (target - now < kWeekdayWithin)
         return locale.dayName(end.date.dayOfWeek(), QLocale::ShortFormat) + u' ' + time;
     return locale.toString(end.date, QLocale::ShortFormat) + u' ' + time;

@@ -38,6 +38,9 @@ struct StatusInput {
     double countFrom = 0; // when the countdown began, as far as it is known
 };
 
+// The time of day of a day count, as the locale writes it short ("10:00 PM").
+QString clockTime(double dayCount, const QLocale& locale);
+
 TimerStatus timerStatus(const TimerState& state, const StatusInput& input, const QLocale& locale);
 
 // The timer's facts for a status bar or a script (`tempiro --status`), worked out at `now`: one

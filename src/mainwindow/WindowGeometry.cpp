@@ -18,7 +18,7 @@ TwipsRect windowTwips(const QWidget& window) {
             static_cast<float>(pixelsToTwips(window.height(), dpi))};
 }
 
-void restoreWindow(QWidget& window, platform::SettingsStore& store) {
+void restoreWindow(QWidget& window, platform::SettingsStore& store, bool position) {
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << screen->geometry();
@@ -26,7 +26,7 @@ void restoreWindow(QWidget& window, platform::SettingsStore& store) {
         placementAtStart(readStoredWindow(store), window.size(), windowing::screenDpi(), screens);
     // Moving even to where the window already is (0,0 before it is shown) tells the window
     // manager that the place was chosen.
-    if (placement.position)
+    if (placement.position && position)
         window.move(*placement.position);
     if (placement.size != window.size())
         window.resize(placement.size);

@@ -12,7 +12,8 @@ namespace tempiro::mainwindow {
 // known before the window is shown.
 TwipsRect windowTwips(const QWidget& window);
 
-// Puts the window where the last run left it, when that can still be reached on a screen.
-void restoreWindow(QWidget& window, platform::SettingsStore& store);
+// Puts the window where the last run left it, when that can still be reached on a screen; only
+// its size where the window system places windows itself.
+void restoreWindow(QWidget& window, platform::SettingsStore& store, bool position);
 
 } // namespace tempiro::mainwindow

@@ -38,6 +38,8 @@ namespace {
 constexpr double kClientWidth = 5280;
 constexpr double kClientHeight = 4290;
 const QPoint kTopmostPosition(320, 25);
+const QString kNoKeepOnTop =
+    QStringLiteral("This desktop (Wayland) does not let a program keep its window on top.");
 
 // The Display menu in its order; a separator comes before each item that starts a group.
 struct DisplayItem {
@@ -99,6 +101,9 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
     // The choices on the timer's notices that need the window.
     connect(&m_timer, &Timer::showRequested, this, &frmTempiro::bringForward);
     connect(&m_timer, &Timer::openPageRequested, this, &frmTempiro::cmdGo_Click);
+    connect(&m_timer, &Timer::clockSynchronisationChanged, this, [this](bool unsynchronised) {
+        lblAlarmTime->setToolTip(unsynchronised ? kClockUnsynchronised : QString());
+    });
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmTempiro::onFocusWindowChanged);
     createShortcuts();
@@ -200,9 +205,13 @@ void frmTempiro::changeEvent(QEvent* event) {
 
 void frmTempiro::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The item asks the session bus for a notification area: not before the window is up.
+    // The item asks the session bus for a notification area, and the timer asks the system
+    // bus about sleep and the clock: not before the window is up.
     if (!std::exchange(m_shown, true))
-        QTimer::singleShot(0, this, [this] { showTrayItem(m_timer.bTrayIcon); });
+        QTimer::singleShot(0, this, [this] {
+            showTrayItem(m_timer.bTrayIcon);
+            m_timer.watchSystem();
+        });
 }
 
 void frmTempiro::showTrayItem(bool show) {
@@ -262,6 +271,9 @@ void frmTempiro::createMenus() {
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuToolsAppoint = addItem(mnuTools, QStringLiteral("Create &Appointment in Outlook"),
                               &frmTempiro::mnuToolsAppoint_Click);
+    mnuToolsAwake = addItem(mnuTools, QStringLiteral("Keep Computer Awake Near the End"),
+                            &frmTempiro::mnuToolsAwake_Click);
+    mnuToolsAwake->setCheckable(true);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelpHelp = addItem(mnuHelp, QStringLiteral("&Help"), &frmTempiro::mnuHelpHelp_Click);
@@ -275,10 +287,19 @@ void frmTempiro::Form_Load() {
     for (const DisplayOption option :
          {DisplayOption::Seconds, DisplayOption::Minutes, DisplayOption::Hours, DisplayOption::Days,
           DisplayOption::TotalDays, DisplayOption::Labels, DisplayOption::LocalTime,
-          DisplayOption::TrayIcon})
+          DisplayOption::TrayIcon, DisplayOption::KeepAwake})
         menuItem(option)->setChecked(optionFlag(m_timer, option));
     ShowMenus(m_timer.bShowMenus);
-    mainwindow::restoreWindow(*this, m_services.settings);
+    const bool places = m_services.windows.placesWindows();
+    mainwindow::restoreWindow(*this, m_services.settings, places);
+    if (!places) {
+        // The option stays as stored, for the next session that can honour it.
+        mnuDispTop->setChecked(m_timer.bKeepTop);
+        mnuDispTop->setEnabled(false);
+        mnuDispTop->setToolTip(kNoKeepOnTop);
+        mnuDisp->setToolTipsVisible(true);
+        return;
+    }
     // The topmost band is the window's to enter, as the menu would.
     if (m_timer.bKeepTop) {
         m_timer.bKeepTop = false;
@@ -293,7 +314,7 @@ void frmTempiro::Form_Unload() {
     std::optional<TwipsRect> normalWindow;
     if (m_services.windows.state(*this) == platform::WindowState::Normal)
         normalWindow = mainwindow::windowTwips(*this);
-    m_timer.save(normalWindow);
+    m_timer.save(normalWindow, m_services.windows.placesWindows());
 }
 
 void frmTempiro::closeEvent(QCloseEvent* event) {
@@ -334,7 +355,8 @@ void frmTempiro::applyUpdate(const DisplayUpdate& u) {
         m_services.windows.setState(*this, platform::WindowState::Normal);
         m_services.windows.bringToFront(*this);
     }
-    if (u.bringToTop)
+    // Where no program may stay on top, the warning's notice is what reaches the user.
+    if (u.bringToTop && m_services.windows.placesWindows())
         SetKeepOnTop(true);
 
     frameDisplay->show(u);
@@ -398,6 +420,10 @@ void frmTempiro::mnuToolsAppoint_Click() {
     launch::createAppointment(m_services, objOutlook, m_timer);
 }
 
+void frmTempiro::mnuToolsAwake_Click() {
+    m_timer.toggleOption(DisplayOption::KeepAwake, false);
+}
+
 void frmTempiro::mnuHelpHelp_Click() {
     frmHelp::Show(this);
 }
@@ -438,6 +464,8 @@ void frmTempiro::SetKeepOnTop(bool on) {
 }
 
 QAction* frmTempiro::menuItem(DisplayOption option) const {
+    if (option == DisplayOption::KeepAwake)
+        return mnuToolsAwake;
     for (const DisplayItem& d : kDisplayItems)
         if (d.option == option)
             return this->*d.item;

@@ -63,6 +63,7 @@ public:
     void cmdGo_Click();
     bool LoadBrowserApp();
     void mnuToolsAppoint_Click();
+    void mnuToolsAwake_Click();
     void mnuHelpHelp_Click();
     void mnuHelpWebSite_Click();
     void mnuHelpAbout_Click();
@@ -122,6 +123,7 @@ public:
     QAction* mnuDispTray = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuToolsAppoint = nullptr;
+    QAction* mnuToolsAwake = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpWebSite = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
+#include "platform/SystemTime.h"
 #include "platform/TimeZoneSource.h"
 #include "platform/WindowControl.h"
 
@@ -30,6 +31,7 @@ struct Services {
     MessageBoxes& messages;
     CalendarProvider& calendar;
     Notifier& notifier;
+    SystemTime& system;
     // The folder of the program's executable file, without a trailing separator.
     QString programFolder;
 };

@@ -21,6 +21,9 @@ public:
     virtual void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) = 0;
     // Into or out of the topmost band, without moving the window.
     virtual void setTopmost(QWidget& window, bool on) = 0;
+    // Whether the window system lets a program place its windows and keep them on top, which
+    // Wayland does not: there the window's place is the compositor's.
+    virtual bool placesWindows() const = 0;
 };
 
 } // namespace tempiro::platform

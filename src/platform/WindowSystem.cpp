@@ -17,13 +17,25 @@ void preferXcbOnWayland() {
         return;
     const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
                          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    // Wayland stays the fallback, should XWayland not answer.
     if (wayland && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
 namespace {
 
 QtMessageHandler g_previousHandler = nullptr;
+QString g_missingPlugin; // a platform plugin Qt was asked for and did not find
+
+// Qt names the plugin it could not find between quotes, before it gives up.
+void noteMissingPlugin(const QString& message) {
+    if (!message.startsWith(QLatin1String("Could not find the Qt platform plugin")))
+        return;
+    const qsizetype open = message.indexOf(u'"');
+    const qsizetype close = message.indexOf(u'"', open + 1);
+    if (open >= 0 && close > open)
+        g_missingPlugin = message.mid(open + 1, close - open - 1);
+}
 
 void explainMissingDisplay(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
@@ -31,7 +43,9 @@ void explainMissingDisplay(QtMsgType type, const QMessageLogContext& context,
         context.category && std::strncmp(context.category, "qt.qpa", 6) == 0;
     if (type != QtFatalMsg) {
         // The platform plugin's own complaints lead up to the abort; the line below says it all.
-        if (!platformDetail && g_previousHandler)
+        if (platformDetail)
+            noteMissingPlugin(message);
+        else if (g_previousHandler)
             g_previousHandler(type, context, message);
         return;
     }
@@ -39,7 +53,12 @@ void explainMissingDisplay(QtMsgType type, const QMessageLogContext& context,
     const QString display = qEnvironmentVariable("DISPLAY");
     QString line = QString::fromLocal8Bit(program_invocation_short_name) +
                    QStringLiteral(": cannot open the display");
-    if (!platform.isEmpty() && platform != QLatin1String("xcb"))
+    if (!g_missingPlugin.isEmpty()) {
+        line += QStringLiteral(": the window system plugin \"%1\" is not installed")
+                    .arg(g_missingPlugin);
+        if (g_missingPlugin.startsWith(QLatin1String("wayland")))
+            line += QStringLiteral(" (package qt6-wayland)");
+    } else if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")))
         line += QStringLiteral(" (window system \"%1\")").arg(platform);
     else if (display.isEmpty())
         line += QStringLiteral(": DISPLAY is not set");

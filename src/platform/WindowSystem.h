@@ -9,7 +9,8 @@ void preferXcbOnWayland();
 
 // Held while the application object is made: when no window system can be reached, Qt would
 // abort with advice to reinstall; the program says instead, in one line on standard error,
-// which display it could not open, and ends with status 1.
+// which display it could not open (or which window system plugin is missing), and ends with
+// status 1.
 class WindowSystemStart {
 public:
     WindowSystemStart();

@@ -1,5 +1,6 @@
 #include "windowing/SystemWindowControl.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -53,6 +54,10 @@ void SystemWindowControl::setTopmostAndMove(QWidget& window, bool on, QPoint top
     setTopmost(window, on);
     window.move(topLeft);
     window.show();
+}
+
+bool SystemWindowControl::placesWindows() const {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace tempiro::windowing

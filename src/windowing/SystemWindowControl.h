@@ -12,6 +12,7 @@ public:
     void bringToFront(QWidget& window) override;
     void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) override;
     void setTopmost(QWidget& window, bool on) override;
+    bool placesWindows() const override;
 };
 
 } // namespace tempiro::windowing

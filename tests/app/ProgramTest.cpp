@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -315,6 +316,19 @@ TEST_F(ProgramTest, WithoutADisplayOneLineSaysSoAndTheExitStatusIsOne) {
         ASSERT_EQ(lines.size(), 1) << lines.join('\n').toStdString();
         EXPECT_TRUE(lines[0].startsWith("tempiro: cannot open the display")) << lines[0].data();
     }
+    // Asked for Wayland where Qt's Wayland plugin is not installed.
+    if (!QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms")
+             .entryList({"libqwayland*"})
+             .isEmpty())
+        GTEST_SKIP() << "Qt's Wayland plugin is installed here";
+    QProcessEnvironment env = home.environment();
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    program.setProcessEnvironment(env);
+    program.start(TEMPIRO_PROGRAM, {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.readAllStandardError(),
+              "tempiro: cannot open the display: the window system plugin \"wayland\" is not "
+              "installed (package qt6-wayland)\n");
 }
 
 TEST_F(ProgramTest, AStoredSizeOfZeroOrBeyondTheScreensOpensAtTheDesignedSize) {

@@ -124,6 +124,7 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
                                               "bShowMenus",
                                               "bAutoOpen",
                                               "bTrayIcon",
+                                              "bKeepAwake",
                                               "sLink",
                                               "nTimeorInterval",
                                               "sEventTitle",

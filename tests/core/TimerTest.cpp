@@ -146,3 +146,92 @@ TEST_F(TimerTest, ChangesAreSavedAtOnceInOneWrite) {
     EXPECT_EQ(fake.settings.flushes, 5);
     EXPECT_EQ(fake.notifier.shown.size(), 2u) << "a lasting failure told once";
 }
+
+// Sleep is held off from the first warning (or the last ten minutes) to a minute after the end,
+// only while the Tools option is on and the count runs toward an end.
+TEST_F(TimerTest, KeepsTheComputerAwakeNearTheEndOnly) {
+    const struct {
+        bool option, paused;
+        qint16 mode;
+        std::optional<qint16> warn;
+        double secondsLeft;
+        bool held;
+    } cases[] = {
+        {true, false, kModeTime, std::nullopt, 10 * 60 - 1, true},
+        {true, false, kModeTime, std::nullopt, 10 * 60 + 1, false},
+        {true, false, kModeTime, 15, 15 * 60 - 1, true},
+        {true, false, kModeTime, 15, 15 * 60 + 1, false},
+        {true, false, kModeTime, -5, 1, false}, // a warning after the end: from the end
+        {true, false, kModeTime, std::nullopt, -59, true},
+        {true, false, kModeTime, std::nullopt, -61, false},
+        {false, false, kModeTime, std::nullopt, 60, false},
+        {true, true, kModeTime, std::nullopt, 60, false},
+        {true, false, kModeStopWatch, std::nullopt, 0, false},
+    };
+    for (const auto& c : cases) {
+        timer.bKeepAwake = c.option;
+        AlarmRequest alarm;
+        alarm.mode = c.mode;
+        alarm.time = timer.now() + c.secondsLeft / 86400;
+        alarm.title = "Auction";
+        alarm.warnMinutes = c.warn;
+        timer.setAlarm(alarm);
+        timer.tick();
+        timer.setPaused(c.paused);
+        timer.tick();
+        EXPECT_EQ(fake.system.held.isEmpty(), !c.held)
+            << c.secondsLeft << (c.paused ? " paused" : "") << (c.option ? "" : " off");
+    }
+    EXPECT_EQ(fake.system.holds.first(), "Auction ends at 9:39 AM");
+    AlarmRequest near;
+    near.time = timer.now() + 1.0 / kMinutesPerDay;
+    timer.setAlarm(near);
+    timer.tick();
+    EXPECT_EQ(fake.system.held, "The countdown ends at 9:31 AM") << "an untitled alarm";
+    timer.setAlarm({});
+    EXPECT_TRUE(fake.system.held.isEmpty()) << "a new alarm lets go";
+}
+
+// Waking or a clock set shows at once; an end passed asleep says so, whichever comes first of
+// the wake and the tick; an unsynchronised clock is told once and asked again for a new target.
+TEST_F(TimerTest, SleepAndTheClockAreFollowed) {
+    timer.watchSystem();
+    EXPECT_EQ(fake.system.watched, 1);
+    EXPECT_EQ(fake.system.asked, 1);
+    QSignalSpy updates(&timer, &Timer::updated);
+    fake.system.onClockSet();
+    EXPECT_EQ(updates.size(), 1);
+
+    for (const bool tickFirst : {false, true}) {
+        AlarmRequest alarm;
+        alarm.time = timer.now() + 1.0 / kMinutesPerDay;
+        timer.setAlarm(alarm);
+        timer.tick();
+        fake.system.onSleep(true);
+        fake.clock.advanceSeconds(3600);
+        if (tickFirst)
+            timer.tick();
+        fake.system.onSleep(false);
+        EXPECT_TRUE(fake.notifier.notices.back().body.endsWith(", while the computer was asleep."))
+            << tickFirst;
+    }
+    EXPECT_EQ(fake.notifier.notices.back().body,
+              "Ended at 10:31 AM, while the computer was asleep.");
+    AlarmRequest awake;
+    awake.time = timer.now() + 1.0 / 86400;
+    timer.setAlarm(awake);
+    timer.tick();
+    fake.clock.advanceSeconds(2);
+    timer.tick();
+    EXPECT_FALSE(fake.notifier.notices.back().body.contains("asleep"));
+    EXPECT_EQ(fake.system.asked, 4) << "each new target asks again";
+
+    QSignalSpy told(&timer, &Timer::clockSynchronisationChanged);
+    const size_t before = fake.notifier.shown.size();
+    fake.system.onSynchronised(false);
+    fake.system.onSynchronised(false);
+    EXPECT_TRUE(timer.clockUnsynchronised());
+    EXPECT_EQ(told.size(), 2);
+    ASSERT_EQ(fake.notifier.shown.size(), before + 1) << "told once a run";
+    EXPECT_EQ(fake.notifier.shown.back().second, kClockUnsynchronised);
+}

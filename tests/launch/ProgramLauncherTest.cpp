@@ -67,6 +67,7 @@ TEST(ProgramLauncher, ARealStartPassesTheArguments) {
                                       services.messages,
                                       services.calendar,
                                       services.notifier,
+                                      services.system,
                                       services.programFolder};
     EXPECT_TRUE(StartProgram(withRealStarts, folder.path(), "/record", "one 'two words' -3"));
     QFile args(script + ".args");

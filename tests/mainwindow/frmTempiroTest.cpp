@@ -175,7 +175,8 @@ TEST_F(MainWindowTest, MenuBarCarriesEveryItem) {
                            "&Labels", "&Menus", "-", "Show Local &Time", "-", "Keep on Top",
                            "Notification Area Icon"}));
     EXPECT_EQ(form->mnuTools->title(), "&Tools");
-    EXPECT_EQ(captions(form->mnuTools), (QStringList{"Create &Appointment in Outlook"}));
+    EXPECT_EQ(captions(form->mnuTools),
+              (QStringList{"Create &Appointment in Outlook", "Keep Computer Awake Near the End"}));
     EXPECT_EQ(form->mnuHelp->title(), "&Help");
     EXPECT_EQ(captions(form->mnuHelp),
               (QStringList{"&Help", "Marrowby Software &Web Site", "&About"}));
@@ -498,4 +499,41 @@ TEST_F(MainWindowTest, TheWindowFollowsTheTimersCommandsAndTheTimerOutlivesIt) {
     ASSERT_EQ(updates.size(), 1);
     EXPECT_EQ(updates[0][0].value<DisplayUpdate>().title, "Tempiro Timer")
         << "without a window there is no minimised title";
+}
+
+// Where the compositor places windows (Wayland) the stored place is neither used nor replaced,
+// and Keep on Top is shown as the option it is, disabled with the reason.
+TEST_F(MainWindowTest, OnWaylandThePlaceAndKeepOnTopAreLeftToTheCompositor) {
+    fake.windows.places = false;
+    fake.settings.set("bKeepTop", "True");
+    fake.settings.set("LeftfrmTempiro", "1500");
+    fake.settings.set("TopfrmTempiro", "1500");
+    fake.settings.set("WidthfrmTempiro", "6000");
+    startProgram();
+    EXPECT_EQ(form->width(), 400);
+    EXPECT_NE(form->pos(), QPoint(100, 100));
+    EXPECT_TRUE(form->mnuDispTop->isChecked());
+    EXPECT_FALSE(form->mnuDispTop->isEnabled());
+    EXPECT_TRUE(form->mnuDispTop->toolTip().contains("Wayland"));
+    EXPECT_TRUE(fake.windows.topmostCalls.empty());
+    form->move(150, 75);
+    form->close();
+    EXPECT_EQ(fake.settings.value("LeftfrmTempiro"), "1500");
+    EXPECT_EQ(fake.settings.value("bKeepTop"), "True");
+}
+
+// The Tools menu's hold on sleep is an option the menu shows and the close keeps; the clock's
+// state shows on the upper line once the window is up and the system has answered.
+TEST_F(MainWindowTest, KeepAwakeAndTheClocksStateReachTheWindow) {
+    startProgram();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.system.watched, 1) << "the system is asked once the window is up";
+    form->mnuToolsAwake->trigger();
+    EXPECT_TRUE(form->mnuToolsAwake->isChecked());
+    fake.system.onSynchronised(false);
+    EXPECT_EQ(form->lblAlarmTime->toolTip(), kClockUnsynchronised);
+    fake.system.onSynchronised(true);
+    EXPECT_TRUE(form->lblAlarmTime->toolTip().isEmpty());
+    form->close();
+    EXPECT_EQ(fake.settings.value("bKeepAwake"), "True");
 }

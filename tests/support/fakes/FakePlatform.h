@@ -59,12 +59,14 @@ public:
     void bringToFront(QWidget&) override { ++broughtToFront; }
     void setTopmostAndMove(QWidget& window, bool on, QPoint topLeft) override;
     void setTopmost(QWidget& window, bool on) override;
+    bool placesWindows() const override { return places; }
 
     WindowState currentState = WindowState::Normal;
     std::vector<WindowState> stateChanges;
     std::vector<TopmostCall> topmostCalls;
     std::vector<std::pair<const QWidget*, bool>> bandChanges; // setTopmost without a move
     int broughtToFront = 0;
+    bool places = true; // false: a Wayland session
 };
 
 // Settings kept in memory by "application/section/key"; remembers the order of writes.
@@ -270,6 +272,24 @@ public:
     int withdrawn = 0;
 };
 
+// Records what the timer asks of the system; sleep, a clock set and the clock's state are the
+// test's to raise through the callbacks.
+class FakeSystemTime final : public SystemTime {
+public:
+    void watch() override { ++watched; }
+    void askSynchronised() override { ++asked; }
+    void holdAwake(const QString& why) override {
+        if (why != held)
+            holds << why;
+        held = why;
+    }
+    void release() override { held.clear(); }
+    int watched = 0;
+    int asked = 0;
+    QStringList holds; // each new hold's words
+    QString held;      // the hold now, empty when none
+};
+
 struct FakePlatform {
     FakeClock clock;
     FakeSound sound;
@@ -283,21 +303,11 @@ struct FakePlatform {
     FakeMessageBoxes messages;
     FakeCalendar calendar;
     FakeNotifier notifier;
+    FakeSystemTime system;
     QTemporaryDir programFolder;
     Services services() {
-        return {clock,
-                sound,
-                windows,
-                settings,
-                registry,
-                zones,
-                programs,
-                browsers,
-                desktop,
-                messages,
-                calendar,
-                notifier,
-                programFolder.path()};
+        return {clock,    sound,   windows,  settings, registry, zones,  programs,
+                browsers, desktop, messages, calendar, notifier, system, programFolder.path()};
     }
 };
 

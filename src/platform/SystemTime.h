@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDBusUnixFileDescriptor>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace tempiro::platform {
+
+// What the system says about its own time: the computer going to sleep and waking, the wall
+// clock being set, whether the clock is kept synchronised; and holding off sleep while a
+// deadline is near. Where a service is missing its part stays silent.
+class SystemTime {
+public:
+    virtual ~SystemTime() = default;
+    // Starts listening for sleep and clock changes; nothing is asked of the system before.
+    virtual void watch() = 0;
+    // Asks, without waiting, whether the clock is synchronised; onSynchronised answers later,
+    // and not at all where nothing can tell.
+    virtual void askSynchronised() = 0;
+    // Keeps the computer from sleeping and from idling until release(); `why` is what the
+    // system shows of it. Asking again with the same words keeps the one hold.
+    virtual void holdAwake(const QString& why) = 0;
+    virtual void release() = 0;
+
+    std::function<void(bool asleep)> onSleep; // true going to sleep, false on waking
+    std::function<void()> onClockSet;
+    std::function<void(bool synchronised)> onSynchronised;
+};
+
+// logind and timedate1 on the system bus, and a timer of the kernel's that is cancelled when
+// the wall clock is set.
+class DBusSystemTime final : public QObject, public SystemTime {
+    Q_OBJECT
+public:
+    DBusSystemTime();
+    ~DBusSystemTime() override;
+    void watch() override;
+    void askSynchronised() override;
+    void holdAwake(const QString& why) override;
+    void release() override;
+
+private slots:
+    void onPrepareForSleep(bool start);
+
+private:
+    void armClockTimer();
+    void onClockTimer();
+
+    int m_clockTimer = -1;
+    std::unique_ptr<QSocketNotifier> m_clockNotifier;
+    QString m_holdWhy;     // the hold asked for, empty when none
+    int m_holdRequest = 0; // counts requests, so that a late answer to an old one is dropped
+    QDBusUnixFileDescriptor m_hold; // closing it ends the hold
+};
+
+} // namespace tempiro::platform

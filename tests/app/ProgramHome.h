@@ -39,6 +39,7 @@ public:
         env.insert("XDG_CACHE_HOME", filePath("cache"));
         env.insert("XDG_RUNTIME_DIR", filePath("runtime"));
         env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + filePath("no-bus"));
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + filePath("no-system-bus"));
         return env;
     }
 

@@ -3,8 +3,9 @@
 # write the user's settings, and parallel tests must never race for an X display number.
 
 # Makes a home of the test's own and points every per-user folder into it: $home/{config,data,
-# cache,runtime}, plus $home/empty for the system-wide folders, and no session bus, so that no
-# notification reaches the user's desktop. Removed when the script ends.
+# cache,runtime}, plus $home/empty for the system-wide folders, and no session or system bus, so
+# that no notification reaches the user's desktop and no hold on sleep reaches the machine.
+# Removed when the script ends.
 private_home() {
     home=$(mktemp -d)
     mkdir -p "$home/config" "$home/data" "$home/cache" "$home/runtime" "$home/empty"
@@ -12,6 +13,7 @@ private_home() {
     export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
     export XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/runtime
     export DBUS_SESSION_BUS_ADDRESS=unix:path=$home/no-bus
+    export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$home/no-system-bus
     _cleanup+=("rm -rf '$home'")
 }
 
@@ -56,12 +58,17 @@ wait_window() {
 }
 
 # Starts a session bus of the test's own and exports its address, for the stand-in desktop
-# services a test brings (tests/support/desktop-standins.py).
+# services a test brings (tests/support/desktop-standins.py); `private_bus system` starts one
+# that stands for the system bus (tests/support/system-standins.py).
 private_bus() {
     local out
     out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) ||
-        fail "no session bus of the test's own could be started"
-    export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+        fail "no ${1:-session} bus of the test's own could be started"
+    if [ "${1:-}" = system ]; then
+        export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+    else
+        export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+    fi
     _cleanup+=("kill $(sed -n 2p <<<"$out") 2>/dev/null || true")
 }
 

@@ -17,18 +17,26 @@
 namespace tempiro::platform {
 
 QString replaceFile(const QString& path, const QByteArray& content) {
+    return replaceFileWith(path, [&content](QIODevice& out, bool& changed) {
+        changed = true;
+        return out.write(content) == content.size() ? QString() : out.errorString();
+    });
+}
+
+QString replaceFileWith(const QString& path,
+                        const std::function<QString(QIODevice& out, bool& changed)>& write) {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return out.errorString();
+    bool changed = false;
     // QSaveFile keeps small writes in a buffer and, when the disk is full, still puts the empty
     // file in place at commit; so every step is checked here first.
-    if (out.write(content) != content.size() || !out.flush()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return reason;
-    }
-    if (::fsync(out.handle()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    QString reason = write(out, changed);
+    if (reason.isEmpty() && changed && !out.flush())
+        reason = out.errorString();
+    if (reason.isEmpty() && changed && ::fsync(out.handle()) != 0)
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+    if (!reason.isEmpty() || !changed) {
         out.cancelWriting();
         return reason;
     }

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+
+class QIODevice;
 
 class QLockFile;
 
@@ -11,6 +14,12 @@ namespace tempiro::platform {
 // and synced, and only then put in its place. Empty when done; otherwise the reason, and the old
 // file is as it was (a full disk must never leave an empty or cut file behind).
 QString replaceFile(const QString& path, const QByteArray& content);
+
+// The same for content made piece by piece, for files too big to hold in memory: `write` puts
+// the new content into `out` and says why it could not (empty when done), and whether anything
+// changed at all; an unchanged file is left as it is.
+QString replaceFileWith(const QString& path,
+                        const std::function<QString(QIODevice& out, bool& changed)>& write);
 
 // Removes what a writer killed in the last step of a replace left beside the file: the new
 // content under a temporary name ("<file>.XXXXXX"), linked in but not yet renamed. Call it only

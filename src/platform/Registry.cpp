@@ -34,16 +34,6 @@ Line lineAt(const QByteArray& content, qsizetype start) {
     return {start, crlf ? newline - 1 : newline, newline + 1};
 }
 
-// Calls visit for each line in order, until it returns false.
-template <typename Visit> void forEachLine(const QByteArray& content, Visit visit) {
-    for (qsizetype start = 0; start < content.size();) {
-        const Line line = lineAt(content, start);
-        if (!visit(line))
-            return;
-        start = line.end;
-    }
-}
-
 bool isBlankChar(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -155,21 +145,97 @@ std::optional<QString> sectionOf(const QByteArray& content, const Line& line) {
     return startsWith(text, '[') ? sectionName(text) : std::nullopt;
 }
 
-// The header line of the section, the first when the file names it more than once.
-std::optional<Line> findSection(const QByteArray& content, const QString& header) {
-    for (qsizetype start = nextHeaderLine(content, 0); start < content.size();) {
-        const Line line = lineAt(content, start);
-        const std::optional<QString> name = sectionOf(content, line);
-        if (name && sameName(*name, header))
-            return line;
-        start = nextHeaderLine(content, line.end);
-    }
-    return std::nullopt;
-}
-
 QByteArray preferredEnding(const QByteArray& content) {
     const qsizetype newline = content.indexOf('\n');
     return newline > 0 && content.at(newline - 1) == '\r' ? "\r\n" : "\n";
+}
+
+// Reads a file in blocks of whole lines, so that a file of any size is gone through with about
+// two blocks in memory. A line longer than a block comes in pieces instead; no header or value
+// of the timer's own is that long.
+class BlockReader {
+public:
+    static constexpr qint64 kBlock = 1 << 20;
+
+    explicit BlockReader(const QString& file)
+        : m_in(file) {
+        found = m_in.open(QIODevice::ReadOnly);
+    }
+
+    // The next block; false at the end, or when reading failed (then `failed` is set).
+    bool next() {
+        if (!found || (m_atEnd && m_carry.isEmpty()))
+            return false;
+        QByteArray data = std::exchange(m_carry, QByteArray());
+        const QByteArray read = m_in.read(kBlock);
+        if (read.isEmpty() && m_in.error() != QFileDevice::NoError) {
+            failed = true;
+            return false;
+        }
+        data += read;
+        m_atEnd = m_in.atEnd();
+        if (m_inLongLine) {
+            const qsizetype newline = data.indexOf('\n');
+            piece = true;
+            firstPiece = false;
+            lastPiece = newline >= 0 || m_atEnd;
+            if (newline >= 0) {
+                m_carry = data.mid(newline + 1);
+                data.truncate(newline + 1);
+            }
+            m_inLongLine = !lastPiece;
+            block = std::move(data);
+            return true;
+        }
+        const qsizetype newline = data.lastIndexOf('\n');
+        piece = !m_atEnd && newline < 0;
+        firstPiece = lastPiece = false;
+        if (piece) {
+            firstPiece = m_inLongLine = true;
+        } else if (!m_atEnd) {
+            m_carry = data.mid(newline + 1);
+            data.truncate(newline + 1);
+        }
+        block = std::move(data);
+        return !block.isEmpty() || !m_atEnd;
+    }
+
+    bool found = false;
+    bool failed = false;
+    QByteArray block;
+    // The block is a piece of one long line: its start, its end, or neither.
+    bool piece = false;
+    bool firstPiece = false;
+    bool lastPiece = false;
+
+private:
+    QFile m_in;
+    QByteArray m_carry; // the start of a line that the block's end cut
+    bool m_atEnd = false;
+    bool m_inLongLine = false;
+};
+
+// The section headers of a file, in order.
+QStringList headersIn(const QString& file) {
+    QStringList headers;
+    BlockReader reader(file);
+    while (reader.next()) {
+        if (reader.piece)
+            continue;
+        const QByteArray& content = reader.block;
+        for (qsizetype start = nextHeaderLine(content, 0); start < content.size();) {
+            const Line line = lineAt(content, start);
+            if (const std::optional<QString> name = sectionOf(content, line))
+                headers << *name;
+            start = nextHeaderLine(content, line.end);
+        }
+    }
+    return headers;
+}
+
+bool hasSection(const QStringList& headers, const QString& header) {
+    return std::any_of(headers.begin(), headers.end(),
+                       [&](const QString& each) { return sameName(each, header); });
 }
 
 // The values of one section in the order they were first set, each with the line set last: a
@@ -198,93 +264,147 @@ std::vector<SectionValues> groupBySection(const std::vector<RegFileRegistry::Val
     return sections;
 }
 
-// The content with the values set: a value line already in its section is replaced where it
-// stands, a new one goes after the section's last line that is not blank. One pass.
-QByteArray withValues(const QByteArray& content,
-                      const std::vector<RegFileRegistry::ValueLine>& set) {
-    std::vector<SectionValues> sections = groupBySection(set);
-    const QByteArray ending = preferredEnding(content);
-    QByteArray out;
-    out.reserve(content.size() + 256 * static_cast<qsizetype>(set.size()));
+// Writes the file's lines to `out` with the values set: a value line already in its section is
+// replaced where it stands, a new one goes after the section's last line that is not blank. The
+// blank lines after that line are held back until it is known whether the section goes on.
+class ValueWriter {
+public:
+    ValueWriter(QIODevice& out, const std::vector<RegFileRegistry::ValueLine>& set)
+        : m_out(out)
+        , m_sections(groupBySection(set)) {}
 
-    SectionValues* current = nullptr;
-    std::vector<bool> replaced;
-    qsizetype insertAt = 0;        // in out, after the section's last line that is not blank
-    bool insertAfterEnding = true; // that line has its line ending
-    const auto finishSection = [&] {
-        if (!current)
+    bool changed = false;
+    QByteArray ending = "\n";
+
+    void block(const QByteArray& content) {
+        for (qsizetype start = 0; start < content.size();) {
+            if (!m_current) {
+                // Outside the sections being written nothing changes until the next header.
+                const qsizetype header = nextHeaderLine(content, start);
+                put(QByteArrayView(content.constData() + start, header - start));
+                start = header;
+                if (start >= content.size())
+                    break;
+            }
+            const Line line = lineAt(content, start);
+            this->line(content, line);
+            start = line.end;
+        }
+    }
+
+    // A piece of a line longer than a block: passed through, or dropped when the line is a value
+    // being replaced.
+    void piece(const QByteArray& content, bool first, bool last) {
+        if (first && m_current) {
+            const std::optional<QString> name =
+                startsWith(content, '"') ? valueName(QByteArrayView(content).first(
+                                               std::min<qsizetype>(content.size(), 4096)))
+                                         : std::nullopt;
+            m_dropping = name && replace(*name, QByteArrayView());
+            if (!m_dropping)
+                flushBlanks();
+        }
+        if (!m_dropping)
+            put(content);
+        else if (last)
+            put(content.endsWith("\r\n") ? "\r\n" : content.endsWith('\n') ? "\n" : "");
+        if (last) {
+            m_dropping = false;
+            m_lastHadEnding = content.endsWith('\n');
+        }
+    }
+
+    void finish() { finishSection(); }
+
+    bool failed = false; // a write to the output failed
+
+private:
+    void put(QByteArrayView bytes) {
+        if (!bytes.isEmpty() && m_out.write(bytes.data(), bytes.size()) != bytes.size())
+            failed = true;
+    }
+
+    void flushBlanks() {
+        put(m_blanks);
+        m_blanks.clear();
+    }
+
+    void finishSection() {
+        if (!m_current)
             return;
         QByteArray added;
-        for (size_t i = 0; i < current->values.size(); ++i)
-            if (!replaced[i])
-                added += current->values[i].second + ending;
-        if (!added.isEmpty())
-            out.insert(insertAt, insertAfterEnding ? added : ending + added);
-        current->done = true;
-        current = nullptr;
-    };
+        for (size_t i = 0; i < m_current->values.size(); ++i)
+            if (!m_replaced[i])
+                added += m_current->values[i].second + ending;
+        if (!added.isEmpty()) {
+            changed = true;
+            put(m_lastHadEnding ? added : ending + added);
+        }
+        flushBlanks();
+        m_current->done = true;
+        m_current = nullptr;
+    }
 
-    const auto setLine = [&](const Line& line) {
-        const QByteArrayView text = textOf(content, line);
-        const QByteArrayView whole(content.constData() + line.begin, line.end - line.begin);
-        if (const std::optional<QString> name = sectionOf(content, line)) {
-            finishSection();
-            for (SectionValues& section : sections)
-                if (!section.done && sameName(section.header, *name)) {
-                    current = &section;
-                    replaced.assign(section.values.size(), false);
-                    break;
-                }
-            out.append(whole);
-            insertAt = out.size();
-            insertAfterEnding = line.hasEnding();
+    // Puts the value's new line in the place of the old one, named `name`; false when the
+    // section sets no such value (or set it already).
+    bool replace(const QString& name, QByteArrayView oldText) {
+        for (size_t i = 0; i < m_current->values.size(); ++i) {
+            if (m_replaced[i] || !sameName(m_current->values[i].first, name))
+                continue;
+            m_replaced[i] = true;
+            flushBlanks();
+            const QByteArray& line = m_current->values[i].second;
+            changed = changed || oldText != QByteArrayView(line);
+            put(line);
             return true;
         }
-        if (current && startsWith(text, '"')) {
-            if (const std::optional<QString> name = valueName(text)) {
-                for (size_t i = 0; i < current->values.size(); ++i) {
-                    if (replaced[i] || !sameName(current->values[i].first, *name))
-                        continue;
-                    replaced[i] = true;
-                    out.append(current->values[i].second);
-                    out.append(content.constData() + line.textEnd, line.end - line.textEnd);
-                    insertAt = out.size();
-                    insertAfterEnding = line.hasEnding();
-                    return true;
+        return false;
+    }
+
+    void line(const QByteArray& content, const Line& line) {
+        const QByteArrayView text = textOf(content, line);
+        const QByteArrayView whole(content.constData() + line.begin, line.end - line.begin);
+        const QByteArrayView lineEnding(content.constData() + line.textEnd,
+                                        line.end - line.textEnd);
+        if (const std::optional<QString> name = sectionOf(content, line)) {
+            finishSection();
+            for (SectionValues& section : m_sections)
+                if (!section.done && sameName(section.header, *name)) {
+                    m_current = &section;
+                    m_replaced.assign(section.values.size(), false);
+                    break;
                 }
+            put(whole);
+            m_lastHadEnding = line.hasEnding();
+            return;
+        }
+        if (m_current && startsWith(text, '"')) {
+            const std::optional<QString> name = valueName(text);
+            if (name && replace(*name, text)) {
+                put(lineEnding);
+                m_lastHadEnding = line.hasEnding();
+                return;
             }
         }
-        out.append(whole);
-        if (current && !trimmed(text).isEmpty()) {
-            insertAt = out.size();
-            insertAfterEnding = line.hasEnding();
+        if (!m_current) {
+            put(whole);
+        } else if (trimmed(text).isEmpty() && m_blanks.size() < BlockReader::kBlock) {
+            m_blanks.append(whole);
+        } else {
+            flushBlanks();
+            put(whole);
+            m_lastHadEnding = line.hasEnding();
         }
-        return true;
-    };
-    for (qsizetype start = 0; start < content.size();) {
-        if (!current) {
-            // Outside the sections being written nothing changes until the next header.
-            const qsizetype header = nextHeaderLine(content, start);
-            out.append(content.constData() + start, header - start);
-            start = header;
-            if (start >= content.size())
-                break;
-        }
-        const Line line = lineAt(content, start);
-        setLine(line);
-        start = line.end;
     }
-    finishSection();
-    return out;
-}
 
-QByteArray readAll(const QString& file, bool* found = nullptr) {
-    QFile in(file);
-    const bool opened = in.open(QIODevice::ReadOnly);
-    if (found)
-        *found = opened;
-    return opened ? in.readAll() : QByteArray();
-}
+    QIODevice& m_out;
+    std::vector<SectionValues> m_sections;
+    SectionValues* m_current = nullptr;
+    std::vector<bool> m_replaced;
+    QByteArray m_blanks;
+    bool m_lastHadEnding = true; // the section's last line that is not blank has its ending
+    bool m_dropping = false;     // the rest of a long value line being replaced
+};
 
 // Sets the values in the file as it is now, under the writers' lock.
 QString writeValues(const QString& file, const std::vector<RegFileRegistry::ValueLine>& set) {
@@ -293,12 +413,27 @@ QString writeValues(const QString& file, const std::vector<RegFileRegistry::Valu
         !busy.isEmpty())
         return busy;
     removeInterruptedWrites(file);
-    bool found = false;
-    const QByteArray content = readAll(file, &found);
-    if (!found)
+    if (!QFileInfo::exists(file))
         return QStringLiteral("%1 cannot be read").arg(file);
-    const QByteArray updated = withValues(content, set);
-    return updated == content ? QString() : replaceFile(file, updated);
+    return replaceFileWith(file, [&](QIODevice& out, bool& changed) {
+        BlockReader reader(file);
+        if (!reader.found)
+            return QStringLiteral("%1 cannot be read").arg(file);
+        ValueWriter writer(out, set);
+        for (bool first = true; reader.next(); first = false) {
+            if (first)
+                writer.ending = preferredEnding(reader.block);
+            if (reader.piece)
+                writer.piece(reader.block, reader.firstPiece, reader.lastPiece);
+            else
+                writer.block(reader.block);
+        }
+        writer.finish();
+        changed = writer.changed;
+        if (reader.failed)
+            return QStringLiteral("%1 cannot be read").arg(file);
+        return writer.failed ? out.errorString() : QString();
+    });
 }
 
 } // namespace
@@ -320,21 +455,21 @@ QString RegFileRegistry::fileOf(RegistryRoot root) const {
     return QDir(m_folder).filePath(rootName(root) + QStringLiteral(".reg"));
 }
 
-QByteArray RegFileRegistry::contentOf(const QString& file) {
+QStringList RegFileRegistry::headersOf(const QString& file) {
     if (!m_holding)
-        return readAll(file);
+        return headersIn(file);
     // Several keys of one close are opened in turn; the file is read for them once.
-    const auto cached = m_readWhileHolding.find(file);
-    if (cached != m_readWhileHolding.end())
+    const auto cached = m_headersWhileHolding.find(file);
+    if (cached != m_headersWhileHolding.end())
         return cached->second;
-    return m_readWhileHolding[file] = readAll(file);
+    return m_headersWhileHolding[file] = headersIn(file);
 }
 
 std::optional<RegistryKey> RegFileRegistry::openKey(RegistryRoot root, const QString& path,
                                                     quint32 /*access*/) {
     const QString file = fileOf(root);
     const QString header = rootName(root) + u'\\' + path;
-    if (!findSection(contentOf(file), header))
+    if (!hasSection(headersOf(file), header))
         return std::nullopt;
     const RegistryKey key = m_nextKey++;
     m_open[key] = {file, header, {}};
@@ -363,25 +498,33 @@ std::optional<RegistryValue> RegFileRegistry::queryValue(RegistryKey key, const 
     const auto open = m_open.find(key);
     if (open == m_open.end())
         return std::nullopt;
-    const QByteArray content = readAll(open->second.file);
-    const std::optional<Line> header = findSection(content, open->second.header);
-    if (!header)
-        return std::nullopt;
-    std::optional<RegistryValue> found;
-    const QByteArray rest =
-        QByteArray::fromRawData(content.constData() + header->end, content.size() - header->end);
-    forEachLine(rest, [&](const Line& line) {
-        const QByteArrayView text = textOf(rest, line);
-        if (sectionOf(rest, line))
-            return false;
-        const std::optional<QString> existing =
-            startsWith(text, '"') ? valueName(text) : std::nullopt;
-        if (!existing || !sameName(*existing, name))
-            return true;
-        found = valueOf(text);
-        return false;
-    });
-    return found;
+    BlockReader reader(open->second.file);
+    bool inSection = false;
+    while (reader.next()) {
+        if (reader.piece)
+            continue;
+        const QByteArray& content = reader.block;
+        for (qsizetype start = inSection ? 0 : nextHeaderLine(content, 0);
+             start < content.size();) {
+            const Line line = lineAt(content, start);
+            start = line.end;
+            if (const std::optional<QString> header = sectionOf(content, line)) {
+                // The first section of the name is the one read, as Windows' tools do.
+                if (inSection)
+                    return std::nullopt;
+                inSection = sameName(*header, open->second.header);
+                if (!inSection)
+                    start = nextHeaderLine(content, start);
+                continue;
+            }
+            const QByteArrayView text = textOf(content, line);
+            const std::optional<QString> existing =
+                startsWith(text, '"') ? valueName(text) : std::nullopt;
+            if (existing && sameName(*existing, name))
+                return valueOf(text);
+        }
+    }
+    return std::nullopt;
 }
 
 bool RegFileRegistry::createKey(RegistryRoot root, const QString& path) {
@@ -392,17 +535,35 @@ bool RegFileRegistry::createKey(RegistryRoot root, const QString& path) {
     if (!takeWriterLock(lock, file, kLockWaitMilliseconds).isEmpty())
         return false;
     removeInterruptedWrites(file);
-    QByteArray content = readAll(file);
     const QString header = rootName(root) + u'\\' + path;
-    if (findSection(content, header))
+    if (hasSection(headersIn(file), header))
         return true;
-    const QByteArray ending = preferredEnding(content);
-    if (content.isEmpty())
-        content = "REGEDIT4" + ending;
-    else if (!content.endsWith('\n'))
-        content += ending;
-    content += ending + '[' + header.toUtf8() + ']' + ending;
-    return replaceFile(file, content).isEmpty();
+    m_headersWhileHolding.erase(file);
+    return replaceFileWith(file,
+                           [&](QIODevice& out, bool& changed) {
+                               changed = true;
+                               BlockReader reader(file);
+                               QByteArray ending = "\n";
+                               QByteArray last; // the last block's end, for its line ending
+                               for (bool first = true; reader.next(); first = false) {
+                                   if (first)
+                                       ending = preferredEnding(reader.block);
+                                   if (out.write(reader.block) != reader.block.size())
+                                       return out.errorString();
+                                   last = reader.block.right(1);
+                               }
+                               if (reader.failed)
+                                   return QStringLiteral("%1 cannot be read").arg(file);
+                               QByteArray added;
+                               if (last.isEmpty())
+                                   added = "REGEDIT4" + ending;
+                               else if (last != "\n")
+                                   added = ending;
+                               added += ending + '[' + header.toUtf8() + ']' + ending;
+                               return out.write(added) == added.size() ? QString()
+                                                                       : out.errorString();
+                           })
+        .isEmpty();
 }
 
 void RegFileRegistry::closeKey(RegistryKey key) {
@@ -427,7 +588,7 @@ void RegFileRegistry::holdWrites() {
 
 QString RegFileRegistry::commitWrites() {
     m_holding = false;
-    m_readWhileHolding.clear();
+    m_headersWhileHolding.clear();
     QString failure;
     for (const auto& [file, values] : m_held)
         if (const QString reason = writeValues(file, values); failure.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <map>
 #include <optional>
@@ -89,14 +90,14 @@ private:
         std::vector<ValueLine> pending;
     };
     long setValueLine(RegistryKey key, const QString& name, const QByteArray& line);
-    QByteArray contentOf(const QString& file);
+    QStringList headersOf(const QString& file);
 
     QString m_folder;
     std::map<RegistryKey, OpenKey> m_open;
     RegistryKey m_nextKey = 1;
     bool m_holding = false;
-    std::map<QString, QByteArray> m_readWhileHolding; // file -> content
-    std::map<QString, std::vector<ValueLine>> m_held; // file -> values in the order set
+    std::map<QString, QStringList> m_headersWhileHolding; // file -> its section headers
+    std::map<QString, std::vector<ValueLine>> m_held;     // file -> values in the order set
 };
 
 } // namespace tempiro::platform

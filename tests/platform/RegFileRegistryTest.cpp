@@ -123,3 +123,25 @@ TEST_F(RegFileRegistryTest, ArbitraryBytesAroundTheSectionSurvive) {
     EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "True"));
     EXPECT_EQ(readFile(), before + "\"bTPAutoOpen\"=\"True\"\r\n");
 }
+
+// Files are gone through in blocks of about a megabyte: lines longer than a block (outside and
+// inside the section, one of them a value being set), blank lines across a block's end and a
+// header just after one keep their bytes and places.
+TEST_F(RegFileRegistryTest, BlocksOfAnySizeKeepEveryLineAndPlace) {
+    const QByteArray longLine(1500000, 'x');
+    const QByteArray longValue = "\"bTPAutoOpen\"=\"" + QByteArray(2500000, 'y') + "\"";
+    const QByteArray blanks(1048570, '\n');
+    const auto file = [&](const QByteArray& value, const QByteArray& added) {
+        return "REGEDIT4\r\n; " + longLine + "\r\n" + kCompanionHeader + "\r\n" + value + "\r\n" +
+               longLine + "\r\n" + added + blanks + kDefaultUserHeader + "\r\n";
+    };
+    writeFile(file(longValue, ""));
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "bTPAutoOpen", "True"));
+    EXPECT_TRUE(save(modMain::kCompanionOptionsKey, "sTPAlarmTime", "now"));
+    EXPECT_TRUE(save(modMain::kDefaultUserSettingsKey, "AlarmTime", "then"));
+    const QByteArray expected = file("\"bTPAutoOpen\"=\"True\"", "\"sTPAlarmTime\"=\"now\"\r\n") +
+                                "\"AlarmTime\"=\"then\"\r\n";
+    EXPECT_TRUE(readFile() == expected) << "sizes " << readFile().size() << ", " << expected.size();
+    EXPECT_TRUE(registry.createKey(RegistryRoot::Users, "Other"));
+    EXPECT_TRUE(readFile() == expected + "\r\n[HKEY_USERS\\Other]\r\n");
+}

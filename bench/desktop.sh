@@ -26,7 +26,16 @@ if /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null; then
     trap 'kill $standin 2>/dev/null; rm -rf "$home" "$runtime"' EXIT
     for _ in $(seq 100); do grep -q '"ready"' "$home/desktop.log" 2>/dev/null && break; sleep 0.1; done
     grep -q '"ready"' "$home/desktop.log" || { echo "the stand-in watcher did not start in 10 s"; exit 1; }
-    echo "with the notification-area item shown (stand-in watcher)"
+    # And the system's services the timer asks once its window is up (logind, timedate1), on a
+    # bus standing for the system bus.
+    system=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p <<<"$system")
+    /usr/bin/python3 "$(dirname "$standins")/system-standins.py" "$home/system.log" --synchronised &
+    system_standin=$!
+    system_bus=$(sed -n 2p <<<"$system")
+    trap 'kill $standin $system_standin $system_bus 2>/dev/null; rm -rf "$home" "$runtime"' EXIT
+    for _ in $(seq 100); do grep -q '"ready"' "$home/system.log" 2>/dev/null && break; sleep 0.1; done
+    echo "with the notification-area item shown (stand-in watcher) and stand-in logind and timedate1"
 else
     echo "without a notification area (python3-dbus missing)"
 fi

@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """Stand-ins for the system services a timer test needs on a private system bus: logind's
 manager (Inhibit hands out a pipe's end whose closing is the release; PrepareForSleep is raised
-through the control object) and timedate1 with its clock not synchronised. Each call they receive
-is written to the log file as a JSON line.
+through the control object) and timedate1 with its clock not synchronised (unless told). Each
+call they receive is written to the log file as a JSON line.
 
-Usage: system-standins.py LOG
+Usage: system-standins.py LOG [--synchronised]
 """
 import json
 import os
@@ -21,6 +21,7 @@ TIMEDATE = "org.freedesktop.timedate1"
 CONTROL = "org.tempiro.TestSystem"
 
 log_file = open(sys.argv[1], "a", buffering=1)
+synchronised = "--synchronised" in sys.argv
 
 
 def log(**entry):
@@ -64,7 +65,7 @@ class Timedate(dbus.service.Object):
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
     def Get(self, interface, prop):
         log(event="asked", property=str(prop))
-        return {"NTPSynchronized": dbus.Boolean(False), "NTP": dbus.Boolean(True)}[str(prop)]
+        return {"NTPSynchronized": dbus.Boolean(synchronised), "NTP": dbus.Boolean(True)}[str(prop)]
 
 
 DBusGMainLoop(set_as_default=True)

@@ -174,13 +174,16 @@ TEST_F(ProgramTest, AKillInTheMiddleOfSavingLeavesWholeFiles) {
         ::kill(pid, SIGKILL);
         ASSERT_TRUE(program.waitForFinished(5000));
     };
-    // Nothing but the file itself, perhaps the lock of a writer that was killed and, after a kill,
-    // the new file under its temporary name when the kill fell between linking it in and renaming
-    // it (an atomic replace cannot avoid that moment; the next save clears it).
+    // Nothing but the file itself, perhaps the lock of a writer that was killed (and the lock Qt
+    // takes to remove such a lock, when the kill fell inside that removal; the next writer's
+    // lock clears both) and, after a kill, the new file under its temporary name when the kill
+    // fell between linking it in and renaming it (an atomic replace cannot avoid that moment;
+    // the next save clears it).
     const auto strayFiles = [](const QString& file, bool afterKill) {
         QStringList stray = QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden);
         stray.removeAll(QFileInfo(file).fileName());
         stray.removeAll(QFileInfo(file).fileName() + ".lock");
+        stray.removeAll(QFileInfo(file).fileName() + ".lock.rmlock");
         if (afterKill)
             stray.removeIf([&](const QString& name) {
                 return QRegularExpression("^" +

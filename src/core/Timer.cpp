@@ -226,8 +226,9 @@ void Timer::tick() {
     // An alarm whose start was never known counts from the start of this run.
     m_shown.countFrom = dCountFrom != 0 ? dCountFrom : m_started;
     keepAwake(m_shown.remaining);
-    emit updated(update);
+    // Before the update, which the window reads it with.
     refreshStatus();
+    emit updated(update);
     // A new alarm is saved once taken over, when an interval has become the time it ends.
     if (takingOver)
         saveSoon();

@@ -136,6 +136,7 @@ TimerStatus timerStatus(const TimerState& s, const StatusInput& in, const QLocal
         const double length = s.dAlarmTime - in.countFrom;
         status.sixtieths = length > 0 ? sixtieths((in.now - in.countFrom) / length) : 0;
         const bool warning = s.bWarn && in.remaining * kMinutesPerDay < s.nWarnMin;
+        status.warning = warning;
         if (in.remaining < kOneHour || warning)
             status.colour = LineColour::Yellow;
         // Eleven days or more out the display shows the current time: no count to repeat.

@@ -21,10 +21,12 @@ struct TimerStatus {
     LineColour colour = LineColour::Green;
     bool paused = false;
     bool stopWatch = false;
+
     // How far round the icon's ring is filled, in sixtieths: the share of the countdown that has
     // passed, or a stop watch's hand (seconds of the minute, minutes of the hour while seconds
     // are hidden).
     int sixtieths = 0;
+    bool warning = false; // warnings are on and the end is within their lead
     bool operator==(const TimerStatus&) const = default;
 };
 

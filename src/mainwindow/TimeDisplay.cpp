@@ -108,21 +108,24 @@ void TimeDisplay::show(const DisplayUpdate& u) {
     }
 }
 
-void TimeDisplay::updateAccessibleNames(bool paused) {
-    // A screen reader reads each line with its caption, the lower one with its units and what
-    // its colour says.
-    lblAlarmTime->setAccessibleName(lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
+void TimeDisplay::updateAccessibleNames(bool paused, bool warning) {
+    // A screen reader reads each line with its caption, the lower one with its units and its
+    // state. A name is set only when it changes: each change is an event the reader hears of.
+    const auto setName = [](QWidget& line, const QString& name) {
+        if (line.accessibleName() != name)
+            line.setAccessibleName(name);
+    };
+    setName(*lblAlarmTime, lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
     QString state;
     if (paused)
         state = QStringLiteral(", paused");
-    else if (m_colour == LineColour::Yellow)
+    else if (warning)
         state = QStringLiteral(", warning");
-    lblSystemTime->setAccessibleName(lblSystem->text() + u' ' +
-                                     spokenTime(lblSystemTime->text(), lblLabel->text()) + state);
+    setName(*lblSystemTime,
+            lblSystem->text() + u' ' + spokenTime(lblSystemTime->text(), lblLabel->text()) + state);
 }
 
 void TimeDisplay::setLineColour(LineColour colour) {
-    m_colour = colour;
     switch (colour) {
     case LineColour::Red:
         widgets::setTextColour(*lblSystemTime, kRed);

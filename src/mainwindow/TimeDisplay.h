@@ -29,7 +29,7 @@ public:
     void show(const DisplayUpdate& update);
     void setLineColour(LineColour colour);
     // "Time Remain 0 days 1 hour 59 minutes 51 seconds, warning".
-    void updateAccessibleNames(bool paused);
+    void updateAccessibleNames(bool paused, bool warning);
 
     widgets::ClickableLabel* lblAlarmTime = nullptr;
     widgets::FittedLabel* lblLabel = nullptr;
@@ -38,7 +38,6 @@ public:
     QLabel* lblSystem = nullptr;
 
 private:
-    LineColour m_colour = LineColour::Red;
 };
 
 } // namespace tempiro::mainwindow

@@ -280,6 +280,9 @@ void frmTempiro::createMenus() {
     mnuHelpWebSite = addItem(mnuHelp, QStringLiteral("Marrowby Software &Web Site"),
                              &frmTempiro::mnuHelpWebSite_Click);
     mnuHelpAbout = addItem(mnuHelp, QStringLiteral("&About"), &frmTempiro::mnuHelpAbout_Click);
+    // A pull-down is a window of its own and takes the desktop's font, not the window's.
+    for (QMenu* menu : {mnuSet, mnuDisp, mnuTools, mnuHelp})
+        menu->setFont(font());
 }
 
 void frmTempiro::Form_Load() {
@@ -362,7 +365,7 @@ void frmTempiro::applyUpdate(const DisplayUpdate& u) {
     frameDisplay->show(u);
     if (u.rebuilt)
         setWindowTitle(u.title);
-    frameDisplay->updateAccessibleNames(m_timer.bPaused);
+    frameDisplay->updateAccessibleNames(m_timer.bPaused, m_timer.status().warning);
     // Only formed when a developer follows the display from outside, e.g. under a shifted
     // clock; otherwise it would cost a string on every tick.
     if (lcTrace().isDebugEnabled())
@@ -377,7 +380,7 @@ void frmTempiro::lblSystemTime_Click() {
 void frmTempiro::showPaused(bool paused) {
     if (paused)
         frameDisplay->setLineColour(LineColour::Yellow);
-    frameDisplay->updateAccessibleNames(paused);
+    frameDisplay->updateAccessibleNames(paused, m_timer.status().warning);
 }
 
 void frmTempiro::lblAlarmTime_Click() {

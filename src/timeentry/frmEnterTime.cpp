@@ -21,7 +21,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace tempiro {
@@ -31,6 +33,8 @@ namespace {
 constexpr double kClientWidth = 3930;
 constexpr double kClientHeight = 3945;
 constexpr int kWarnListLength = 30;
+// The blank a line edit keeps on each side of its text.
+constexpr int kLineEditMargin = 2;
 
 const char* const kHintProperty = "tempiroHint";
 
@@ -137,6 +141,19 @@ void frmEnterTime::createControls() {
     for (QWidget* caption : std::initializer_list<QWidget*>{
              Label1, optTorI[0], optTorI[1], optTorI[2], chkWarn, chkAutoOpen, Label2, Label3})
         widgets::fitCaptionWidth(*caption, width() - caption->x());
+    // The box shows the longest number it takes ("-32768") whole, in whatever font the
+    // desktop has; the caption's gap widens with it.
+    QStyleOptionComboBox comboOption;
+    comboOption.initFrom(cboWarnMn);
+    comboOption.editable = true;
+    const int longest = static_cast<int>(
+        std::ceil(QFontMetricsF(cboWarnMn->font()).horizontalAdvance(QStringLiteral("-32768"))));
+    const int needed = cboWarnMn->style()
+                           ->sizeFromContents(QStyle::CT_ComboBox, &comboOption,
+                                              QSize(longest + 2 * kLineEditMargin, 0), cboWarnMn)
+                           .width();
+    if (needed > cboWarnMn->width())
+        cboWarnMn->resize(needed, cboWarnMn->height());
     placeInCaptionGap(*cboWarnMn, *chkWarn);
     cboWarnMn->raise();
 
@@ -148,6 +165,13 @@ void frmEnterTime::createControls() {
     cboWarnMn->setAccessibleName(QStringLiteral("Warning minutes"));
     cboWarnMn->setAccessibleDescription(QStringLiteral("Warning minutes"));
     cboWarnMn->lineEdit()->setAccessibleName(QStringLiteral("Warning minutes"));
+    // The caption's blanks stand for the box: its name reads with the number in their place.
+    const auto nameWarn = [this](const QString& minutes) {
+        chkWarn->setAccessibleName(
+            QStringLiteral("Warn me %1 minutes before ending").arg(minutes.trimmed()));
+    };
+    connect(cboWarnMn, &QComboBox::editTextChanged, this, nameWarn);
+    nameWarn(QString::number(FirstStart::kWarnMinutes));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmEnterTime::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEnterTime::cmdCancel_Click);
@@ -169,15 +193,22 @@ void frmEnterTime::placeInCaptionGap(QWidget& box, QCheckBox& check) {
         check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check).left() + 2;
     const int padding = box.height() / 4;
     QFont font = check.font();
+    // Measured up to the words on either side: blanks at the end of a measured text get no
+    // word spacing.
     auto gap = [&] {
         const QFontMetricsF metrics(font);
-        return std::pair(textLeft + metrics.horizontalAdvance(text.left(gapStart)),
-                         textLeft + metrics.horizontalAdvance(text.left(gapEnd)));
+        const auto upTo = [&](qsizetype end) {
+            return textLeft + metrics.horizontalAdvance(text.left(end + 1)) -
+                   metrics.horizontalAdvance(text.at(end));
+        };
+        return std::pair(upTo(gapStart - 1) + metrics.horizontalAdvance(text.at(gapStart - 1)),
+                         upTo(gapEnd));
     };
     auto [from, to] = gap();
     const double missing = box.width() + 2 * padding - (to - from);
     if (missing > 0) {
-        font.setWordSpacing(font.wordSpacing() + missing / double(gapEnd - gapStart));
+        // Qt spaces words apart once for each run of blanks, not for each blank.
+        font.setWordSpacing(font.wordSpacing() + missing);
         check.setFont(font);
         std::tie(from, to) = gap();
         check.resize(std::max(check.width(), check.sizeHint().width()), check.height());
@@ -207,8 +238,11 @@ double frmEnterTime::Now() const {
 }
 
 void frmEnterTime::Show() {
-    if (showLoaded(parentWidget(), &m_services.windows))
-        txtTime->setFocus();
+    if (!showLoaded(parentWidget(), &m_services.windows))
+        return;
+    txtTime->setFocus();
+    // The dialog is mostly opened to type a new target: typing replaces the shown one.
+    txtTime->selectAll();
 }
 
 void frmEnterTime::Form_Load() {
@@ -311,7 +345,10 @@ bool frmEnterTime::txtTime_KeyPress(QKeyEvent* event) {
 }
 
 bool frmEnterTime::meansATime(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Backspace)
+    // A paste, a cut or an undo changes the text as typing does: a pasted target is a time.
+    if (event.key() == Qt::Key_Backspace || event.matches(QKeySequence::Paste) ||
+        event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Undo) ||
+        event.matches(QKeySequence::Redo))
         return true;
     const QString text = event.text();
     return !text.isEmpty() && text.at(0).isPrint() &&

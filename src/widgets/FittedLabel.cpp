@@ -34,11 +34,21 @@ void fitWrappedText(QLabel& label) {
     }
 }
 
+int effectiveIndent(const QLabel& label) {
+    if (label.indent() >= 0)
+        return label.indent();
+    if (label.frameWidth() <= 0)
+        return 0;
+    return std::max(0, QFontMetrics(label.font()).horizontalAdvance(u'x') / 2 - label.margin());
+}
+
 void fitTextWidth(QLabel& label, const QFont& base) {
     QFont font = base;
     label.setFont(font);
-    const int room = label.contentsRect().width() - 2 * label.margin();
-    while (QFontMetricsF(font).horizontalAdvance(label.text()) > room &&
+    const auto room = [&label] {
+        return label.contentsRect().width() - 2 * label.margin() - effectiveIndent(label);
+    };
+    while (QFontMetricsF(font).horizontalAdvance(label.text()) > room() &&
            font.pointSizeF() > kSmallestReadablePoints) {
         font.setPointSizeF(std::max(kSmallestReadablePoints, font.pointSizeF() - kStepPoints / 2));
         label.setFont(font);
@@ -52,8 +62,7 @@ void fitCaptionBox(QLabel& caption, const QStringList& texts) {
         for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
             widest = std::max(widest, metrics.horizontalAdvance(word));
     const int needed = static_cast<int>(std::ceil(widest)) + 1 + 2 * caption.margin() +
-                       std::max(0, caption.indent()) + caption.width() -
-                       caption.contentsRect().width();
+                       effectiveIndent(caption) + caption.width() - caption.contentsRect().width();
     if (needed > caption.width()) {
         QRect box = caption.geometry();
         box.setLeft(box.right() - needed + 1);
@@ -63,7 +72,7 @@ void fitCaptionBox(QLabel& caption, const QStringList& texts) {
     // text into the label in turn on every resize.
     QFont font = caption.font();
     const QRect area = caption.contentsRect();
-    const int lineWidth = area.width() - 2 * caption.margin() - std::max(0, caption.indent());
+    const int lineWidth = area.width() - 2 * caption.margin() - effectiveIndent(caption);
     auto tooHigh = [&] {
         const QFontMetrics wrapped(font);
         for (const QString& text : texts)

@@ -35,6 +35,10 @@ void fitWrappedText(QLabel& label);
 // one (down to 6 points) where the text would be cut.
 void fitTextWidth(QLabel& label, const QFont& base);
 
+// The room a label leaves before its text: its indent, or, for a framed label whose indent is
+// left to Qt (-1), half an "x" of its font less the margin.
+int effectiveIndent(const QLabel& label);
+
 // Makes a word-wrapped caption that may show any of `texts` wide enough for their longest
 // word, growing it to the left so its right edge stays, and gives it a smaller font where the
 // lines would not fit its height.

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -58,7 +59,7 @@ QString cut(QWidget* control) {
             return {};
         const QFontMetricsF metrics(label->font());
         const double room =
-            label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
+            label->contentsRect().width() - 2 * label->margin() - widgets::effectiveIndent(*label);
         if (label->wordWrap()) {
             for (const Word& w : words(label->text(), metrics, 0))
                 if (w.right - w.left > room)
@@ -160,7 +161,7 @@ TEST_F(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
                                          metrics.horizontalAdvance(line->text()) / 2;
                 for (QLabel* caption : {form.lblAlarm, form.lblSystem}) {
                     if (caption->geometry().intersects(line->geometry())) {
-                        EXPECT_LT(textRight + 1, caption->x() + std::max(0, caption->indent()))
+                        EXPECT_LT(textRight + 1, caption->x() + widgets::effectiveIndent(*caption))
                             << "width " << width;
                     }
                 }
@@ -196,6 +197,11 @@ void TextFitTest::checkEnterTime() {
         dialog->setStatus(text);
         EXPECT_EQ(cut(dialog->lblStatus).toStdString(), "") << text.toStdString();
     }
+    // The warning minutes' longest number, whole in the box's line edit.
+    const QLineEdit* minutes = dialog->cboWarnMn->lineEdit();
+    EXPECT_LE(QFontMetricsF(minutes->font()).horizontalAdvance("-32768"),
+              minutes->contentsRect().width() - 4)
+        << "minutes box " << dialog->cboWarnMn->width();
     dialog->optTorI[2]->setChecked(true);
     EXPECT_EQ(cutIn(dialog), "") << "Start";
 }

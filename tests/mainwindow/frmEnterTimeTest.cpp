@@ -7,6 +7,7 @@
 #include "widgets/ClickableLabel.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -378,11 +379,31 @@ TEST(EnterTimeKeys, OnlyPrintableKeysAndBackspaceMeanATime) {
         {Qt::Key_Backtab, Qt::ShiftModifier, "", false},
         {Qt::Key_A, Qt::ControlModifier, "a", false},
         {Qt::Key_Left, Qt::NoModifier, "", false},
+        // Editing keys change the text as typing does.
+        {Qt::Key_V, Qt::ControlModifier, "\x16", true},
+        {Qt::Key_X, Qt::ControlModifier, "\x18", true},
+        {Qt::Key_Z, Qt::ControlModifier, "\x1a", true},
+        {Qt::Key_Insert, Qt::ShiftModifier, "", true},
     };
     for (const auto& [key, modifiers, text, meansATime] : keys) {
         const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
         EXPECT_EQ(frmEnterTime::meansATime(event), meansATime) << key;
     }
+}
+
+// Opened to type a new target: typing replaces the shown one; a target pasted over a stop
+// watch is kept as a time; the warn box is named with its number.
+TEST_F(EnterTimeTest, TypingReplacesTheTargetAndAPasteOverAStopWatchIsKept) {
+    frmEnterTime& dialog = open();
+    EXPECT_EQ(dialog.txtTime->selectedText(), dialog.txtTime->text());
+    EXPECT_EQ(dialog.chkWarn->accessibleName(), "Warn me 5 minutes before ending");
+    dialog.cboWarnMn->setEditText("120");
+    EXPECT_EQ(dialog.chkWarn->accessibleName(), "Warn me 120 minutes before ending");
+    dialog.optTorI[kModeStopWatch]->click();
+    QGuiApplication::clipboard()->setText("12/25/2027 10:00 PM PST");
+    QTest::keyClick(dialog.txtTime, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(dialog.optTorI[kModeTime]->isChecked());
+    EXPECT_EQ(dialog.txtTime->text(), "12/25/2027 10:00 PM PST");
 }
 
 TEST_F(EnterTimeTest, EnterPressesTheFocusedButtonAndTabReachesTheSelectedMode) {

@@ -5,12 +5,14 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/FittedLabel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -174,6 +176,7 @@ TEST_F(MainWindowTest, MenuBarCarriesEveryItem) {
               (QStringList{"&Seconds", "&Minutes", "&Hours", "&Days", "-", "&Total Days", "-",
                            "&Labels", "&Menus", "-", "Show Local &Time", "-", "Keep on Top",
                            "Notification Area Icon"}));
+    EXPECT_EQ(form->mnuDisp->font(), form->menuBar()->font()) << "the pull-downs' font";
     EXPECT_EQ(form->mnuTools->title(), "&Tools");
     EXPECT_EQ(captions(form->mnuTools),
               (QStringList{"Create &Appointment in Outlook", "Keep Computer Awake Near the End"}));
@@ -414,6 +417,33 @@ TEST_F(MainWindowTest, AScreenReaderReadsEachLineWithItsCaption) {
     EXPECT_FALSE(form->lblSystemTime->accessibleDescription().isEmpty());
     form->lblSystemTime_Click();
     EXPECT_TRUE(form->lblSystemTime->accessibleName().endsWith(", paused"));
+}
+
+// "warning" is said only while warnings sound, not for the whole last hour; a tick that changes
+// nothing shown tells the screen reader nothing.
+TEST_F(MainWindowTest, TheLowerLineSaysWarningOnlyWhileWarningsSoundAndNothingUnchanged) {
+    startProgram();
+    static int nameChanges = 0;
+    QAccessible::installUpdateHandler(
+        [](QAccessibleEvent* event) { nameChanges += event->type() == QAccessible::NameChanged; });
+    const struct {
+        std::optional<qint16> warn;
+        double minutesLeft;
+        bool warning;
+    } cases[] = {{std::nullopt, 30, false}, {10, 30, false}, {10, 9, true}};
+    for (const auto& c : cases) {
+        AlarmRequest alarm;
+        alarm.time = fake.clock.now() + c.minutesLeft / kMinutesPerDay;
+        alarm.warnMinutes = c.warn;
+        timer->setAlarm(alarm);
+        timer->tick();
+        EXPECT_EQ(form->lblSystemTime->accessibleName().endsWith(", warning"), c.warning)
+            << c.minutesLeft;
+    }
+    nameChanges = 0;
+    timer->tick();
+    QAccessible::installUpdateHandler(nullptr);
+    EXPECT_EQ(nameChanges, 0);
 }
 
 TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {

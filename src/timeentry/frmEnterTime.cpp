@@ -21,9 +21,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 namespace tempiro {
@@ -33,8 +31,6 @@ namespace {
 constexpr double kClientWidth = 3930;
 constexpr double kClientHeight = 3945;
 constexpr int kWarnListLength = 30;
-// The blank a line edit keeps on each side of its text.
-constexpr int kLineEditMargin = 2;
 
 const char* const kHintProperty = "tempiroHint";
 
@@ -141,19 +137,6 @@ void frmEnterTime::createControls() {
     for (QWidget* caption : std::initializer_list<QWidget*>{
              Label1, optTorI[0], optTorI[1], optTorI[2], chkWarn, chkAutoOpen, Label2, Label3})
         widgets::fitCaptionWidth(*caption, width() - caption->x());
-    // The box shows the longest number it takes ("-32768") whole, in whatever font the
-    // desktop has; the caption's gap widens with it.
-    QStyleOptionComboBox comboOption;
-    comboOption.initFrom(cboWarnMn);
-    comboOption.editable = true;
-    const int longest = static_cast<int>(
-        std::ceil(QFontMetricsF(cboWarnMn->font()).horizontalAdvance(QStringLiteral("-32768"))));
-    const int needed = cboWarnMn->style()
-                           ->sizeFromContents(QStyle::CT_ComboBox, &comboOption,
-                                              QSize(longest + 2 * kLineEditMargin, 0), cboWarnMn)
-                           .width();
-    if (needed > cboWarnMn->width())
-        cboWarnMn->resize(needed, cboWarnMn->height());
     placeInCaptionGap(*cboWarnMn, *chkWarn);
     cboWarnMn->raise();
 
@@ -193,22 +176,15 @@ void frmEnterTime::placeInCaptionGap(QWidget& box, QCheckBox& check) {
         check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check).left() + 2;
     const int padding = box.height() / 4;
     QFont font = check.font();
-    // Measured up to the words on either side: blanks at the end of a measured text get no
-    // word spacing.
     auto gap = [&] {
         const QFontMetricsF metrics(font);
-        const auto upTo = [&](qsizetype end) {
-            return textLeft + metrics.horizontalAdvance(text.left(end + 1)) -
-                   metrics.horizontalAdvance(text.at(end));
-        };
-        return std::pair(upTo(gapStart - 1) + metrics.horizontalAdvance(text.at(gapStart - 1)),
-                         upTo(gapEnd));
+        return std::pair(textLeft + metrics.horizontalAdvance(text.left(gapStart)),
+                         textLeft + metrics.horizontalAdvance(text.left(gapEnd)));
     };
     auto [from, to] = gap();
     const double missing = box.width() + 2 * padding - (to - from);
     if (missing > 0) {
-        // Qt spaces words apart once for each run of blanks, not for each blank.
-        font.setWordSpacing(font.wordSpacing() + missing);
+        font.setWordSpacing(font.wordSpacing() + missing / double(gapEnd - gapStart));
         check.setFont(font);
         std::tie(from, to) = gap();
         check.resize(std::max(check.width(), check.sizeHint().width()), check.height());

@@ -211,15 +211,18 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
         heading = fields.heading;
 
         if (s.bDay) {
-            if (remaining >= kOneHour) {
+            // Days and the hour are counted on the seconds the line shows (rounded), so that
+            // "01:00:00" never stands without its day count.
+            const std::int64_t shownSeconds = remaining > 0 ? wholeSeconds(remaining) : 0;
+            const auto days = static_cast<int>(shownSeconds / std::int64_t(kSecondsPerDay));
+            if (shownSeconds >= std::int64_t(kSecondsPerDay * kOneHour)) {
                 u.colour = LineColour::Green;
-                if (std::trunc(remaining) >= kCurrentTimeFromDays) {
+                if (days >= kCurrentTimeFromDays) {
                     valueText = text.generalDate(now);
                     heading.clear();
                     u.systemCaption = kCaptionCurrentTime;
                 } else {
-                    valueText =
-                        u' ' + twoDigits(static_cast<int>(std::trunc(remaining))) + valueText;
+                    valueText = u' ' + twoDigits(days) + valueText;
                     u.systemCaption = kCaptionTimeRemain;
                     heading = QStringLiteral(" dy") + heading;
                 }

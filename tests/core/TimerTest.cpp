@@ -235,3 +235,21 @@ TEST_F(TimerTest, SleepAndTheClockAreFollowed) {
     ASSERT_EQ(fake.notifier.shown.size(), before + 1) << "told once a run";
     EXPECT_EQ(fake.notifier.shown.back().second, kClockUnsynchronised);
 }
+
+// The day count stands before the time from the moment the shown time reads one hour (or one
+// day): the rule follows the shown, rounded seconds, not the fraction behind them.
+TEST_F(TimerTest, TheDayCountFollowsTheShownSecondsAtTheHourAndTheDay) {
+    QSignalSpy updates(&timer, &Timer::updated);
+    for (const auto& [length, shown] :
+         {std::pair(1.0 / 24, " 00 01:00:00"), {1.0, " 01 00:00:00"}}) {
+        fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(9, 30)));
+        AlarmRequest alarm;
+        alarm.mode = kModeInterval;
+        alarm.time = length;
+        timer.setAlarm(alarm);
+        timer.tick();
+        fake.clock.advanceSeconds(0.4);
+        timer.tick();
+        EXPECT_EQ(updates.last()[0].value<DisplayUpdate>().valueText, shown) << length;
+    }
+}

@@ -87,6 +87,8 @@ void TimeDisplay::applyLayout(const mainwindow::LayoutControls& c, bool labels, 
         caption->setGeometry(box);
         line->setReservedRight(labels ? caption->width() : 0);
     }
+    // The unit heading stands over the digits it names, in the same room as the lower line.
+    lblLabel->setReservedRight(lblSystemTime->reservedRight());
     lblAlarm->raise();
     lblSystem->raise();
 }

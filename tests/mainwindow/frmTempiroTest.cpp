@@ -567,3 +567,16 @@ TEST_F(MainWindowTest, KeepAwakeAndTheClocksStateReachTheWindow) {
     form->close();
     EXPECT_EQ(fake.settings.value("bKeepAwake"), "True");
 }
+
+// The unit heading stands over the digits it names, whatever the window's width.
+TEST_F(MainWindowTest, TheHeadingStandsOverItsDigits) {
+    startProgram();
+    for (const int width : {352, 1000}) {
+        form->resize(width, width * 4290 / 5280);
+        QCoreApplication::processEvents();
+        const auto centre = [](const widgets::FittedLabel* line) {
+            return line->x() + (line->width() - line->reservedRight()) / 2.0;
+        };
+        EXPECT_NEAR(centre(form->lblLabel), centre(form->lblSystemTime), 1) << width;
+    }
+}

@@ -14,6 +14,7 @@
 #include "mainwindow/WindowGeometry.h"
 #include "timeentry/frmEnterTime.h"
 #include "tray/TrayItem.h"
+#include "widgets/Announcer.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/WidgetHelpers.h"
@@ -370,6 +371,9 @@ void frmTempiro::applyUpdate(const DisplayUpdate& u) {
     frameDisplay->show(u);
     if (u.rebuilt)
         setWindowTitle(u.title);
+    // The first warning and the end are said without the focus, as their notices are shown.
+    if (u.notice)
+        announce(u.notice->summary + QStringLiteral(": ") + u.notice->body);
     frameDisplay->updateAccessibleNames(m_timer.bPaused, m_timer.status().warning);
     // Only formed when a developer follows the display from outside, e.g. under a shifted
     // clock; otherwise it would cost a string on every tick.
@@ -386,6 +390,13 @@ void frmTempiro::showPaused(bool paused) {
     if (paused)
         frameDisplay->setLineColour(LineColour::Yellow);
     frameDisplay->updateAccessibleNames(paused, m_timer.status().warning);
+    announce(paused ? QStringLiteral("Paused") : QStringLiteral("Resumed"));
+}
+
+void frmTempiro::announce(const QString& text) {
+    if (!m_announcer)
+        m_announcer = new widgets::Announcer(centralWidget());
+    m_announcer->announce(text);
 }
 
 void frmTempiro::lblAlarmTime_Click() {

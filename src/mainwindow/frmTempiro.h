@@ -24,6 +24,7 @@ class QWindow;
 namespace tempiro {
 
 namespace widgets {
+class Announcer;
 class ClickableLabel;
 class FittedLabel;
 } // namespace widgets
@@ -141,6 +142,8 @@ private:
     void applyLayout();
     void applyUpdate(const DisplayUpdate& update);
     void showPaused(bool paused);
+    // Says a milestone through the screen reader, wherever the focus is.
+    void announce(const QString& text);
     void showOption(DisplayOption option);
     QAction* menuItem(DisplayOption option) const;
     void createShortcuts();
@@ -154,6 +157,7 @@ private:
     QPointer<frmEnterTime> m_enterTime;
     QPointer<frmAbout> m_about;
     QPointer<tray::TrayItem> m_tray;
+    widgets::Announcer* m_announcer = nullptr; // made with the first milestone
     bool m_shown = false;
 
 public:

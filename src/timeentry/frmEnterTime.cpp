@@ -207,6 +207,10 @@ void frmEnterTime::announceStatus() {
     QAccessible::updateAccessibility(&alert);
     QAccessibleEvent named(lblStatus, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
+    // What Orca speaks of it: the same words as a notification.
+    if (!m_announcer)
+        m_announcer = new widgets::Announcer(this);
+    m_announcer->announce(lblStatus->text());
 }
 
 double frmEnterTime::Now() const {

@@ -4,6 +4,7 @@
 #include "core/Timer.h"
 #include "platform/Services.h"
 #include "timeentry/TimeValidation.h"
+#include "widgets/Announcer.h"
 #include "widgets/DesignDialog.h"
 
 #include <array>
@@ -90,6 +91,7 @@ private:
 
     platform::Services m_services;
     DateText m_text;
+    widgets::Announcer* m_announcer = nullptr; // made with the first refusal
 };
 
 } // namespace tempiro

@@ -2,6 +2,8 @@
 
 #include "core/DayCount.h"
 #include "fakes/FakePlatform.h"
+#include "timeentry/frmEnterTime.h"
+#include "widgets/Announcer.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/FittedLabel.h"
 
@@ -419,13 +421,9 @@ TEST_F(MainWindowTest, AScreenReaderReadsEachLineWithItsCaption) {
     EXPECT_TRUE(form->lblSystemTime->accessibleName().endsWith(", paused"));
 }
 
-// "warning" is said only while warnings sound, not for the whole last hour; a tick that changes
-// nothing shown tells the screen reader nothing.
-TEST_F(MainWindowTest, TheLowerLineSaysWarningOnlyWhileWarningsSoundAndNothingUnchanged) {
+// "warning" is said only while warnings sound, not for the whole last hour.
+TEST_F(MainWindowTest, TheLowerLineSaysWarningOnlyWhileWarningsSound) {
     startProgram();
-    static int nameChanges = 0;
-    QAccessible::installUpdateHandler(
-        [](QAccessibleEvent* event) { nameChanges += event->type() == QAccessible::NameChanged; });
     const struct {
         std::optional<qint16> warn;
         double minutesLeft;
@@ -440,10 +438,6 @@ TEST_F(MainWindowTest, TheLowerLineSaysWarningOnlyWhileWarningsSoundAndNothingUn
         EXPECT_EQ(form->lblSystemTime->accessibleName().endsWith(", warning"), c.warning)
             << c.minutesLeft;
     }
-    nameChanges = 0;
-    timer->tick();
-    QAccessible::installUpdateHandler(nullptr);
-    EXPECT_EQ(nameChanges, 0);
 }
 
 TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
@@ -592,4 +586,40 @@ TEST_F(MainWindowTest, TheTimeLeftIsWithinReachOfTheKeyboard) {
     EXPECT_TRUE(form->timer().bPaused);
     QTest::keyClick(form->lblSystemTime, Qt::Key_Return);
     EXPECT_FALSE(form->timer().bPaused);
+}
+
+// A refusal and each milestone reach the screen reader as a notification object shown with the
+// words, the route Orca speaks wherever the focus is.
+TEST_F(MainWindowTest, RefusalsAndMilestonesAreSaidAsNotifications) {
+    startProgram();
+    QStringList said;
+    const auto hear = [&said](QWidget* window) {
+        auto* announcer = window->findChild<widgets::Announcer*>();
+        ASSERT_NE(announcer, nullptr);
+        ASSERT_TRUE(announcer->isVisible());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(announcer);
+        ASSERT_EQ(face->role(), QAccessible::Notification);
+        said << face->text(QAccessible::Name);
+    };
+    form->lblSystemTime_Click();
+    hear(form.get());
+    form->lblSystemTime_Click();
+    hear(form.get());
+    AlarmRequest alarm;
+    alarm.time = fake.clock.now() + 2.0 / kMinutesPerDay;
+    alarm.title = "Tea";
+    alarm.warnMinutes = 5;
+    timer->setAlarm(alarm);
+    timer->tick();
+    hear(form.get());
+    fake.clock.advanceSeconds(121);
+    timer->tick();
+    hear(form.get());
+    form->mnuSetTime_Click();
+    form->enterTime()->setTimeText("zz");
+    form->enterTime()->cmdOK_Click();
+    hear(form->enterTime());
+    EXPECT_EQ(said.mid(0, 2), (QStringList{"Paused", "Resumed"}));
+    EXPECT_TRUE(said[2].startsWith("Tea: ") && said[3].startsWith("Tea: ") && said[2] != said[3]);
+    EXPECT_EQ(said[4], "Date/time is not in the correct format.");
 }

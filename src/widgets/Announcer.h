@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace tempiro::widgets {
+
+// Says a short text through the screen reader without moving the focus or changing what is on
+// the screen: an invisible child with the notification role that is shown with the text. Orca
+// speaks a notification object that becomes showing, also while the focus stays in a text box;
+// it drops name changes and alerts on plain labels.
+class Announcer final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget* parent);
+    void announce(const QString& text);
+    const QString& text() const { return m_text; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+
+private:
+    QString m_text;
+};
+
+} // namespace tempiro::widgets

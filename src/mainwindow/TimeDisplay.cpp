@@ -74,6 +74,15 @@ void TimeDisplay::applyLayout(const mainwindow::LayoutControls& c, bool labels, 
     // may show.
     for (QLabel* label : {lblAlarm, lblSystem})
         label->setIndent(label->fontMetrics().horizontalAdvance(u' '));
+    // A caption stays within its line's black box, also in a wide and short window, where the
+    // box is lower than the caption's design: it gets a smaller font rather than spilling.
+    for (auto [caption, line] : {std::pair<QLabel*, QWidget*>{lblAlarm, lblAlarmTime},
+                                 std::pair<QLabel*, QWidget*>{lblSystem, lblSystemTime}}) {
+        QRect box = caption->geometry();
+        box.setTop(std::max(box.top(), line->y()));
+        box.setBottom(std::min(box.bottom(), line->geometry().bottom()));
+        caption->setGeometry(box);
+    }
     widgets::fitCaptionBox(*lblAlarm, {kCaptionAlarmTime, kCaptionStartTime, kCaptionLocalTime});
     widgets::fitCaptionBox(*lblSystem, {kCaptionTimeRemain, kCaptionTimeExpired,
                                         kCaptionTimeElapsed, kCaptionCurrentTime});

@@ -142,8 +142,16 @@ protected:
 } // namespace
 
 TEST_F(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
-    for (const int width : {170, 200, 260, 352, 420, 600, 850, 1000}) {
-        form.resize(width, width * 4290 / 5280);
+    for (const auto& [width, height] : std::vector<std::pair<int, int>>{{170, 138},
+                                                                        {200, 162},
+                                                                        {260, 211},
+                                                                        {352, 286},
+                                                                        {420, 341},
+                                                                        {600, 487},
+                                                                        {850, 690},
+                                                                        {1000, 812},
+                                                                        {580, 300}}) {
+        form.resize(width, height);
         QCoreApplication::processEvents();
         for (const auto& [lower, upper] :
              std::vector<std::pair<QString, QString>>{{kCaptionTimeRemain, kCaptionAlarmTime},
@@ -153,6 +161,13 @@ TEST_F(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
             form.lblSystem->setText(lower);
             form.lblAlarm->setText(upper);
             EXPECT_EQ(cutIn(&form), "") << "width " << width;
+            // Each caption within its line's black box.
+            for (const auto& [caption, line] :
+                 {std::pair<QWidget*, QWidget*>{form.lblAlarm, form.lblAlarmTime},
+                  std::pair<QWidget*, QWidget*>{form.lblSystem, form.lblSystemTime}})
+                EXPECT_TRUE(caption->y() >= line->y() &&
+                            caption->geometry().bottom() <= line->geometry().bottom())
+                    << width << 'x' << height << ' ' << caption->objectName().toStdString();
             for (const widgets::FittedLabel* line :
                  std::vector<const widgets::FittedLabel*>{form.lblAlarmTime, form.lblSystemTime}) {
                 const QFontMetricsF metrics(line->fittedFont());

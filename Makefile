@@ -46,7 +46,7 @@ sanitize: test-deps
 	# address-space limit, which the sanitizers' shadow memory alone exceeds.
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) \
-	  --exclude-regex '^packaging\.|^FakeClockProgramTest\.|^app\.companion_beyond_memory$$'
+	  --exclude-regex '^packaging\.|^FakeClockProgramTest\.|^app\.sleep_and_clock$$|^app\.companion_beyond_memory$$'
 
 # A bounded libFuzzer run of each target over its corpus (FUZZ_SECONDS each).
 fuzz: SHELL := /bin/bash

@@ -4,9 +4,7 @@
 
 namespace tempiro::widgets {
 
-// A big time line that reports a click (press and release on it with the left button, or Space
-// or Enter while it has the keyboard focus, which it shows by a dotted frame in its text colour:
-// the line is black, where the style's focus frame would not show).
+// A big time line that reports a click (press and release on it with the left button).
 class ClickableLabel : public FittedLabel {
     Q_OBJECT
 public:
@@ -18,8 +16,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -575,19 +575,6 @@ TEST_F(MainWindowTest, TheHeadingStandsOverItsDigits) {
     }
 }
 
-// The time left takes the keyboard focus after the link row and pauses on Space as on a click.
-TEST_F(MainWindowTest, TheTimeLeftIsWithinReachOfTheKeyboard) {
-    startProgram();
-    QWidget* next = form->cmdGo->nextInFocusChain();
-    while (next != form->cmdGo && !(next->focusPolicy() & Qt::TabFocus))
-        next = next->nextInFocusChain();
-    EXPECT_EQ(next, form->lblSystemTime) << "the tab stop after Go";
-    QTest::keyClick(form->lblSystemTime, Qt::Key_Space);
-    EXPECT_TRUE(form->timer().bPaused);
-    QTest::keyClick(form->lblSystemTime, Qt::Key_Return);
-    EXPECT_FALSE(form->timer().bPaused);
-}
-
 // A refusal and each milestone reach the screen reader as a notification object shown with the
 // words, the route Orca speaks wherever the focus is.
 TEST_F(MainWindowTest, RefusalsAndMilestonesAreSaidAsNotifications) {

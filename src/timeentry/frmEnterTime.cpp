@@ -7,6 +7,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/FittedLabel.h"
+#include "widgets/GapCheckBox.h"
 #include "widgets/WidgetHelpers.h"
 #include "windowing/ScreenDpi.h"
 
@@ -20,9 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <algorithm>
-#include <tuple>
+#include <cmath>
 
 namespace tempiro {
 
@@ -31,6 +32,8 @@ namespace {
 constexpr double kClientWidth = 3930;
 constexpr double kClientHeight = 3945;
 constexpr int kWarnListLength = 30;
+// The blank a line edit keeps on each side of its text.
+constexpr int kLineEditMargin = 2;
 
 const char* const kHintProperty = "tempiroHint";
 
@@ -107,7 +110,8 @@ void frmEnterTime::createControls() {
     Label2 = new QLabel(QStringLiteral("Event title:"), this);
     place(Label2, 120, 2235, 1110, 225);
 
-    chkWarn = new QCheckBox(QStringLiteral("warn me                minutes before ending"), this);
+    chkWarn = new widgets::GapCheckBox(
+        QStringLiteral("warn me                minutes before ending"), this);
     place(chkWarn, 120, 1890, 3345, 228);
     setHint(chkWarn, QStringLiteral("Sound a warning beep 5 minutes before event expires"));
 
@@ -135,7 +139,7 @@ void frmEnterTime::createControls() {
     // The design's sizes were measured with a narrower font than most desktops have: a caption
     // gets the width its text needs, and a smaller font where the dialog ends first.
     for (QWidget* caption : std::initializer_list<QWidget*>{
-             Label1, optTorI[0], optTorI[1], optTorI[2], chkWarn, chkAutoOpen, Label2, Label3})
+             Label1, optTorI[0], optTorI[1], optTorI[2], chkAutoOpen, Label2, Label3})
         widgets::fitCaptionWidth(*caption, width() - caption->x());
     placeInCaptionGap(*cboWarnMn, *chkWarn);
     cboWarnMn->raise();
@@ -160,36 +164,24 @@ void frmEnterTime::createControls() {
     connect(cmdCancel, &QPushButton::clicked, this, &frmEnterTime::cmdCancel_Click);
 }
 
-void frmEnterTime::placeInCaptionGap(QWidget& box, QCheckBox& check) {
-    // The caption leaves a run of blanks for the box to stand in; its width depends on the
-    // font, so the run is widened where the box would cover a word and the box centred in it.
-    const QString text = check.text();
-    const qsizetype gapStart = text.indexOf(QStringLiteral("  "));
-    qsizetype gapEnd = gapStart;
-    while (gapEnd >= 0 && gapEnd < text.size() && text.at(gapEnd) == u' ')
-        ++gapEnd;
-    if (gapStart < 0)
-        return;
-    QStyleOptionButton option;
-    option.initFrom(&check);
-    const int textLeft =
-        check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check).left() + 2;
-    const int padding = box.height() / 4;
-    QFont font = check.font();
-    auto gap = [&] {
-        const QFontMetricsF metrics(font);
-        return std::pair(textLeft + metrics.horizontalAdvance(text.left(gapStart)),
-                         textLeft + metrics.horizontalAdvance(text.left(gapEnd)));
-    };
-    auto [from, to] = gap();
-    const double missing = box.width() + 2 * padding - (to - from);
-    if (missing > 0) {
-        font.setWordSpacing(font.wordSpacing() + missing / double(gapEnd - gapStart));
-        check.setFont(font);
-        std::tie(from, to) = gap();
-        check.resize(std::max(check.width(), check.sizeHint().width()), check.height());
-    }
-    box.move(check.x() + static_cast<int>((from + to - box.width()) / 2), box.y());
+void frmEnterTime::placeInCaptionGap(QComboBox& box, widgets::GapCheckBox& check) {
+    // The box shows the longest number it takes ("-32768") whole, in whatever font the desktop
+    // has; the caption's run of blanks widens with it, and the box stands in its middle.
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    option.editable = true;
+    const int longest = static_cast<int>(
+        std::ceil(QFontMetricsF(box.font()).horizontalAdvance(QStringLiteral("-32768"))));
+    const int needed = box.style()
+                           ->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                              QSize(longest + 2 * kLineEditMargin, 0), &box)
+                           .width();
+    box.resize(std::max(box.width(), needed), box.height());
+    check.setGapWidth(box.width() + box.height() / 2);
+    widgets::fitCaptionWidth(check, width() - check.x());
+    const QRectF gap = check.gapRect();
+    box.move(check.x() + static_cast<int>(std::round(gap.center().x() - box.width() / 2.0)),
+             box.y());
 }
 
 void frmEnterTime::setHint(QWidget* control, const QString& hint) {

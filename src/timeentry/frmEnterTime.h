@@ -6,6 +6,7 @@
 #include "timeentry/TimeValidation.h"
 #include "widgets/Announcer.h"
 #include "widgets/DesignDialog.h"
+#include "widgets/GapCheckBox.h"
 
 #include <array>
 
@@ -64,7 +65,7 @@ public:
     QLabel* lblStatus = nullptr;
     QLineEdit* txtTitle = nullptr;
     QLabel* Label2 = nullptr;
-    QCheckBox* chkWarn = nullptr;
+    widgets::GapCheckBox* chkWarn = nullptr;
     QLineEdit* txtURL = nullptr;
     QLabel* Label3 = nullptr;
     QCheckBox* chkAutoOpen = nullptr;
@@ -82,7 +83,7 @@ private:
     void createControls();
     void setHint(QWidget* control, const QString& hint);
     bool txtTime_KeyPress(QKeyEvent* event);
-    static void placeInCaptionGap(QWidget& box, QCheckBox& check);
+    void placeInCaptionGap(QComboBox& box, widgets::GapCheckBox& check);
     // Only the selected mode button is a Tab stop, as in an option group on Windows.
     void updateModeTabStops();
     // A refusal in the status line is said to a screen reader at once.

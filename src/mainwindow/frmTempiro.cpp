@@ -149,6 +149,11 @@ void frmTempiro::createControls() {
     cmdGo = new QPushButton(QStringLiteral("&Go"), client);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
 
+    // The time left is within reach of the keyboard and of a screen reader's focus: after the
+    // link row, Space or Enter pauses and resumes as a click does.
+    lblSystemTime->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(txtURL, cmdGo);
+    setTabOrder(cmdGo, lblSystemTime);
     connect(cmdGo, &QPushButton::clicked, this, &frmTempiro::cmdGo_Click);
     connect(lblSystemTime, &widgets::ClickableLabel::clicked, this,
             &frmTempiro::lblSystemTime_Click);

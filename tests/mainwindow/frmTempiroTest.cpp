@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -573,6 +574,23 @@ TEST_F(MainWindowTest, TheHeadingStandsOverItsDigits) {
         };
         EXPECT_NEAR(centre(form->lblLabel), centre(form->lblSystemTime), 1) << width;
     }
+}
+
+// The time left takes the keyboard focus after the link row and pauses on Space as on a click.
+TEST_F(MainWindowTest, TheTimeLeftIsWithinReachOfTheKeyboard) {
+    startProgram();
+    QWidget* next = form->cmdGo->nextInFocusChain();
+    while (next != form->cmdGo && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, form->lblSystemTime) << "the tab stop after Go";
+    // Taking the focus at every start must not build a label's text document.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(form->lblSystemTime, &focusIn);
+    EXPECT_EQ(form->lblSystemTime->findChild<QTextDocument*>(), nullptr);
+    QTest::keyClick(form->lblSystemTime, Qt::Key_Space);
+    EXPECT_TRUE(form->timer().bPaused);
+    QTest::keyClick(form->lblSystemTime, Qt::Key_Return);
+    EXPECT_FALSE(form->timer().bPaused);
 }
 
 // A refusal and each milestone reach the screen reader as a notification object shown with the

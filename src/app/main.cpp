@@ -36,7 +36,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     std::optional<platform::FontConfigPreload> fonts(std::in_place);
     std::optional<platform::WindowSystemStart> starting(std::in_place);
-    QApplication app(argc, argv);
+    // Every option is the timer's own and has been read: Qt would take some of them for its own
+    // (--title would title the first window and be lost to the timer), so it is given none.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     starting.reset();
     fonts.reset();
     platform::SystemClock clock;

@@ -47,10 +47,11 @@ wait "$pid" || fail "the timer did not end cleanly"
 expect_status 3 --status
 [[ "$out" == "Tempiro to Tea: "*"(not running)" ]] || fail "status when not running: $out"
 
-"$program" --stopwatch 2>/dev/null &
+# A first start with a title: the title is the timer's, not taken by Qt for the window's.
+"$program" --stopwatch --title Soup 2>/dev/null &
 pid=$!
 _cleanup+=("kill $pid 2>/dev/null || true")
-wait_window '^Timing of Tea$' 15 >/dev/null
+wait_window '^Timing of Soup$' 15 >/dev/null
 # Ended and waited for here: it saves at its close, into the home the cleanup removes.
 kill -TERM "$pid"
 wait "$pid" || fail "the stop watch did not end cleanly"

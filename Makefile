@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libx11-
             fonts-dejavu-core fonts-liberation2
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang-format \
             xvfb xauth x11-utils dbus-daemon desktop-file-utils appstream dpkg-dev file faketime \
-            xdotool openbox python3-dbus python3-gi
+            xdotool openbox python3-dbus python3-gi at-spi2-core python3-pyatspi
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

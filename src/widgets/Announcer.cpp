@@ -40,7 +40,12 @@ Announcer::Announcer(QWidget* parent)
 void Announcer::announce(const QString& text) {
     // Each text is a new appearance, which the reader speaks even when it repeats the last.
     hide();
-    m_text = text;
+    if (text != m_text) {
+        m_text = text;
+        // Said while hidden, so that a reader's cached name is the new one when it is shown.
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
     show();
 }
 

@@ -1,0 +1,129 @@
+#!/usr/bin/python3
+"""What a screen reader hears from the real program, read on the accessibility bus as Orca
+reads it (see screen_reader.sh for the session around it): a refusal and each milestone come
+as a notification object being shown with the words, and a tick sends a name change only for a
+line whose text changed."""
+import re
+import subprocess
+import sys
+import threading
+import time
+
+import pyatspi
+
+program = sys.argv[1]
+heard = []  # (seconds since start, event type, role, name)
+lock = threading.Lock()
+started = time.time()
+failures = []
+
+
+def on_event(event):
+    try:
+        if event.type.startswith("object:state-changed") and not event.detail1:
+            return
+        role = event.source.getRole()
+        name = event.source.name
+    except Exception:  # the object may be gone already
+        return
+    with lock:
+        heard.append((time.time() - started, event.type, role, str(name)))
+
+
+def heard_since(moment, kind):
+    with lock:
+        return [(t, role, name) for t, k, role, name in heard if t >= moment and k.startswith(kind)]
+
+
+def wait_for(what, seconds, probe):
+    """Polls probe() until it gives something; a wait that gives up says what it waited for."""
+    end = time.time() + seconds
+    while time.time() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    raise AssertionError(f"{what} within {seconds} s")
+
+
+def notification(after, pattern, seconds):
+    return wait_for(f"a notification saying /{pattern}/", seconds, lambda: [
+        name for t, role, name in heard_since(after, "object:state-changed:showing")
+        if role == pyatspi.ROLE_NOTIFICATION and re.fullmatch(pattern, name)])
+
+
+def now():
+    return time.time() - started
+
+
+def command(*args):
+    subprocess.run([program, *args], check=True, stdout=subprocess.DEVNULL, timeout=20)
+
+
+def drive():
+    proc = subprocess.Popen([program, "--in", "30m", "--title", "Tea"], stderr=subprocess.DEVNULL)
+    try:
+        window = subprocess.run(["timeout", "15", "xdotool", "search", "--sync", "--onlyvisible",
+                                 "--name", "^Tempiro to Tea$"], capture_output=True, text=True)
+        if not window.stdout:
+            raise AssertionError("no window titled 'Tempiro to Tea' within 15 s")
+        wait_for("the lower line's first name on the accessibility bus", 15,
+                 lambda: heard_since(0, "object:property-change:accessible-name"))
+
+        # Three ticks with seconds shown: the lower line is renamed at most once a second, the
+        # upper one, whose target stands still, never.
+        since = now()
+        time.sleep(3.2)
+        names = heard_since(since, "object:property-change:accessible-name")
+        lower = [n for _, _, n in names if n.startswith("Time Remain")]
+        if not 2 <= len(lower) <= 4:
+            failures.append(f"the lower line renamed {len(lower)} times in 3.2 s: {lower}")
+        if any(n.startswith("Alarm Time") for _, _, n in names):
+            failures.append(f"the unchanged upper line was renamed: {names}")
+
+        since = now()
+        command("--set-alarm")
+        subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--onlyvisible", "--name",
+                        "^Enter Time$"], check=True, stdout=subprocess.DEVNULL)
+        time.sleep(0.5)
+        subprocess.run(["xdotool", "type", "--delay", "50", "zz"], check=True)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        notification(since, r"Date/time is not in the correct format\.", 10)
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+
+        for state in ["Paused", "Resumed"]:
+            since = now()
+            command("--toggle-pause")
+            notification(since, state, 10)
+            if state == "Paused":
+                wait_for("the lower line's name saying it is paused", 5, lambda: [
+                    n for _, _, n in heard_since(since, "object:property-change:accessible-name")
+                    if n.startswith("Time Remain") and n.endswith(", paused")])
+
+        since = now()
+        command("--in", "6s", "--warn", "1", "--title", "Tea")
+        notification(since, r"Tea: Time Remain: .*", 10)
+        notification(since, r"Tea: Time Expired", 20)
+    except (AssertionError, subprocess.SubprocessError) as e:
+        failures.append(str(e))
+    finally:
+        proc.terminate()
+        try:
+            proc.wait(10)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+        pyatspi.Registry.stop()
+
+
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing",
+                                       "object:property-change:accessible-name")
+threading.Thread(target=drive, daemon=True).start()
+pyatspi.Registry.start()
+for failure in failures:
+    print("FAIL: " + failure)
+if failures:
+    print("heard:\n" + "\n".join(f"{t:6.2f} {kind} {role.value_nick} {name!r}"
+                                   for t, kind, role, name in heard))
+    sys.exit(1)
+print("a refusal, pause, resume, the first warning and the end heard as notifications; "
+      "ticks rename only what changed")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Enter Time dialog placed left of and above the main window under a real window manager:
-# the two outer rectangles, frames included, must not overlap.
+# the two outer rectangles, frames included, must not overlap; and the main window's place at
+# its first warning.
 # Usage: dialog_beside_frames.sh <tempiro program>
 set -euo pipefail
 program=$1
@@ -54,3 +55,21 @@ own_display
 window_manager
 check left 9000 3000 5280
 check above 0 6000 15000
+
+# The first warning, falling on the very first update, puts the frame's corner at (320, 25) as
+# any later one does. xwininfo gives the window's own corner and its offset in the frame.
+rm -f "$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
+LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb "$program" --in 30s --warn 1 \
+    --title Tea 2>/dev/null &
+pid=$!
+_cleanup+=("kill $pid 2>/dev/null || true")
+main=$(wait_window '^Tempiro to Tea$' 15)
+corner() {
+    xwininfo -id "$main" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        /Relative upper-left X/ {x -= $NF} /Relative upper-left Y/ {y -= $NF} END {print x, y}'
+}
+wait_until 5 "the frame's corner at 320 25 after the first warning (at $(corner))" \
+    test "$(corner)" = "320 25"
+echo "first warning on the first update: frame's corner at $(corner)"
+kill -TERM "$pid"
+wait "$pid" || true

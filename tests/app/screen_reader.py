@@ -100,6 +100,25 @@ def drive():
                     n for _, _, n in heard_since(since, "object:property-change:accessible-name")
                     if n.startswith("Time Remain") and n.endswith(", paused")])
 
+        # A menu command from the keyboard (Display > Seconds, hiding them): the focus goes back
+        # to the lower line, not to the menu bar, and the line is renamed once a minute at most.
+        subprocess.run(["xdotool", "windowactivate", "--sync", window.stdout.split()[0]],
+                       check=True)
+        since = now()
+        subprocess.run(["xdotool", "key", "--delay", "300", "alt+d", "s"], check=True)
+        focused = wait_for("the focus back on the lower line after the menu", 5, lambda: [
+            (role, n) for _, role, n in heard_since(since, "object:state-changed:focused")
+            if role != pyatspi.ROLE_MENU and role != pyatspi.ROLE_MENU_ITEM][-1:])
+        if focused[0][0] != pyatspi.ROLE_LABEL or not focused[0][1].startswith("Time Remain"):
+            failures.append(f"focused after the menu: {focused}")
+        time.sleep(0.3)
+        since = now()
+        time.sleep(2.5)
+        lower = [n for _, _, n in heard_since(since, "object:property-change:accessible-name")
+                 if n.startswith("Time Remain")]
+        if len(lower) > 1:
+            failures.append(f"the lower line renamed {len(lower)} times in 2.5 s without seconds")
+
         since = now()
         command("--in", "6s", "--warn", "1", "--title", "Tea")
         notification(since, r"Tea: Time Remain: .*", 10)
@@ -116,6 +135,7 @@ def drive():
 
 
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing",
+                                       "object:state-changed:focused",
                                        "object:property-change:accessible-name")
 threading.Thread(target=drive, daemon=True).start()
 pyatspi.Registry.start()

@@ -36,8 +36,6 @@ public:
     widgets::ClickableLabel* lblSystemTime = nullptr;
     QLabel* lblAlarm = nullptr;
     QLabel* lblSystem = nullptr;
-
-private:
 };
 
 } // namespace tempiro::mainwindow

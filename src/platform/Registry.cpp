@@ -361,6 +361,7 @@ private:
         return false;
     }
 
+    // A header, or a line of a section being written (block() passes the others through).
     void line(const QByteArray& content, const Line& line) {
         const QByteArrayView text = textOf(content, line);
         const QByteArrayView whole(content.constData() + line.begin, line.end - line.begin);
@@ -378,7 +379,7 @@ private:
             m_lastHadEnding = line.hasEnding();
             return;
         }
-        if (m_current && startsWith(text, '"')) {
+        if (startsWith(text, '"')) {
             const std::optional<QString> name = valueName(text);
             if (name && replace(*name, text)) {
                 put(lineEnding);
@@ -386,9 +387,7 @@ private:
                 return;
             }
         }
-        if (!m_current) {
-            put(whole);
-        } else if (trimmed(text).isEmpty() && m_blanks.size() < BlockReader::kBlock) {
+        if (trimmed(text).isEmpty() && m_blanks.size() < BlockReader::kBlock) {
             m_blanks.append(whole);
         } else {
             flushBlanks();

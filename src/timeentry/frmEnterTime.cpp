@@ -4,6 +4,7 @@
 #include "core/Twips.h"
 #include "timeentry/AlarmEntry.h"
 #include "timeentry/WarningMinutes.h"
+#include "widgets/Announcer.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/FittedLabel.h"

@@ -4,7 +4,6 @@
 #include "core/Timer.h"
 #include "platform/Services.h"
 #include "timeentry/TimeValidation.h"
-#include "widgets/Announcer.h"
 #include "widgets/DesignDialog.h"
 #include "widgets/GapCheckBox.h"
 
@@ -18,6 +17,10 @@ class QPushButton;
 class QRadioButton;
 
 namespace tempiro {
+
+namespace widgets {
+class Announcer;
+} // namespace widgets
 
 // The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
 // the event's title and web address, the warning and auto-open. OK sets the new alarm on the

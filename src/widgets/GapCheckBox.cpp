@@ -55,10 +55,6 @@ QSize GapCheckBox::sizeHint() const {
     return QCheckBox::sizeHint() + QSize(static_cast<int>(std::ceil(gapWidening())), 0);
 }
 
-QSize GapCheckBox::minimumSizeHint() const {
-    return sizeHint();
-}
-
 void GapCheckBox::paintEvent(QPaintEvent* event) {
     const Parts parts = gapParts();
     if (parts.start < 0 || gapWidening() <= 0) {

@@ -20,7 +20,6 @@ public:
     // How much further right than in the plain caption the words after the run are drawn.
     double gapWidening() const;
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

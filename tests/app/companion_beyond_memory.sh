@@ -7,6 +7,8 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/../support/private-session.sh"
 
+# HOME, the XDG folders (XDG_RUNTIME_DIR among them) and the buses are the test's own, for every
+# program this script starts: a timer the user has open never meets them.
 private_home
 own_display
 companion="$XDG_DATA_HOME/VB and VBA Program Settings/HKEY_USERS.reg"

@@ -6,6 +6,8 @@
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/../support/private-session.sh"
+# HOME, the XDG folders (XDG_RUNTIME_DIR among them) and the buses are the test's own, for every
+# program this script starts: a timer the user has open never meets them.
 private_home
 
 # Left, top, right, bottom of a window with its frame, as the window manager draws it.
@@ -24,8 +26,6 @@ check() {
     mkdir -p "$home/config/VB and VBA Program Settings"
     printf '[Settings]\nAlarmTime=2027-01-15T10:00:00\nsEventTitle=Kept\nLeftfrmTempiro=%s\nTopfrmTempiro=%s\nWidthfrmTempiro=%s\nHeightfrmTempiro=4860\n' \
         "$left" "$top" "$width" >"$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
-    # HOME, the XDG folders (its own runtime folder among them) and the bus are the
-    # private home's, exported by private_home.
     LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
     pid=$!
     _cleanup+=("kill $pid 2>/dev/null || true")

@@ -8,13 +8,8 @@ here=$(dirname "$0")
 source "$here/../support/private-session.sh"
 /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || fail "python3-dbus and python3-gi are needed"
 
-private_home
-own_display
-window_manager
-private_bus
+desktop_session
 log=$home/desktop.log
-/usr/bin/python3 "$here/../support/desktop-standins.py" "$log" &
-_cleanup+=("kill $! 2>/dev/null || true")
-wait_until 10 "the stand-in desktop services' start" grep -qs '"ready"' "$log"
+standins desktop-standins.py "$log"
 LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb \
     /usr/bin/python3 "$here/notification_area.py" "$1" "$log"

@@ -9,10 +9,7 @@ source "$here/../support/private-session.sh"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is needed"
 [ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi2-core is needed"
 
-private_home
-own_display
-window_manager
-private_bus
+desktop_session
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 _cleanup+=("kill $! 2>/dev/null || true")
 wait_until 10 "the accessibility bus's address on the session bus" \

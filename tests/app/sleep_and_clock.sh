@@ -10,18 +10,11 @@ here=$(dirname "$0")
 source "$here/../support/private-session.sh"
 /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || fail "python3-dbus and python3-gi are needed"
 
-private_home
-own_display
-window_manager
-private_bus
+desktop_session
 private_bus system
 desktop=$home/desktop.log system=$home/system.log
-/usr/bin/python3 "$here/../support/desktop-standins.py" "$desktop" &
-_cleanup+=("kill $! 2>/dev/null || true")
-/usr/bin/python3 "$here/../support/system-standins.py" "$system" &
-_cleanup+=("kill $! 2>/dev/null || true")
-wait_until 10 "the stand-in desktop services' start" grep -qs '"ready"' "$desktop"
-wait_until 10 "the stand-in system services' start" grep -qs '"ready"' "$system"
+standins desktop-standins.py "$desktop"
+standins system-standins.py "$system"
 
 settings="$home/config/VB and VBA Program Settings/Tempiro Timer.conf"
 mkdir -p "$(dirname "$settings")"
@@ -29,7 +22,7 @@ printf '[Settings]\nbKeepAwake=True\n' >"$settings"
 echo "@2026-12-08 21:50:00" >"$home/clock"
 export TZ=UTC QT_QPA_PLATFORM=xcb
 export FAKETIME_TIMESTAMP_FILE=$home/clock FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1
-# The times as the issue's reader knows them (Qt needs no installed locale for them); the
+# The times as an American reader writes them (Qt needs no installed locale for them); the
 # shell itself keeps its own.
 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LD_PRELOAD=$2 "$program" --in 5m --title Auction 2>/dev/null &
 pid=$!

@@ -72,6 +72,26 @@ private_bus() {
     _cleanup+=("kill $(sed -n 2p <<<"$out") 2>/dev/null || true")
 }
 
+# The session a test of the desktop's services needs: a home of the test's own (XDG_RUNTIME_DIR
+# among its folders, so that a timer the user has open never meets the test's), a virtual X
+# server with a window manager, and a session bus of its own.
+desktop_session() {
+    private_home
+    own_display
+    window_manager
+    private_bus
+}
+
+# Starts stand-in services (a script in tests/support) that log to LOG, and waits until they say
+# they are ready. Usage: standins SCRIPT LOG [arguments]
+standins() {
+    local script=$1 log=$2
+    shift 2
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/$script" "$log" "$@" &
+    _cleanup+=("kill $! 2>/dev/null || true")
+    wait_until 10 "the start of $script" grep -qs '"ready"' "$log"
+}
+
 # Runs the command every tenth of a second until it succeeds; after SECONDS it fails, saying
 # what it waited for. Usage: wait_until SECONDS "what" command [arguments]
 wait_until() {

@@ -1,6 +1,6 @@
 #include "command/Command.h"
 
-#include "core/TimerState.h"
+#include "core/TimerFacts.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -111,10 +111,7 @@ QString lengthText(const QString& length) {
         return trimmed;
     const qint64 seconds = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60 +
                            m.captured(3).toLongLong();
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return clockText(seconds);
 }
 
 ParsedArguments parseArguments(const QStringList& arguments, const QString& version) {

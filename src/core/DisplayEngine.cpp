@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <cmath>
-#include <limits>
 
 namespace tempiro {
 
@@ -13,7 +12,6 @@ namespace {
 constexpr int kMaxExpireBeeps = 5;
 constexpr int kWarnBeepPauseMs = 300;
 constexpr qint16 kManyBeepsFrom = 5; // up to this minute count, one beep per minute left
-constexpr double kOneHour = 1.0 / 24.0;
 constexpr double kCurrentTimeFromDays = 11;
 const QString kStopWatchName = QStringLiteral("Stop Watch");
 
@@ -26,14 +24,6 @@ QString wholeDaysText(double days) {
     return QString::number(std::trunc(days) + 0.0, 'f', 0);
 }
 
-// The minute count of a warning; 0 when it does not fit a 16-bit count.
-qint16 warningMinutes(double remaining) {
-    const double minutes = std::floor(remaining * kMinutesPerDay) + 1;
-    if (!(minutes <= std::numeric_limits<qint16>::max()))
-        return 0;
-    return static_cast<qint16>(minutes);
-}
-
 QString noticeSummary(const TimerState& s) {
     return s.sEventTitle.isEmpty() ? kProgramTitle : s.sEventTitle;
 }
@@ -42,9 +32,52 @@ QString minutesLeft(int minutes) {
     return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
 }
 
-void warningStep(TimerState& s, double remaining, platform::WindowState& windowState,
+// A newly installed alarm starts with a clean slate: its first warning brings the window
+// forward and tells the desktop, whatever an earlier alarm of this run did.
+void takeOver(TimerState& s, const Moment& moment, DisplayUpdate& u) {
+    if (!s.bAlarmTimeChg)
+        return;
+    s.nExpireBeeps = 0;
+    s.nLastWarnMin = 0;
+    s.bAlarmTimeChg = false;
+    u.restartTimer = s.bPaused;
+    s.bPaused = false;
+    s.dCountFrom = moment.wall;
+    if (s.nTimeorInterval == kModeStopWatch) {
+        u.alarmCaption = kCaptionStartTime;
+        s.dAlarmTime = s.realOfWall = moment.wall;
+        s.realTarget = moment.real;
+    } else {
+        u.alarmCaption = kCaptionAlarmTime;
+    }
+}
+
+// The real time to the target (or, negative, since a stop watch's start). An interval becomes
+// the time it ends: its length runs in real time, its target is shown at the wall time it ends.
+double remainingTime(TimerState& s, const Moment& moment, const UtcOffsetAt& offsetAt) {
+    switch (s.nTimeorInterval) {
+    case kModeTime:
+    case kModeStopWatch:
+        if (s.dAlarmTime != s.realOfWall) {
+            s.realOfWall = s.dAlarmTime;
+            s.realTarget = realFromWall(s.dAlarmTime, offsetAt);
+        }
+        return s.realTarget - moment.real;
+    case kModeInterval: {
+        const double remaining = s.dAlarmTime;
+        s.realTarget = moment.real + remaining;
+        s.dAlarmTime = s.realOfWall = wallFromReal(s.realTarget, offsetAt);
+        s.dCountFrom = moment.wall;
+        s.nTimeorInterval = kModeTime;
+        return remaining;
+    }
+    default:
+        return 0;
+    }
+}
+
+void warningStep(TimerState& s, qint16 minutes, platform::WindowState& windowState,
                  DisplayUpdate& u) {
-    const qint16 minutes = warningMinutes(remaining);
     if (minutes == s.nLastWarnMin || minutes > s.nWarnMin)
         return;
     if (s.nLastWarnMin == 0) {
@@ -71,6 +104,31 @@ void warningStep(TimerState& s, double remaining, platform::WindowState& windowS
     }
 }
 
+// Expiry and its beeps, or the warnings, and the lower line's colour and caption for them.
+void lineState(TimerState& s, const TimerFacts& f, platform::WindowState& windowState,
+               DisplayUpdate& u) {
+    if (s.nTimeorInterval == kModeStopWatch) {
+        u.colour = LineColour::Green;
+        u.systemCaption = kCaptionTimeElapsed;
+    } else if (s.nTimeorInterval != kModeTime) {
+        return; // a mode this version does not know (a hand-edited file) shows no state
+    } else if (f.expired) {
+        if (s.nExpireBeeps < kMaxExpireBeeps) {
+            u.beeps = 1;
+            if (++s.nExpireBeeps == 1)
+                u.notice = DisplayUpdate::Notice{noticeSummary(s), kCaptionTimeExpired, true};
+        }
+        u.colour = LineColour::Red;
+        u.systemCaption = kCaptionTimeExpired;
+    } else {
+        if (s.bWarn)
+            warningStep(s, f.warningMinutes, windowState, u);
+        else
+            u.colour = LineColour::Green;
+        u.systemCaption = kCaptionTimeRemain;
+    }
+}
+
 struct Fields {
     QString value;
     QString heading;
@@ -93,6 +151,51 @@ Fields timeOfDayFields(const TimerState& s, double remaining, const QString& sep
         f.heading += QStringLiteral(":ss");
     }
     return f;
+}
+
+// The day count before the time, or the current time when the end is eleven days or more
+// away; the colour and caption of the last hour.
+void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fields,
+               DisplayUpdate& u) {
+    // Days and the hour are counted on the seconds the line shows (rounded), so that
+    // "01:00:00" never stands without its day count.
+    const std::int64_t shownSeconds = f.remaining > 0 ? wholeSeconds(f.remaining) : 0;
+    const auto days = static_cast<int>(shownSeconds / std::int64_t(kSecondsPerDay));
+    if (shownSeconds >= std::int64_t(kSecondsPerDay * kOneHour)) {
+        u.colour = LineColour::Green;
+        if (days >= kCurrentTimeFromDays) {
+            fields.value = text.generalDate(now);
+            fields.heading.clear();
+            u.systemCaption = kCaptionCurrentTime;
+        } else {
+            fields.value = u' ' + twoDigits(days) + fields.value;
+            u.systemCaption = kCaptionTimeRemain;
+            fields.heading = QStringLiteral(" dy") + fields.heading;
+        }
+    } else if (f.expired) {
+        u.colour = LineColour::Red;
+        u.systemCaption = kCaptionTimeExpired;
+    } else if (!f.stopWatch) {
+        u.colour = LineColour::Yellow;
+        u.systemCaption = kCaptionTimeRemain;
+    }
+}
+
+// The value and heading of the lower line; nothing with seconds hidden between the minutes
+// unless a redraw is forced.
+std::optional<Fields> lowerLine(TimerState& s, const TimerFacts& f, double now,
+                                const DateText& text, DisplayUpdate& u) {
+    if (s.bTTlDay)
+        return Fields{wholeDaysText(f.remaining), QStringLiteral("Days")};
+    if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
+        if (!s.bForceRedraw)
+            return std::nullopt;
+        s.bForceRedraw = false;
+    }
+    Fields fields = timeOfDayFields(s, f.remaining, text.timeSeparator());
+    if (s.bDay)
+        dayFields(f, now, text, fields, u);
+    return fields;
 }
 
 QString windowTitle(const TimerState& s, const QString& valueText,
@@ -123,47 +226,8 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
                            platform::WindowState windowState, const DateText& text) {
     const double now = moment.wall;
     DisplayUpdate u;
-    double remaining = 0;
-    bool expired = false;
-
-    // A newly installed alarm starts with a clean slate: its first warning brings the window
-    // forward and tells the desktop, whatever an earlier alarm of this run did.
-    if (s.bAlarmTimeChg) {
-        s.nExpireBeeps = 0;
-        s.nLastWarnMin = 0;
-        s.bAlarmTimeChg = false;
-        u.restartTimer = s.bPaused;
-        s.bPaused = false;
-        s.dCountFrom = now;
-        if (s.nTimeorInterval == kModeStopWatch) {
-            u.alarmCaption = kCaptionStartTime;
-            s.dAlarmTime = s.realOfWall = now;
-            s.realTarget = moment.real;
-        } else {
-            u.alarmCaption = kCaptionAlarmTime;
-        }
-    }
-
-    switch (s.nTimeorInterval) {
-    case kModeTime:
-    case kModeStopWatch:
-        if (s.dAlarmTime != s.realOfWall) {
-            s.realOfWall = s.dAlarmTime;
-            s.realTarget = realFromWall(s.dAlarmTime, offsetAt);
-        }
-        remaining = s.realTarget - moment.real;
-        break;
-    case kModeInterval:
-        // The length runs in real time; the target is shown at the wall time it ends.
-        remaining = s.dAlarmTime;
-        s.realTarget = moment.real + remaining;
-        s.dAlarmTime = s.realOfWall = wallFromReal(s.realTarget, offsetAt);
-        s.dCountFrom = now;
-        s.nTimeorInterval = kModeTime;
-        break;
-    default:
-        break;
-    }
+    takeOver(s, moment, u);
+    const TimerFacts facts = factsAt(s, remainingTime(s, moment, offsetAt));
 
     if (s.bShowLocalTime) {
         u.alarmTimeText = text.generalDate(now);
@@ -171,77 +235,20 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     } else {
         u.alarmTimeText = text.generalDate(s.dAlarmTime);
     }
+    lineState(s, facts, windowState, u);
+    const std::optional<Fields> fields = lowerLine(s, facts, now, text, u);
 
-    if (s.nTimeorInterval == kModeTime) {
-        if (remaining <= 0) {
-            if (s.nExpireBeeps < kMaxExpireBeeps) {
-                u.beeps = 1;
-                if (++s.nExpireBeeps == 1)
-                    u.notice = DisplayUpdate::Notice{noticeSummary(s), kCaptionTimeExpired, true};
-            }
-            expired = true;
-            u.colour = LineColour::Red;
-            u.systemCaption = kCaptionTimeExpired;
-        } else {
-            if (s.bWarn)
-                warningStep(s, remaining, windowState, u);
-            else
-                u.colour = LineColour::Green;
-            u.systemCaption = kCaptionTimeRemain;
-        }
-    } else if (s.nTimeorInterval == kModeStopWatch) {
-        u.colour = LineColour::Green;
-        u.systemCaption = kCaptionTimeElapsed;
-    }
-
-    QString valueText;
-    QString heading;
-    if (s.bTTlDay) {
-        heading = QStringLiteral("Days");
-        valueText = wholeDaysText(remaining);
-    } else {
-        if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
-            if (!s.bForceRedraw)
-                return u;
-            s.bForceRedraw = false;
-        }
-        const Fields fields = timeOfDayFields(s, remaining, text.timeSeparator());
-        valueText = fields.value;
-        heading = fields.heading;
-
-        if (s.bDay) {
-            // Days and the hour are counted on the seconds the line shows (rounded), so that
-            // "01:00:00" never stands without its day count.
-            const std::int64_t shownSeconds = remaining > 0 ? wholeSeconds(remaining) : 0;
-            const auto days = static_cast<int>(shownSeconds / std::int64_t(kSecondsPerDay));
-            if (shownSeconds >= std::int64_t(kSecondsPerDay * kOneHour)) {
-                u.colour = LineColour::Green;
-                if (days >= kCurrentTimeFromDays) {
-                    valueText = text.generalDate(now);
-                    heading.clear();
-                    u.systemCaption = kCaptionCurrentTime;
-                } else {
-                    valueText = u' ' + twoDigits(days) + valueText;
-                    u.systemCaption = kCaptionTimeRemain;
-                    heading = QStringLiteral(" dy") + heading;
-                }
-            } else if (expired) {
-                u.colour = LineColour::Red;
-                u.systemCaption = kCaptionTimeExpired;
-            } else if (s.nTimeorInterval != kModeStopWatch) {
-                u.colour = LineColour::Yellow;
-                u.systemCaption = kCaptionTimeRemain;
-            }
-        }
-    }
-
+    // The line keeps its last colour; this is the one place that says which it has now.
+    s.lineColour = u.colour.value_or(s.lineColour);
+    u.facts = facts;
+    u.facts.colour = s.lineColour;
+    if (!fields)
+        return u;
     u.rebuilt = true;
-    u.heading = heading;
+    u.heading = fields->heading;
     u.labelsVisible = s.bLbl;
-    if (expired)
-        valueText = u'+' + valueText;
-    u.valueText = valueText;
-    u.title = windowTitle(s, valueText, windowState);
+    u.valueText = facts.expired ? u'+' + fields->value : fields->value;
+    u.title = windowTitle(s, u.valueText, windowState);
     return u;
 }
 

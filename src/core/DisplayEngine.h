@@ -2,6 +2,7 @@
 
 #include "core/DateText.h"
 #include "core/RealTime.h"
+#include "core/TimerFacts.h"
 #include "core/TimerState.h"
 #include "platform/WindowControl.h"
 
@@ -9,8 +10,6 @@
 #include <optional>
 
 namespace tempiro {
-
-enum class LineColour { Red, Green, Yellow };
 
 // Everything one display update decides, for the main window to apply. Optional parts are
 // left untouched on the window when absent.
@@ -31,6 +30,7 @@ struct DisplayUpdate {
     QString alarmTimeText; // the upper big line, written on every update
     std::optional<QString> alarmCaption;
     std::optional<LineColour> colour; // the last colour given to the lower line
+    TimerFacts facts;                 // the moment's facts, the colour the line has after this
     std::optional<QString> systemCaption;
 
     // With seconds hidden most ticks leave the value text, heading and title alone.

@@ -181,8 +181,12 @@ void Timer::setPaused(bool paused) {
     if (bPaused && !paused)
         m_services.notifier.withdraw();
     bPaused = paused;
-    if (bPaused)
+    m_shown.facts.paused = paused;
+    if (bPaused) {
+        // The display stands still in the colour of a pause, until an update gives it another.
+        lineColour = m_shown.facts.colour = LineColour::Yellow;
         m_services.system.release();
+    }
     // The display stands still while paused; the target itself never moves.
     if (bPaused)
         m_ticker.stop();
@@ -221,11 +225,11 @@ void Timer::tick() {
         m_shown.value = update.valueText;
         m_shown.heading = update.heading;
     }
-    m_shown.remaining = realTarget - moment.real;
+    m_shown.facts = update.facts;
     m_shown.now = moment.wall;
     // An alarm whose start was never known counts from the start of this run.
     m_shown.countFrom = dCountFrom != 0 ? dCountFrom : m_started;
-    keepAwake(m_shown.remaining);
+    keepAwake(update.facts.remaining);
     // Before the update, which the window reads it with.
     refreshStatus();
     emit updated(update);

@@ -86,6 +86,8 @@ public:
     const DateText& text() const { return m_text; }
     // The timer as the last update left it, in a few words.
     const TimerStatus& status() const { return m_status; }
+    // The facts of the last update (and of a pause since), which every face shows.
+    const TimerFacts& facts() const { return m_shown.facts; }
     const platform::Services& services() const { return m_services; }
     // The 945 ms tick; stopped while paused.
     QTimer* ticker() { return &m_ticker; }

@@ -10,6 +10,8 @@ namespace tempiro {
 
 enum AlarmMode : qint16 { kModeTime = 0, kModeInterval = 1, kModeStopWatch = 2 };
 
+enum class LineColour { Red, Green, Yellow };
+
 inline const QString kProgramTitle = QStringLiteral("Tempiro Timer");
 
 struct AlarmRecord {
@@ -52,6 +54,8 @@ struct TickMemory {
     // read as that hour's first pass.
     double realOfWall = -1; // the dAlarmTime it belongs to
     double realTarget = 0;
+    // The lower line keeps the colour it was last given: red as laid out, before any update.
+    LineColour lineColour = LineColour::Red;
 };
 
 struct TimerState : AlarmRecord, DisplayOptions, RunFlags, TickMemory {};

@@ -14,7 +14,6 @@ QString clockTime(double dayCount, const QLocale& locale) {
 
 namespace {
 
-constexpr double kOneHour = 1.0 / 24.0;
 constexpr double kWeekdayWithin = 6; // days ahead that a weekday names without doubt
 constexpr int kSixty = 60;
 
@@ -57,14 +56,6 @@ int sixtieths(double share) {
     return static_cast<int>(std::floor(std::clamp(share, 0.0, 1.0) * kSixty + kRounding));
 }
 
-// Hours, minutes and seconds, the hours counted on past a day: "49:59:51".
-QString clockText(qint64 seconds) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString isoWithOffset(double real, const UtcOffsetAt& offsetAt) {
     const auto utc =
         static_cast<qint64>(std::llround((real - realFromUtcSeconds(0)) * kSecondsPerDay));
@@ -81,10 +72,10 @@ StatusReport statusReport(const TimerState& s, const QString& link, const Moment
     const double realTarget = s.nTimeorInterval == kModeInterval
                                   ? now.real + s.dAlarmTime
                                   : realFromWall(s.dAlarmTime, offsetAt);
-    const double left = realTarget - now.real;
-    const auto seconds = static_cast<qint64>(std::floor(std::abs(left) * kSecondsPerDay + 1e-6));
-    const bool expired = !stopWatch && left <= 0;
-    const bool warning = !stopWatch && !expired && s.bWarn && left * kMinutesPerDay < s.nWarnMin;
+    const TimerFacts facts = factsAt(s, realTarget - now.real);
+    const auto seconds =
+        static_cast<qint64>(std::floor(std::abs(facts.remaining) * kSecondsPerDay + 1e-6));
+    const bool expired = facts.expired;
 
     QString what;
     if (stopWatch)
@@ -110,43 +101,38 @@ StatusReport statusReport(const TimerState& s, const QString& link, const Moment
     json[stopWatch ? QStringLiteral("secondsElapsed") : QStringLiteral("secondsLeft")] =
         double(expired ? -seconds : seconds);
     json[QStringLiteral("paused")] = s.bPaused;
-    json[QStringLiteral("warning")] = warning;
+    json[QStringLiteral("warning")] = facts.warning;
     json[QStringLiteral("expired")] = expired;
     json[QStringLiteral("running")] = running;
     return report;
 }
 
 TimerStatus timerStatus(const TimerState& s, const StatusInput& in, const QLocale& locale) {
+    const TimerFacts& f = in.facts;
     TimerStatus status;
     status.title = normalTitle(s);
-    status.paused = s.bPaused;
-    status.stopWatch = s.nTimeorInterval == kModeStopWatch;
-    const bool expired = !status.stopWatch && in.remaining <= 0;
+    status.paused = f.paused;
+    status.stopWatch = f.stopWatch;
+    status.colour = f.colour;
+    status.warning = f.warning;
     const QString value = shownValue(in);
 
     if (status.stopWatch) {
-        const auto seconds = static_cast<qint64>(std::floor(-in.remaining * kSecondsPerDay));
+        const auto seconds = static_cast<qint64>(std::floor(-f.remaining * kSecondsPerDay));
         status.sixtieths = static_cast<int>(s.bSec ? seconds % kSixty : seconds / kSixty % kSixty);
         status.text = value + QStringLiteral(" elapsed");
-    } else if (expired) {
-        status.colour = LineColour::Red;
+    } else if (f.expired) {
         status.sixtieths = kSixty;
-        status.text = QStringLiteral("expired ") + agoText(-in.remaining) + QStringLiteral(" ago");
+        status.text = QStringLiteral("expired ") + agoText(-f.remaining) + QStringLiteral(" ago");
     } else {
         const double length = s.dAlarmTime - in.countFrom;
         status.sixtieths = length > 0 ? sixtieths((in.now - in.countFrom) / length) : 0;
-        const bool warning = s.bWarn && in.remaining * kMinutesPerDay < s.nWarnMin;
-        status.warning = warning;
-        if (in.remaining < kOneHour || warning)
-            status.colour = LineColour::Yellow;
         // Eleven days or more out the display shows the current time: no count to repeat.
         const QString ends = QStringLiteral("ends ") + endsAt(s.dAlarmTime, in.now, locale);
         status.text = in.heading.isEmpty() ? ends : value + QStringLiteral(" left, ") + ends;
     }
-    if (status.paused) {
-        status.colour = expired ? LineColour::Red : LineColour::Yellow;
+    if (status.paused)
         status.text = QStringLiteral("paused");
-    }
     return status;
 }
 

@@ -3,6 +3,7 @@
 #include "core/DateText.h"
 #include "core/DisplayEngine.h"
 #include "core/RealTime.h"
+#include "core/TimerFacts.h"
 #include "core/TimerState.h"
 
 #include <QJsonObject>
@@ -16,9 +17,7 @@ namespace tempiro {
 struct TimerStatus {
     QString title; // the main window's own title
     QString text;  // "01:59:51 left, ends Thu 10:00 PM", "expired 3 minutes ago", "paused"
-    // Green while time remains; yellow in the last hour, while warnings sound and while paused;
-    // red once expired.
-    LineColour colour = LineColour::Green;
+    LineColour colour = LineColour::Green; // the main window's lower line's
     bool paused = false;
     bool stopWatch = false;
 
@@ -26,16 +25,16 @@ struct TimerStatus {
     // passed, or a stop watch's hand (seconds of the minute, minutes of the hour while seconds
     // are hidden).
     int sixtieths = 0;
-    bool warning = false; // warnings are on and the end is within their lead
+    bool warning = false; // warnings are sounding
     bool operator==(const TimerStatus&) const = default;
 };
 
-// The display's last value and heading, and the real time that remains (negative once passed)
-// at the wall time `now`, all as the last update left them.
+// The display's last value and heading, the moment's facts and the wall time `now`, all as the
+// last update left them.
 struct StatusInput {
     QString value;
     QString heading;
-    double remaining = 0;
+    TimerFacts facts;
     double now = 0;
     double countFrom = 0; // when the countdown began, as far as it is known
 };

@@ -119,7 +119,7 @@ void TimeDisplay::show(const DisplayUpdate& u) {
     }
 }
 
-void TimeDisplay::updateAccessibleNames(bool paused, bool warning) {
+void TimeDisplay::updateAccessibleNames(const TimerFacts& facts) {
     // A screen reader reads each line with its caption, the lower one with its units and its
     // state. A name is set only when it changes: each change is an event the reader hears of.
     const auto setName = [](QWidget& line, const QString& name) {
@@ -128,9 +128,9 @@ void TimeDisplay::updateAccessibleNames(bool paused, bool warning) {
     };
     setName(*lblAlarmTime, lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
     QString state;
-    if (paused)
+    if (facts.paused)
         state = QStringLiteral(", paused");
-    else if (warning)
+    else if (facts.warning)
         state = QStringLiteral(", warning");
     setName(*lblSystemTime,
             lblSystem->text() + u' ' + spokenTime(lblSystemTime->text(), lblLabel->text()) + state);

@@ -29,7 +29,7 @@ public:
     void show(const DisplayUpdate& update);
     void setLineColour(LineColour colour);
     // "Time Remain 0 days 1 hour 59 minutes 51 seconds, warning".
-    void updateAccessibleNames(bool paused, bool warning);
+    void updateAccessibleNames(const TimerFacts& facts);
 
     widgets::ClickableLabel* lblAlarmTime = nullptr;
     widgets::FittedLabel* lblLabel = nullptr;

@@ -374,7 +374,7 @@ void frmTempiro::applyUpdate(const DisplayUpdate& u) {
     // The first warning and the end are said without the focus, as their notices are shown.
     if (u.notice)
         announce(u.notice->summary + QStringLiteral(": ") + u.notice->body);
-    frameDisplay->updateAccessibleNames(m_timer.bPaused, m_timer.status().warning);
+    frameDisplay->updateAccessibleNames(m_timer.facts());
     // Only formed when a developer follows the display from outside, e.g. under a shifted
     // clock; otherwise it would cost a string on every tick.
     if (lcTrace().isDebugEnabled())
@@ -387,9 +387,8 @@ void frmTempiro::lblSystemTime_Click() {
 }
 
 void frmTempiro::showPaused(bool paused) {
-    if (paused)
-        frameDisplay->setLineColour(LineColour::Yellow);
-    frameDisplay->updateAccessibleNames(paused, m_timer.status().warning);
+    frameDisplay->setLineColour(m_timer.facts().colour);
+    frameDisplay->updateAccessibleNames(m_timer.facts());
     announce(paused ? QStringLiteral("Paused") : QStringLiteral("Resumed"));
 }
 

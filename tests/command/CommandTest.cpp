@@ -9,8 +9,8 @@ using command::Command;
 
 TEST(CommandLine, LengthsInUnitsReadAsTheIntervalBoxReadsThem) {
     const std::pair<QString, QString> cases[] = {
-        {"25m", "0:25:00"}, {"90s", "0:01:30"},     {"1h30m", "1:30:00"},
-        {"2H", "2:00:00"},  {"1:30:00", "1:30:00"}, {" 25:00 ", "25:00"},
+        {"25m", "00:25:00"}, {"90s", "00:01:30"},    {"1h30m", "01:30:00"},
+        {"2H", "02:00:00"},  {"1:30:00", "1:30:00"}, {" 25:00 ", "25:00"},
     };
     for (const auto& [typed, text] : cases)
         EXPECT_EQ(command::lengthText(typed), text) << typed.toStdString();

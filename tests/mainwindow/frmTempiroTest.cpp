@@ -1,8 +1,10 @@
 #include "mainwindow/frmTempiro.h"
 
+#include "command/CommandApply.h"
 #include "core/DayCount.h"
 #include "fakes/FakePlatform.h"
 #include "timeentry/frmEnterTime.h"
+#include "tray/TrayItem.h"
 #include "widgets/Announcer.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/FittedLabel.h"
@@ -627,4 +629,39 @@ TEST_F(MainWindowTest, RefusalsAndMilestonesAreSaidAsNotifications) {
     EXPECT_EQ(said.mid(0, 2), (QStringList{"Paused", "Resumed"}));
     EXPECT_TRUE(said[2].startsWith("Tea: ") && said[3].startsWith("Tea: ") && said[2] != said[3]);
     EXPECT_EQ(said[4], "Date/time is not in the correct format.");
+}
+
+// One moment, one set of facts: with Days shown, a 90-minute warning lead and 70 minutes left
+// the window's lower line is green (an hour or more left) while warnings sound; the
+// notification-area disc shows the window's colour, and the status line says what the lower
+// line's name says, over a pause too.
+TEST_F(MainWindowTest, TheWindowTheItemAndTheStatusTellTheSameMoment) {
+    startProgram();
+    AlarmRequest alarm;
+    alarm.time = start + 100 / kMinutesPerDay;
+    alarm.title = "Tea";
+    alarm.warnMinutes = 90;
+    timer->setAlarm(alarm);
+    timer->tick();
+    fake.clock.set(start + 30 / kMinutesPerDay);
+    timer->tick();
+    tray::TrayItem item(*timer);
+    const auto discColour = [&] {
+        return item.icon().icon().pixmap(32).toImage().pixelColor(25, 7); // one o'clock
+    };
+    const auto jsonWarning = [&] {
+        command::Command status;
+        status.status = status.json = true;
+        return command::applyCommand(*timer, status).out.contains("\"warning\":true");
+    };
+    EXPECT_EQ(textColour(form->lblSystemTime), kGreen);
+    EXPECT_GT(discColour().green(), 2 * discColour().red()) << "a green disc, not a yellow one";
+    EXPECT_TRUE(form->lblSystemTime->accessibleName().endsWith(", warning"));
+    EXPECT_TRUE(jsonWarning());
+
+    timer->setPaused(true);
+    EXPECT_EQ(textColour(form->lblSystemTime), kYellow);
+    EXPECT_LT(discColour().blue(), 60);
+    EXPECT_GT(discColour().red(), 200) << "a yellow disc";
+    EXPECT_TRUE(form->lblSystemTime->accessibleName().endsWith(", paused"));
 }

@@ -1,0 +1,38 @@
+#include "core/TimerFacts.h"
+
+#include "core/DayCount.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tempiro {
+
+qint16 warningMinutes(double remaining) {
+    const double minutes = std::floor(remaining * kMinutesPerDay) + 1;
+    if (!(minutes <= std::numeric_limits<qint16>::max()))
+        return 0;
+    return static_cast<qint16>(minutes);
+}
+
+TimerFacts factsAt(const TimerState& s, double remaining) {
+    TimerFacts f;
+    f.remaining = remaining;
+    f.paused = s.bPaused;
+    f.stopWatch = s.nTimeorInterval == kModeStopWatch;
+    const bool countsDown = s.nTimeorInterval == kModeTime || s.nTimeorInterval == kModeInterval;
+    f.expired = countsDown && remaining <= 0;
+    if (countsDown && !f.expired) {
+        f.warningMinutes = warningMinutes(remaining);
+        f.warning = s.bWarn && f.warningMinutes > 0 && f.warningMinutes <= s.nWarnMin;
+    }
+    return f;
+}
+
+QString clockText(std::int64_t seconds) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace tempiro

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -159,42 +158,72 @@ void SingleInstance::serve(int peer) {
     }
     // The connection is read as it comes, never waited for: a client that sends half a request,
     // too much, or vanishes is dropped, and the timer runs on meanwhile.
-    auto* reading = new QSocketNotifier(peer, QSocketNotifier::Read, this);
-    auto* deadline = new QTimer(reading);
-    auto request = std::make_shared<QByteArray>();
-    const auto drop = [reading, peer] {
-        reading->setEnabled(false);
-        reading->deleteLater();
-        ::close(peer);
+    const auto c = std::make_shared<Connection>(peer);
+    m_connections.push_back(c);
+    const std::weak_ptr<Connection> weak = c;
+    const auto finish = [this, weak] {
+        const auto c = weak.lock();
+        if (!c || c->peer < 0)
+            return;
+        c->drop();
+        // Freed from the event loop, not inside its own notifier's or timer's signal.
+        QTimer::singleShot(0, this, [this, gone = c.get()] {
+            std::erase_if(m_connections, [gone](const auto& each) { return each.get() == gone; });
+        });
     };
-    deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reading, drop);
-    deadline->start(kMessageMilliseconds);
-    connect(reading, &QSocketNotifier::activated, this, [this, peer, request, drop] {
+    c->deadline.setSingleShot(true);
+    connect(&c->deadline, &QTimer::timeout, this, finish);
+    c->deadline.start(kMessageMilliseconds);
+    connect(&c->reading, &QSocketNotifier::activated, this, [this, weak, finish] {
+        // Held while the request is answered, which may run a dialog's own event loop.
+        const auto c = weak.lock();
+        if (!c || c->peer < 0)
+            return;
         char buffer[4096];
         for (;;) {
-            const ssize_t n = ::read(peer, buffer, sizeof buffer);
+            const ssize_t n = ::read(c->peer, buffer, sizeof buffer);
             if (n > 0) {
-                request->append(buffer, n);
-                if (request->size() > kMaxMessage)
-                    return drop();
+                c->request.append(buffer, n);
+                if (c->request.size() > kMaxMessage)
+                    return finish();
                 continue;
             }
             if (n < 0 && (errno == EAGAIN || errno == EINTR))
                 return;
             break; // the whole request, or an error
         }
-        if (request->isEmpty()) {
-            drop();
+        c->reading.setEnabled(false);
+        if (c->request.isEmpty()) {
+            finish();
             emit showRequested();
             return;
         }
-        const QByteArray answer = answerRequest ? answerRequest(*request) : QByteArray();
+        const QByteArray answer = answerRequest ? answerRequest(c->request) : QByteArray();
         // The answer is small enough for the socket's buffer; a client gone meanwhile is no
-        // reason for a signal that ends the program.
-        ::send(peer, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
-        drop();
+        // reason for a signal that ends the program. Past the deadline the connection is closed
+        // already, and its descriptor may be another's by now: nothing is sent.
+        if (c->peer >= 0)
+            ::send(c->peer, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        finish();
     });
+}
+
+SingleInstance::Connection::Connection(int fd)
+    : peer(fd)
+    , reading(fd, QSocketNotifier::Read) {}
+
+SingleInstance::Connection::~Connection() {
+    drop();
+}
+
+// Closed once only: the deadline may fire while the request is being answered, and a second
+// close would meet whatever took the descriptor since.
+void SingleInstance::Connection::drop() {
+    if (peer < 0)
+        return;
+    deadline.stop();
+    reading.setEnabled(false);
+    ::close(std::exchange(peer, -1));
 }
 
 bool SingleInstance::askRunning(const QByteArray& request) {

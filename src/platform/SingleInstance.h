@@ -3,11 +3,13 @@
 #include <QByteArray>
 #include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
-
-class QSocketNotifier;
+#include <vector>
 
 namespace tempiro::platform {
 
@@ -56,11 +58,23 @@ private:
     bool askRunning(const QByteArray& request);
     void serve(int peer);
 
+    // A later start's connection, from its accept to its close.
+    struct Connection {
+        explicit Connection(int fd);
+        ~Connection();
+        void drop();
+        int peer;
+        QSocketNotifier reading;
+        QTimer deadline;
+        QByteArray request;
+    };
+
     QString m_folder;
     QLockFile m_lock;
     int m_listener = -1; // the listening socket's descriptor
     QSocketNotifier* m_accepting = nullptr;
     std::optional<QByteArray> m_answer;
+    std::vector<std::shared_ptr<Connection>> m_connections;
 };
 
 } // namespace tempiro::platform

@@ -3,12 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstring>
+#include <fcntl.h>
 #include <future>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -152,4 +155,31 @@ TEST(SingleInstance, ARuntimeFolderOfAnyLengthGuardsOneCopy) {
         return later.answer().value_or("no answer");
     };
     EXPECT_EQ(whileServing(ask), "here");
+}
+
+// A request still being answered when its deadline ends (the answer ran a dialog's event loop)
+// is closed once: the descriptor the copy opened meanwhile, which took the closed one's number,
+// is neither written to nor closed.
+TEST(SingleInstance, ARequestEndingAtItsDeadlineClosesItsConnectionOnce) {
+    QTemporaryDir folder;
+    platform::SingleInstance first(folder.path());
+    ASSERT_EQ(first.claim(), Outcome::First);
+    int opened[2] = {-1, -1};
+    first.answerRequest = [&](const QByteArray&) {
+        QEventLoop dialog;
+        QTimer::singleShot(platform::SingleInstance::kMessageMilliseconds + 200, &dialog,
+                           &QEventLoop::quit);
+        dialog.exec();
+        EXPECT_EQ(::pipe(opened), 0);
+        return QByteArray("late");
+    };
+    first.acceptRequests();
+    EXPECT_EQ(whileServing([&] { return rawClient(folder.path(), "status", true, false); }), 0);
+    QCoreApplication::processEvents();
+    EXPECT_NE(::fcntl(opened[0], F_GETFD), -1) << "the descriptor opened meanwhile is open";
+    EXPECT_EQ(::write(opened[1], "x", 1), 1);
+    char read = 0;
+    EXPECT_EQ(::read(opened[0], &read, 1), 1);
+    ::close(opened[0]);
+    ::close(opened[1]);
 }

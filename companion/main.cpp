@@ -3,10 +3,10 @@
 #include "Companion.h"
 #include "core/DateText.h"
 #include "core/DayCount.h"
-#include "platform/Clock.h"
-#include "platform/ProgramStarter.h"
-#include "platform/Registry.h"
-#include "platform/WindowSystem.h"
+#include "host/RegFileRegistry.h"
+#include "host/SystemClock.h"
+#include "host/SystemProgramStarter.h"
+#include "host/WindowSystem.h"
 
 #include <QApplication>
 #include <QDir>

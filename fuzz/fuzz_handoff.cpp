@@ -1,7 +1,7 @@
 // Arbitrary bytes as the companion's registry file: reading and writing the hand-off must never
 // crash, a value set must read back, and no other line of the file may be lost.
 #include "core/modMain.h"
-#include "platform/Registry.h"
+#include "host/RegFileRegistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // and whatever the parser accepts must come back unchanged through the General Date writer.
 #include "core/DateText.h"
 #include "core/DayCount.h"
+#include "core/TimeValidation.h"
 #include "fakes/FakePlatform.h"
-#include "timeentry/TimeValidation.h"
 
 #include <cmath>
 #include <cstddef>
@@ -13,15 +13,6 @@
 using namespace tempiro;
 
 namespace {
-
-struct Entry final : timeentry::TimeEntryFields {
-    QString text;
-    int mode = 0;
-    QString timeText() const override { return text; }
-    void setTimeText(const QString& t) override { text = t; }
-    int selectedMode() const override { return mode; }
-    void setStatus(const QString&) override {}
-};
 
 const std::vector<tempiro::DateText>& parsers() {
     static const std::vector<tempiro::DateText> all = {
@@ -57,10 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(result.stoppedAt >= 0 && result.stoppedAt <= text.size());
         }
         for (const int mode : {0, 1, 2}) {
-            Entry entry;
-            entry.text = text;
-            entry.mode = mode;
-            if (ValidateTimeEntry(entry, now, parser, zones) && mode != 2)
+            const TimeCheck entry = checkTime(text, mode, now, parser, zones);
+            if (entry.accepted() && mode != 2)
                 check(parser.parse(entry.text, 2026).value.has_value());
         }
     }

@@ -3,7 +3,7 @@
 #include "core/DateText.h"
 #include "core/DayCount.h"
 #include "core/Settings.h"
-#include "platform/SettingsStore.h"
+#include "host/QSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

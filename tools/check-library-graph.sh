@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fails when the libraries link each other in a circle, or when a folder includes a header of a
-# library it does not link (an include that runs upward). Static libraries in a circle still
+# Fails when the libraries link each other in a circle, when the core reaches anything but Qt
+# Core or the command line reaches the window system through its links, or when a folder
+# includes a header of a library it does not link (an include that runs upward). Static libraries in a circle still
 # link, and every library sees the whole source tree's headers, so nothing else would notice;
 # but then no library can be built, tested or read without the others, and a header edit
 # relinks everything.
@@ -29,6 +30,29 @@ if ! order=$(echo "$pairs" | tsort 2>&1 >/dev/null); then
     exit 1
 fi
 [ -n "$edges" ] || { echo "No link graph in $dot" >&2; exit 1; }
+
+# What each library may reach through its links, directly or not. The core is the timer on Qt
+# Core alone, so that no window, bus or zone database can creep into it; the command line reads
+# and sends commands without a window system. Each rule: library, "only" or "never", targets.
+rules='tempiro_core only tempiro_core tempiro_platform tempiro_warnings Qt6::Core Qt6::Platform WrapAtomic::WrapAtomic Threads::Threads dl Qt6::moc
+tempiro_command never Qt6::Gui Qt6::Widgets'
+reached=$(awk 'NR == FNR { link[$1] = link[$1] " " $2; next }
+    {
+        delete seen; n = 1; queue[1] = $1; seen[$1] = 1; head = 1
+        while (head <= n) {
+            split(link[queue[head++]], parts, " ")
+            for (i in parts) if (!(parts[i] in seen)) { seen[parts[i]] = 1; queue[++n] = parts[i] }
+        }
+        if (!($1 in link)) next # not in this graph
+        for (i = 3; i <= NF; i++) listed[$i] = 1
+        for (t in seen) if (($2 == "only") != (t in listed)) print "   " $1 " reaches " t
+        delete listed
+    }' <(echo "$pairs") <(echo "$rules") | sort)
+if [ -n "$reached" ]; then
+    echo "Libraries that reach what they must not:" >&2
+    echo "$reached" >&2
+    exit 1
+fi
 
 # Every `#include "Y/..."` in folder X, as "file X Y", for Y another of our folders.
 folders=$(cd "$src/src" && ls -d */ | tr -d /)

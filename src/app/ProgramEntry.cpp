@@ -4,12 +4,12 @@
 #include "core/DayCount.h"
 #include "core/Version.h"
 #include "core/modMain.h"
+#include "host/QSettingsStore.h"
+#include "host/SingleInstance.h"
+#include "host/SystemClock.h"
+#include "host/SystemTimeZoneSource.h"
+#include "host/TerminationSignals.h"
 #include "mainwindow/frmTempiro.h"
-#include "platform/Clock.h"
-#include "platform/SettingsStore.h"
-#include "platform/SingleInstance.h"
-#include "platform/TerminationSignals.h"
-#include "platform/TimeZoneSource.h"
 #include "widgets/DeferredIconStyle.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "command/Command.h"
+#include "host/SingleInstance.h"
 #include "platform/Services.h"
-#include "platform/SingleInstance.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "command/CommandApply.h"
 
+#include "core/AlarmEntry.h"
 #include "core/DayCount.h"
-#include "timeentry/AlarmEntry.h"
 
 #include <QJsonDocument>
 
@@ -22,7 +22,7 @@ Answer statusAnswer(const TimerState& state, const QString& link, const Moment& 
 Answer applyCommand(Timer& timer, const Command& command) {
     Answer answer;
     if (command.setsAlarm()) {
-        timeentry::AlarmEntry entry;
+        AlarmEntry entry;
         // Without a new target only the fields are checked (a stop watch has no time to check):
         // the running alarm may well have expired, and its count goes on.
         entry.mode = command.mode.value_or(kModeStopWatch);
@@ -37,8 +37,8 @@ Answer applyCommand(Timer& timer, const Command& command) {
         entry.autoOpen = command.autoOpen.value_or(timer.bAutoOpen);
         entry.link = command.url.value_or(timer.link());
         const Moment now = timer.moment();
-        const timeentry::AlarmEntryResult result = timeentry::alarmFromEntry(
-            entry, now.wall, timer.text(), timer.services().zones, timer.dAlarmTime);
+        const AlarmEntryResult result =
+            alarmFromEntry(entry, now.wall, timer.text(), timer.services().zones, timer.dAlarmTime);
         if (!result.alarm)
             return {kExitBadInput, {}, result.refusal + u'\n'};
         if (command.mode)

@@ -12,9 +12,4 @@ public:
     virtual QDateTime localNow() const = 0;
 };
 
-class SystemClock final : public Clock {
-public:
-    QDateTime localNow() const override;
-};
-
 } // namespace tempiro::platform

@@ -30,11 +30,4 @@ public:
     virtual StartOutcome launch(const DesktopApp& app, const QStringList& uris) = 0;
 };
 
-class GioDesktopApps final : public DesktopApps {
-public:
-    std::optional<DesktopApp> defaultFor(const QString& contentType) override;
-    std::optional<DesktopApp> forProgram(const QString& name) override;
-    StartOutcome launch(const DesktopApp& app, const QStringList& uris) override;
-};
-
 } // namespace tempiro::platform

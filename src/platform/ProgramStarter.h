@@ -26,11 +26,4 @@ public:
     virtual bool isRunning(qint64 taskId) = 0;
 };
 
-class SystemProgramStarter final : public ProgramStarter {
-public:
-    StartOutcome start(const QString& program, const QStringList& arguments) override;
-    QString findProgram(const QString& name) override;
-    bool isRunning(qint64 taskId) override;
-};
-
 } // namespace tempiro::platform

@@ -1,9 +1,9 @@
 #include "timeentry/frmEnterTime.h"
 
+#include "core/AlarmEntry.h"
 #include "core/DayCount.h"
 #include "core/Twips.h"
-#include "timeentry/AlarmEntry.h"
-#include "timeentry/WarningMinutes.h"
+#include "core/WarningMinutes.h"
 #include "widgets/Announcer.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/DialogPlacement.h"
@@ -245,12 +245,6 @@ void frmEnterTime::optTorI_Click(int index) {
         txtTime->clear();
 }
 
-QString frmEnterTime::timeText() const {
-    return txtTime->text();
-}
-void frmEnterTime::setTimeText(const QString& text) {
-    txtTime->setText(text);
-}
 void frmEnterTime::setStatus(const QString& message) {
     lblStatus->setText(message);
     // Hints and messages are longer than the line was designed for in the fonts here.
@@ -265,11 +259,16 @@ int frmEnterTime::selectedMode() const {
 }
 
 bool frmEnterTime::ValidateTimeEntry() {
-    return timeentry::ValidateTimeEntry(*this, Now(), m_text, m_services.zones);
+    const TimeCheck check =
+        checkTime(txtTime->text(), selectedMode(), Now(), m_text, m_services.zones);
+    txtTime->setText(check.text);
+    if (!check.accepted())
+        setStatus(check.refusal);
+    return check.accepted();
 }
 
 void frmEnterTime::cmdOK_Click() {
-    timeentry::AlarmEntry entry;
+    AlarmEntry entry;
     entry.mode = selectedMode();
     entry.timeText = txtTime->text();
     entry.title = txtTitle->text();
@@ -277,8 +276,8 @@ void frmEnterTime::cmdOK_Click() {
         entry.warnText = cboWarnMn->currentText();
     entry.autoOpen = chkAutoOpen->isChecked();
     entry.link = txtURL->text();
-    const timeentry::AlarmEntryResult entered = timeentry::alarmFromEntry(
-        entry, Now(), m_text, m_services.zones, myForm ? myForm->dAlarmTime : 0);
+    const AlarmEntryResult entered =
+        alarmFromEntry(entry, Now(), m_text, m_services.zones, myForm ? myForm->dAlarmTime : 0);
     txtTime->setText(entered.timeText);
     if (!entered.alarm) {
         setStatus(entered.refusal);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/DateText.h"
+#include "core/TimeValidation.h"
 #include "core/Timer.h"
 #include "platform/Services.h"
-#include "timeentry/TimeValidation.h"
 #include "widgets/DesignDialog.h"
 #include "widgets/GapCheckBox.h"
 
@@ -25,7 +25,7 @@ class Announcer;
 // The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
 // the event's title and web address, the warning and auto-open. OK sets the new alarm on the
 // timer it was given and announces it; the owner keeps running while it is open.
-class frmEnterTime : public widgets::DesignDialog, public timeentry::TimeEntryFields {
+class frmEnterTime : public widgets::DesignDialog {
     Q_OBJECT
 public:
     frmEnterTime(const platform::Services& services, QWidget* owner);
@@ -52,10 +52,8 @@ public:
     void optTorI_Click(int index);
     bool ValidateTimeEntry();
 
-    QString timeText() const override;
-    void setTimeText(const QString& text) override;
-    int selectedMode() const override;
-    void setStatus(const QString& message) override;
+    int selectedMode() const;
+    void setStatus(const QString& message);
     // Whether a key typed in the time box of a stop watch means a time after all: a printable
     // character or Backspace, as on Windows; not Delete, Tab or a shortcut.
     static bool meansATime(const QKeyEvent& event);

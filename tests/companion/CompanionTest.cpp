@@ -3,6 +3,7 @@
 #include "core/DayCount.h"
 #include "core/modMain.h"
 #include "fakes/FakePlatform.h"
+#include "host/RegFileRegistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,8 @@
 #include "launch/ProgramLauncher.h"
 
 #include "fakes/FakePlatform.h"
+#include "host/DesktopBrowserAssociation.h"
+#include "host/SystemProgramStarter.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,8 @@
 #include "core/DayCount.h"
 #include "fakes/FakePlatform.h"
+#include "host/DesktopDocumentOpener.h"
+#include "host/ICalendar.h"
 #include "mainwindow/frmTempiro.h"
-#include "platform/ICalendar.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 #include "aboutbox/frmHelp.h"
 #include "core/DayCount.h"
 #include "core/DisplayEngine.h"
+#include "core/TimeValidation.h"
+#include "core/WarningMinutes.h"
 #include "fakes/FakePlatform.h"
 #include "mainwindow/frmTempiro.h"
-#include "timeentry/TimeValidation.h"
-#include "timeentry/WarningMinutes.h"
 #include "timeentry/frmEnterTime.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/DesignFonts.h"
@@ -209,9 +209,8 @@ void TextFitTest::checkEnterTime() {
     frmEnterTime* dialog = form.enterTime();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(cutIn(dialog), "");
-    QStringList texts = {timeentry::kNotAValidDate, timeentry::kBeyondThirtyYears,
-                         timeentry::kInThePast, timeentry::kIntervalIsALength,
-                         timeentry::kOutOfRange};
+    QStringList texts = {kNotAValidDate, kBeyondThirtyYears, kInThePast, kIntervalIsALength,
+                         kOutOfRange};
     for (QWidget* control : dialog->findChildren<QWidget*>())
         if (const QVariant hint = control->property("tempiroHint"); hint.isValid())
             texts << hint.toString();

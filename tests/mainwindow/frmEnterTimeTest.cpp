@@ -1,9 +1,9 @@
 #include "timeentry/frmEnterTime.h"
 
 #include "core/DayCount.h"
+#include "core/WarningMinutes.h"
 #include "fakes/FakePlatform.h"
 #include "mainwindow/frmTempiro.h"
-#include "timeentry/WarningMinutes.h"
 #include "widgets/ClickableLabel.h"
 
 #include <QCheckBox>
@@ -226,7 +226,7 @@ TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritt
     dialog.cboWarnMn->setEditText("99999");
     dialog.cmdOK_Click();
     EXPECT_TRUE(isOpen());
-    EXPECT_EQ(dialog.lblStatus->text(), timeentry::kOutOfRange);
+    EXPECT_EQ(dialog.lblStatus->text(), kOutOfRange);
     EXPECT_EQ(fake.sound.beepCount(), 1);
     EXPECT_EQ(form->timer().dAlarmTime, before);
     EXPECT_FALSE(form->timer().bAlarmTimeChg);

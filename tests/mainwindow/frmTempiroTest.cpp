@@ -623,7 +623,7 @@ TEST_F(MainWindowTest, RefusalsAndMilestonesAreSaidAsNotifications) {
     timer->tick();
     hear(form.get());
     form->mnuSetTime_Click();
-    form->enterTime()->setTimeText("zz");
+    form->enterTime()->txtTime->setText("zz");
     form->enterTime()->cmdOK_Click();
     hear(form->enterTime());
     EXPECT_EQ(said.mid(0, 2), (QStringList{"Paused", "Resumed"}));

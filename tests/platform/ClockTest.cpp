@@ -1,4 +1,4 @@
-#include "platform/Clock.h"
+#include "host/SystemClock.h"
 
 #include <QThread>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/DesktopApps.h"
+#include "host/GioDesktopApps.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "platform/Notifier.h"
+#include "host/DBusNotifier.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "platform/FileWrite.h"
+#include "host/FileWrite.h"
 
 #include "core/modMain.h"
-#include "platform/Registry.h"
-#include "platform/SettingsStore.h"
+#include "host/QSettingsStore.h"
+#include "host/RegFileRegistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,8 @@
+#include "host/QSettingsStore.h"
+
 #include "core/DayCount.h"
 #include "core/Settings.h"
 #include "fakes/FakePlatform.h"
-#include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

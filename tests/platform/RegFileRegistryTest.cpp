@@ -1,5 +1,6 @@
+#include "host/RegFileRegistry.h"
+
 #include "core/modMain.h"
-#include "platform/Registry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/SingleInstance.h"
+#include "host/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDir>

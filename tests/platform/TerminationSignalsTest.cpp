@@ -1,4 +1,4 @@
-#include "platform/TerminationSignals.h"
+#include "host/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -95,7 +95,7 @@ int Main(QApplication& app, const platform::Services& services, platform::Single
     Timer timer(services);
     frmTempiro form(timer);
     // Later starts' commands are carried out as the Enter Time dialog's OK would be.
-    instance.answerRequest = [&timer, &form](const QByteArray& request) {
+    instance.answerRequest = [&timer](const QByteArray& request) {
         const std::optional<command::Command> given = command::Command::fromRequest(request);
         if (!given)
             return command::Answer{command::kExitFailed,
@@ -103,15 +103,7 @@ int Main(QApplication& app, const platform::Services& services, platform::Single
                                    QStringLiteral("tempiro: the running timer does not read this "
                                                   "request (a different version?).\n")}
                 .toBytes();
-        const command::Answer answer = command::applyCommand(timer, *given);
-        // The link row follows a new address as it does when a dialog closes.
-        if (given->setsAlarm())
-            form.Form_Activate();
-        if (given->enterTime) {
-            form.bringForward();
-            form.mnuSetTime_Click();
-        }
-        return answer.toBytes();
+        return command::applyCommand(timer, *given).toBytes();
     };
     QObject::connect(&instance, &platform::SingleInstance::showRequested, &form, [&] {
         modMain::TraceLine(QStringLiteral("Brought forward by a second start"));
@@ -143,8 +135,6 @@ int Main(QApplication& app, const platform::Services& services, platform::Single
     }
     form.show();
     form.Form_Activate();
-    if (command && command->enterTime)
-        form.mnuSetTime_Click();
     const int status = app.exec();
     instance.answerRequest = nullptr;
     return status;

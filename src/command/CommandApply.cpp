@@ -41,12 +41,7 @@ Answer applyCommand(Timer& timer, const Command& command) {
             alarmFromEntry(entry, now.wall, timer.text(), timer.services().zones, timer.dAlarmTime);
         if (!result.alarm)
             return {kExitBadInput, {}, result.refusal + u'\n'};
-        if (command.mode)
-            timer.setAlarm(*result.alarm);
-        else
-            timer.changeAlarm(*result.alarm);
-        timer.tick();
-        const QString failure = timer.save(std::nullopt);
+        const QString failure = timer.commitAlarm(*result.alarm, command.mode.has_value());
         if (!failure.isEmpty())
             return {kExitFailed,
                     {},
@@ -69,6 +64,8 @@ Answer applyCommand(Timer& timer, const Command& command) {
     case Command::Pause::None:
         break;
     }
+    if (command.enterTime)
+        timer.askForAlarm();
     if (command.status)
         answer = statusAnswer(timer, timer.link(), timer.moment(), timer.offsetAt(), timer.text(),
                               true, command.json);

@@ -93,6 +93,16 @@ void Timer::load() {
     bForceRedraw = true;
 }
 
+QString Timer::commitAlarm(const AlarmRequest& alarm, bool newTarget) {
+    if (newTarget)
+        setAlarm(alarm);
+    else
+        changeAlarm(alarm);
+    // Taken over before it is saved: an interval is stored as the moment it ends.
+    tick();
+    return save(std::nullopt);
+}
+
 void Timer::setAlarm(const AlarmRequest& alarm) {
     nTimeorInterval = alarm.mode;
     dAlarmTime = alarm.time;
@@ -104,14 +114,12 @@ void Timer::setAlarm(const AlarmRequest& alarm) {
     // A deadline is only as right as the clock it is counted on.
     if (m_watching && alarm.mode == kModeTime)
         m_services.system.askSynchronised();
-    emit alarmChanged();
 }
 
 void Timer::changeAlarm(const AlarmRequest& fields) {
     setFields(fields);
     // The title shows at once, also while seconds are hidden.
     bForceRedraw = true;
-    emit alarmChanged();
 }
 
 void Timer::setFields(const AlarmRequest& fields) {
@@ -132,10 +140,7 @@ void Timer::snooze() {
         again.warnMinutes = nWarnMin;
     again.autoOpen = bAutoOpen;
     again.link = m_link;
-    setAlarm(again);
-    // Taken over before it is saved: an interval is stored as the moment it ends.
-    tick();
-    save(std::nullopt);
+    commitAlarm(again);
 }
 
 void Timer::onNoticeAction(const QString& key) {

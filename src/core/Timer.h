@@ -50,15 +50,16 @@ public:
 
     // Reads what the last run stored; a start with nothing stored counts down two hours.
     void load();
-    // Installs a new alarm; it is taken over at the next update, which ends a pause.
-    void setAlarm(const AlarmRequest& alarm);
-    // Changes the running alarm's title, warning, auto-open and link to the request's, keeping
-    // its target and its count.
-    void changeAlarm(const AlarmRequest& fields);
-    // Counts five minutes more, as the same alarm given again as an interval, shows it and
-    // saves it (the window's place is left as stored).
+    // The one way to commit an alarm, whichever face gave it: installs it (or, without a new
+    // target, changes the running alarm's title, warning, auto-open and link, keeping its target
+    // and its count), shows it at once in one update, which ends a pause, and saves it. Returns
+    // why the save failed, empty when it did not.
+    QString commitAlarm(const AlarmRequest& alarm, bool newTarget = true);
+    // Counts five minutes more, as the same alarm given again as an interval.
     void snooze();
     void setLink(const QString& link);
+    // Asks the faces for a new alarm to be entered.
+    void askForAlarm() { emit alarmRequested(); }
     void setPaused(bool paused);
     void togglePause() { setPaused(!bPaused); }
     // Applies the Display menu's rules and, unless told otherwise, redraws at the next tick.
@@ -98,7 +99,9 @@ public:
 signals:
     // A display update for the faces to show; the sound and the notice follow it.
     void updated(const tempiro::DisplayUpdate& update);
-    void alarmChanged();
+    // Someone asked for a new alarm to be entered (the command line, the notification-area
+    // menu): for the window to answer with its Enter Time dialog.
+    void alarmRequested();
     void linkChanged(const QString& link);
     void pausedChanged(bool paused);
     void optionChanged(tempiro::DisplayOption option);
@@ -110,6 +113,8 @@ signals:
     void clockSynchronisationChanged(bool unsynchronised);
 
 private:
+    void setAlarm(const AlarmRequest& alarm);
+    void changeAlarm(const AlarmRequest& fields);
     void setFields(const AlarmRequest& fields);
     void onNoticeAction(const QString& key);
     void notifyOf(const DisplayUpdate::Notice& notice);

@@ -95,9 +95,21 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
     connect(&m_timer, &Timer::pausedChanged, this, &frmTempiro::showPaused);
     connect(&m_timer, &Timer::optionChanged, this, &frmTempiro::showOption);
     connect(&m_timer, &Timer::linkChanged, txtURL, [this](const QString& link) {
-        if (txtURL->text() != link)
+        // A link the timer was given (not one being typed here) shows its row at once.
+        if (txtURL->text() != link) {
             txtURL->setText(link);
+            showLinkRow();
+        }
     });
+    // Asked from outside the window (the command line, the notification area); after the
+    // event that asked, so that a request is answered without waiting for the dialog.
+    connect(
+        &m_timer, &Timer::alarmRequested, this,
+        [this] {
+            bringForward();
+            mnuSetTime_Click();
+        },
+        Qt::QueuedConnection);
     connect(txtURL, &QLineEdit::textChanged, &m_timer, &Timer::setLink);
     // The choices on the timer's notices that need the window.
     connect(&m_timer, &Timer::showRequested, this, &frmTempiro::bringForward);
@@ -230,10 +242,6 @@ void frmTempiro::showTrayItem(bool show) {
     m_tray = new tray::TrayItem(m_timer, this);
     connect(m_tray, &tray::TrayItem::activated, this, &frmTempiro::trayItem_Click);
     connect(m_tray, &tray::TrayItem::showRequested, this, &frmTempiro::bringForward);
-    connect(m_tray, &tray::TrayItem::setAlarmRequested, this, [this] {
-        bringForward();
-        mnuSetTime_Click();
-    });
     connect(m_tray, &tray::TrayItem::quitRequested, this, &QWidget::close);
 }
 
@@ -333,6 +341,10 @@ void frmTempiro::closeEvent(QCloseEvent* event) {
 
 void frmTempiro::Form_Activate() {
     UpdateDisplay();
+    showLinkRow();
+}
+
+void frmTempiro::showLinkRow() {
     const bool hasLink = !txtURL->text().isEmpty();
     txtURL->setVisible(hasLink);
     cmdGo->setVisible(hasLink);

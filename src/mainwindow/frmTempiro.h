@@ -148,6 +148,8 @@ private:
     QAction* menuItem(DisplayOption option) const;
     void createShortcuts();
     void showTrayItem(bool show);
+    // The event link's row, shown when there is a link.
+    void showLinkRow();
 
     Timer& m_timer;
     platform::Services m_services;

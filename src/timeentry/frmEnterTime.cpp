@@ -287,7 +287,7 @@ void frmEnterTime::cmdOK_Click() {
     }
     if (!myForm)
         return;
-    myForm->setAlarm(*entered.alarm);
+    myForm->commitAlarm(*entered.alarm);
     emit alarmSet();
     close();
 }

@@ -22,7 +22,7 @@ TrayItem::TrayItem(Timer& timer, QObject* parent)
     , m_timer(timer) {
     m_menu.addAction(QStringLiteral("Show Tempiro Timer"), this, &TrayItem::showRequested);
     m_pause = m_menu.addAction(QStringLiteral("Pause"), &m_timer, &Timer::togglePause);
-    m_menu.addAction(QStringLiteral("Set Alarm..."), this, &TrayItem::setAlarmRequested);
+    m_menu.addAction(QStringLiteral("Set Alarm..."), &m_timer, &Timer::askForAlarm);
     m_menu.addSeparator();
     m_menu.addAction(QStringLiteral("Quit"), this, &TrayItem::quitRequested);
     m_icon.setContextMenu(&m_menu);

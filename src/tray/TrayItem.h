@@ -29,7 +29,6 @@ signals:
     // A click on the item.
     void activated();
     void showRequested();
-    void setAlarmRequested();
     void quitRequested();
 
 private:

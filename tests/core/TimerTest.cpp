@@ -54,8 +54,7 @@ TEST_F(TimerTest, RunsWithoutAWindow) {
     alarm.time = 2.5 / kMinutesPerDay;
     alarm.warnMinutes = 5;
     alarm.link = "https://auction.example/";
-    timer.setAlarm(alarm);
-    timer.tick();
+    timer.commitAlarm(alarm);
     EXPECT_TRUE(timer.ticker()->isActive()) << "a new alarm ends the pause";
     EXPECT_EQ(fake.sound.beepCount(), 3) << "three minutes left: three warning beeps";
     EXPECT_EQ(fake.notifier.shown.size(), 1u);
@@ -76,8 +75,7 @@ TEST_F(TimerTest, TheAlarmsNoticesCanBeAnsweredAndTheStatusFollows) {
     alarm.title = "Tea";
     alarm.warnMinutes = 5;
     alarm.link = "https://auction.example/";
-    timer.setAlarm(alarm);
-    timer.tick();
+    timer.commitAlarm(alarm);
     fake.clock.advanceSeconds(121);
     timer.tick();
     const auto keys = [](const platform::Notification& n) {
@@ -123,12 +121,12 @@ TEST_F(TimerTest, ChangesAreSavedAtOnceInOneWrite) {
     AlarmRequest alarm;
     alarm.mode = kModeInterval;
     alarm.time = 10.0 / kMinutesPerDay;
-    timer.setAlarm(alarm);
-    timer.tick();
+    timer.commitAlarm(alarm);
+    EXPECT_EQ(fake.settings.flushes, 1) << "a committed alarm is saved at once";
     timer.toggleOption(Option::Seconds);
     timer.toggleOption(Option::Labels);
     QCoreApplication::processEvents();
-    EXPECT_EQ(fake.settings.flushes, 1);
+    EXPECT_EQ(fake.settings.flushes, 2) << "two options, one write";
     EXPECT_EQ(fake.settings.value("AlarmTimeISO"), "2026-12-08T09:40:00") << "the interval's end";
     EXPECT_EQ(fake.settings.value("bSec"), "False");
 
@@ -143,7 +141,7 @@ TEST_F(TimerTest, ChangesAreSavedAtOnceInOneWrite) {
         timer.toggleOption(Option::Seconds);
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(fake.settings.flushes, 5);
+    EXPECT_EQ(fake.settings.flushes, 6);
     EXPECT_EQ(fake.notifier.shown.size(), 2u) << "a lasting failure told once";
 }
 
@@ -175,8 +173,7 @@ TEST_F(TimerTest, KeepsTheComputerAwakeNearTheEndOnly) {
         alarm.time = timer.now() + c.secondsLeft / 86400;
         alarm.title = "Auction";
         alarm.warnMinutes = c.warn;
-        timer.setAlarm(alarm);
-        timer.tick();
+        timer.commitAlarm(alarm);
         timer.setPaused(c.paused);
         timer.tick();
         EXPECT_EQ(fake.system.held.isEmpty(), !c.held)
@@ -185,10 +182,9 @@ TEST_F(TimerTest, KeepsTheComputerAwakeNearTheEndOnly) {
     EXPECT_EQ(fake.system.holds.first(), "Auction ends at 9:39 AM");
     AlarmRequest near;
     near.time = timer.now() + 1.0 / kMinutesPerDay;
-    timer.setAlarm(near);
-    timer.tick();
+    timer.commitAlarm(near);
     EXPECT_EQ(fake.system.held, "The countdown ends at 9:31 AM") << "an untitled alarm";
-    timer.setAlarm({});
+    timer.commitAlarm({});
     EXPECT_TRUE(fake.system.held.isEmpty()) << "a new alarm lets go";
 }
 
@@ -205,8 +201,7 @@ TEST_F(TimerTest, SleepAndTheClockAreFollowed) {
     for (const bool tickFirst : {false, true}) {
         AlarmRequest alarm;
         alarm.time = timer.now() + 1.0 / kMinutesPerDay;
-        timer.setAlarm(alarm);
-        timer.tick();
+        timer.commitAlarm(alarm);
         fake.system.onSleep(true);
         fake.clock.advanceSeconds(3600);
         if (tickFirst)
@@ -219,8 +214,7 @@ TEST_F(TimerTest, SleepAndTheClockAreFollowed) {
               "Ended at 10:31 AM, while the computer was asleep.");
     AlarmRequest awake;
     awake.time = timer.now() + 1.0 / 86400;
-    timer.setAlarm(awake);
-    timer.tick();
+    timer.commitAlarm(awake);
     fake.clock.advanceSeconds(2);
     timer.tick();
     EXPECT_FALSE(fake.notifier.notices.back().body.contains("asleep"));
@@ -246,8 +240,7 @@ TEST_F(TimerTest, TheDayCountFollowsTheShownSecondsAtTheHourAndTheDay) {
         AlarmRequest alarm;
         alarm.mode = kModeInterval;
         alarm.time = length;
-        timer.setAlarm(alarm);
-        timer.tick();
+        timer.commitAlarm(alarm);
         fake.clock.advanceSeconds(0.4);
         timer.tick();
         EXPECT_EQ(updates.last()[0].value<DisplayUpdate>().valueText, shown) << length;

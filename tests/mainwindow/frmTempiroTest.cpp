@@ -436,8 +436,7 @@ TEST_F(MainWindowTest, TheLowerLineSaysWarningOnlyWhileWarningsSound) {
         AlarmRequest alarm;
         alarm.time = fake.clock.now() + c.minutesLeft / kMinutesPerDay;
         alarm.warnMinutes = c.warn;
-        timer->setAlarm(alarm);
-        timer->tick();
+        timer->commitAlarm(alarm);
         EXPECT_EQ(form->lblSystemTime->accessibleName().endsWith(", warning"), c.warning)
             << c.minutesLeft;
     }
@@ -516,7 +515,7 @@ TEST_F(MainWindowTest, TheWindowFollowsTheTimersCommandsAndTheTimerOutlivesIt) {
     AlarmRequest alarm;
     alarm.time = start + 1;
     alarm.link = "https://auction.example/lot/7";
-    timer->setAlarm(alarm);
+    timer->commitAlarm(alarm);
     EXPECT_EQ(form->txtURL->text(), "https://auction.example/lot/7");
 
     form.reset();
@@ -616,8 +615,7 @@ TEST_F(MainWindowTest, RefusalsAndMilestonesAreSaidAsNotifications) {
     alarm.time = fake.clock.now() + 2.0 / kMinutesPerDay;
     alarm.title = "Tea";
     alarm.warnMinutes = 5;
-    timer->setAlarm(alarm);
-    timer->tick();
+    timer->commitAlarm(alarm);
     hear(form.get());
     fake.clock.advanceSeconds(121);
     timer->tick();
@@ -641,8 +639,7 @@ TEST_F(MainWindowTest, TheWindowTheItemAndTheStatusTellTheSameMoment) {
     alarm.time = start + 100 / kMinutesPerDay;
     alarm.title = "Tea";
     alarm.warnMinutes = 90;
-    timer->setAlarm(alarm);
-    timer->tick();
+    timer->commitAlarm(alarm);
     fake.clock.set(start + 30 / kMinutesPerDay);
     timer->tick();
     tray::TrayItem item(*timer);

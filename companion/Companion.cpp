@@ -31,8 +31,8 @@ bool Companion::createKeys() {
 
 Companion::HandOff Companion::read() {
     HandOff handOff;
-    const std::optional<platform::RegistryKey> key = m_registry.openKey(
-        platform::RegistryRoot::Users, modMain::kCompanionOptionsKey, modMain::kOptionKeyAccess);
+    const std::optional<platform::RegistryKey> key =
+        m_registry.openKey(platform::RegistryRoot::Users, modMain::kCompanionOptionsKey);
     if (!key)
         return handOff;
     const auto text = [&](const QString& name) {

@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!opened && after != before)
         std::abort(); // a key that is not there is never made
     if (opened) {
-        const auto key = registry.openKey(platform::RegistryRoot::Users,
-                                          modMain::kCompanionOptionsKey, modMain::kOptionKeyAccess);
+        const auto key =
+            registry.openKey(platform::RegistryRoot::Users, modMain::kCompanionOptionsKey);
         if (!key)
             std::abort();
         const auto value = registry.queryValue(*key, QStringLiteral("sTPAlarmTime"));

@@ -12,7 +12,6 @@
 #include "windowing/ScreenDpi.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -53,7 +52,6 @@ QPixmap icon(const QSize& size) {
 namespace {
 
 const QString kMsInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-const QString kSharedToolsKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 
 QFont sized(QFont font, double points, bool bold) {
     font.setPointSizeF(points);
@@ -182,8 +180,7 @@ void frmAbout::StartSysInfo() {
 
 bool frmAbout::GetKeyValue(platform::RegistryRoot root, const QString& keyName,
                            const QString& subKeyRef, QString& keyValue) {
-    const std::optional<platform::RegistryKey> key =
-        m_services.registry.openKey(root, keyName, aboutbox::kReadAccess);
+    const std::optional<platform::RegistryKey> key = m_services.registry.openKey(root, keyName);
     if (!key) {
         keyValue.clear();
         return false;
@@ -203,14 +200,6 @@ bool frmAbout::GetSysInfoPath(QString& path) {
     const auto machine = platform::RegistryRoot::LocalMachine;
     if (GetKeyValue(machine, kMsInfoKey, QStringLiteral("PATH"), path))
         return true;
-    QString folder;
-    if (GetKeyValue(machine, kSharedToolsKey, QStringLiteral("MSINFO"), folder)) {
-        const QString program = folder + QStringLiteral("\\MSINFO32.EXE");
-        if (QFileInfo::exists(program)) {
-            path = program;
-            return true;
-        }
-    }
     // Where there is no such registry, an installed system information program of the desktop.
     m_sysInfoApp.reset();
     for (const QString& name : aboutbox::kSystemInfoPrograms) {

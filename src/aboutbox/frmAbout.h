@@ -56,8 +56,6 @@ private:
 };
 
 namespace aboutbox {
-// Query value and every other right a registry reader may ask for.
-inline constexpr quint32 kReadAccess = 0x2003F;
 // System information programs looked for, in this order: through their desktop entries, else
 // on the search path.
 inline const QStringList kSystemInfoPrograms = {QStringLiteral("hardinfo"),

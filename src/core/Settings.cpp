@@ -160,14 +160,6 @@ StoredWindow readStoredWindow(platform::SettingsStore& store) {
     return stored;
 }
 
-TwipsRect readStoredWindowOr(platform::SettingsStore& store, const TwipsRect& current) {
-    const StoredWindow stored = readStoredWindow(store);
-    TwipsRect window = current;
-    for (const GeometryKey& key : kGeometryKeys)
-        window.*key.field = (stored.*key.stored).value_or(current.*key.field);
-    return window;
-}
-
 bool onSomeScreen(const QRect& window, const QList<QRect>& screens) {
     for (const QRect& screen : screens)
         if (screen.intersects(window))

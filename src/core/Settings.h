@@ -34,9 +34,6 @@ struct StoredWindow {
 };
 StoredWindow readStoredWindow(platform::SettingsStore& store);
 
-// Reads the four geometry keys, each defaulting to the current value.
-TwipsRect readStoredWindowOr(platform::SettingsStore& store, const TwipsRect& current);
-
 // Whether a window rectangle (pixels) can be reached on one of the screens.
 bool onSomeScreen(const QRect& window, const QList<QRect>& screens);
 

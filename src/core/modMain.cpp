@@ -2,9 +2,6 @@
 
 #include "core/StoredText.h"
 
-#include <cmath>
-#include <limits>
-
 Q_LOGGING_CATEGORY(lcTrace, "tempiro.trace", QtWarningMsg)
 
 namespace tempiro::modMain {
@@ -18,7 +15,7 @@ void TraceLine(const QString& line) {
 
 bool SaveOptionKey(platform::Registry& registry, const QString& keyPath,
                    platform::RegistryRoot root, const QString& valueName, const QString& value) {
-    const bool saved = OpenKeyAndSet(registry, keyPath, root, valueName, value, platform::kRegSz);
+    const bool saved = OpenKeyAndSet(registry, keyPath, root, valueName, value);
     if (bTrace)
         TraceLine(QStringLiteral("Option Key saved: ") + valueName + QStringLiteral(", Value: ") +
                   value);
@@ -26,32 +23,13 @@ bool SaveOptionKey(platform::Registry& registry, const QString& keyPath,
 }
 
 bool OpenKeyAndSet(platform::Registry& registry, const QString& keyPath,
-                   platform::RegistryRoot root, const QString& valueName, const QString& value,
-                   int valueType) {
-    const std::optional<platform::RegistryKey> key =
-        registry.openKey(root, keyPath, kOptionKeyAccess);
+                   platform::RegistryRoot root, const QString& valueName, const QString& value) {
+    const std::optional<platform::RegistryKey> key = registry.openKey(root, keyPath);
     if (!key)
         return false;
-    SetkeyValue(registry, *key, valueName, valueType, value);
+    registry.setStringValue(*key, valueName, value);
     registry.closeKey(*key);
     return true;
-}
-
-long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const QString& valueName,
-                 int valueType, const QString& value) {
-    switch (valueType) {
-    case platform::kRegSz:
-        return registry.setStringValue(key, valueName, value);
-    case platform::kRegDword: {
-        const std::optional<double> number = numberFromText(value);
-        const bool fits = number && *number >= std::numeric_limits<qint32>::min() &&
-                          *number <= std::numeric_limits<qint32>::max();
-        return registry.setDwordValue(key, valueName,
-                                      fits ? static_cast<qint32>(std::nearbyint(*number)) : 0);
-    }
-    default:
-        return 0;
-    }
 }
 
 void handOffAutoOpen(platform::Registry& registry, bool autoOpen) {

@@ -25,21 +25,14 @@ inline const QString kSettingsKeyBase =
 inline const QString kCompanionOptionsKey = kSettingsKeyBase + QStringLiteral("TVSrvc\\Options");
 inline const QString kDefaultUserSettingsKey =
     kSettingsKeyBase + QStringLiteral("Tempiro Timer\\Settings");
-// Query value, set value, create subkey, enumerate subkeys, notify, create link.
-inline constexpr quint32 kOptionKeyAccess = 0x3F;
 
 // Sets a text value in an existing key; false when the key could not be opened.
 bool SaveOptionKey(platform::Registry& registry, const QString& keyPath,
                    platform::RegistryRoot root, const QString& valueName, const QString& value);
-// Opens an existing key (never creating it), sets the value and closes the key; true when
-// the key could be opened, whatever the write gave.
+// Opens an existing key (never creating it), sets the text value and closes the key; true
+// when the key could be opened, whatever the write gave.
 bool OpenKeyAndSet(platform::Registry& registry, const QString& keyPath,
-                   platform::RegistryRoot root, const QString& valueName, const QString& value,
-                   int valueType);
-// Writes one value of the given type into an open key; the registry's result code, 0 for a
-// type it does not write.
-long SetkeyValue(platform::Registry& registry, platform::RegistryKey key, const QString& valueName,
-                 int valueType, const QString& value);
+                   platform::RegistryRoot root, const QString& valueName, const QString& value);
 
 // Steps of the close: the auto-open flag (with "bAdminReadOnly"), then the target.
 void handOffAutoOpen(platform::Registry& registry, bool autoOpen);

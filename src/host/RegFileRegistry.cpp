@@ -464,8 +464,7 @@ QStringList RegFileRegistry::headersOf(const QString& file) {
     return m_headersWhileHolding[file] = headersIn(file);
 }
 
-std::optional<RegistryKey> RegFileRegistry::openKey(RegistryRoot root, const QString& path,
-                                                    quint32 /*access*/) {
+std::optional<RegistryKey> RegFileRegistry::openKey(RegistryRoot root, const QString& path) {
     const QString file = fileOf(root);
     const QString header = rootName(root) + u'\\' + path;
     if (!hasSection(headersOf(file), header))
@@ -485,12 +484,6 @@ long RegFileRegistry::setValueLine(RegistryKey key, const QString& name, const Q
 
 long RegFileRegistry::setStringValue(RegistryKey key, const QString& name, const QString& text) {
     return setValueLine(key, name, '"' + escaped(name) + "\"=\"" + escaped(text) + '"');
-}
-
-long RegFileRegistry::setDwordValue(RegistryKey key, const QString& name, qint32 value) {
-    const QByteArray digits =
-        QByteArray::number(static_cast<quint32>(value), 16).rightJustified(8, '0');
-    return setValueLine(key, name, '"' + escaped(name) + "\"=dword:" + digits);
 }
 
 std::optional<RegistryValue> RegFileRegistry::queryValue(RegistryKey key, const QString& name) {

@@ -22,10 +22,8 @@ public:
     static QString rootName(RegistryRoot root);
     QString fileOf(RegistryRoot root) const;
 
-    std::optional<RegistryKey> openKey(RegistryRoot root, const QString& path,
-                                       quint32 access) override;
+    std::optional<RegistryKey> openKey(RegistryRoot root, const QString& path) override;
     long setStringValue(RegistryKey key, const QString& name, const QString& text) override;
-    long setDwordValue(RegistryKey key, const QString& name, qint32 value) override;
     std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) override;
     void closeKey(RegistryKey key) override;
 

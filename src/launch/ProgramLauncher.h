@@ -13,13 +13,8 @@ namespace tempiro::launch {
 QString programCommandLine(const QString& folder, const QString& programFile,
                            const QString& arguments);
 
-// An argument text split as a POSIX shell splits words: blanks separate, '...' and "..." quote,
-// a backslash escapes the next character (inside double quotes only before " \ and $ `).
-// Nothing is expanded.
-QStringList splitArguments(const QString& arguments);
-
-// Starts folder + programFile with the arguments split as a shell would, without a shell.
-// False when the start failed (nothing is shown); true otherwise, with the "Cannot start
+// Starts folder + programFile with the arguments split as Qt splits a command line, without
+// a shell. False when the start failed (nothing is shown); true otherwise, with the "Cannot start
 // shell." message when the platform reported no task.
 bool StartProgram(const platform::Services& services, const QString& folder,
                   const QString& programFile, const QString& arguments);

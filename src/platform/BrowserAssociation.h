@@ -14,7 +14,8 @@ public:
     static constexpr int kFileNotFound = 2;
     // Codes below this one are failures.
     static constexpr int kFirstSuccess = 32;
-    // A result code, 32 or more on success, and the program's full path in `answer`.
+    // A result code, 32 or more on success, and the program's full path alone in `answer` (a
+    // system whose lookup answers with a whole command line takes the path out of it).
     virtual int findExecutable(const QString& document, QString& answer) = 0;
     // Starts the browser at `program` (as findExecutable named it) on the addresses, each one
     // argument.

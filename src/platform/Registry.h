@@ -9,7 +9,8 @@ namespace tempiro::platform {
 
 enum class RegistryRoot { Users, LocalMachine };
 
-// Registry value types, as the registry numbers them.
+// Registry value types, as the registry numbers them; numbers are only ever read (another
+// program's file may hold some).
 inline constexpr int kRegSz = 1;
 inline constexpr int kRegDword = 4;
 // Result code of a registry operation that succeeded.
@@ -27,10 +28,8 @@ struct RegistryValue {
 class Registry {
 public:
     virtual ~Registry() = default;
-    virtual std::optional<RegistryKey> openKey(RegistryRoot root, const QString& path,
-                                               quint32 access) = 0;
+    virtual std::optional<RegistryKey> openKey(RegistryRoot root, const QString& path) = 0;
     virtual long setStringValue(RegistryKey key, const QString& name, const QString& text) = 0;
-    virtual long setDwordValue(RegistryKey key, const QString& name, qint32 value) = 0;
     // The value as stored, or nothing when the key holds no value of that name.
     virtual std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) = 0;
     virtual void closeKey(RegistryKey key) = 0;

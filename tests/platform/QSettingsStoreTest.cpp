@@ -72,7 +72,8 @@ TEST_F(QSettingsStoreTest, EveryKeyRoundTripsThroughTheFile) {
     EXPECT_EQ(loaded.nTimeorInterval, kModeStopWatch);
     EXPECT_NEAR(loaded.dAlarmTime, saved.dAlarmTime, 0.5 / kSecondsPerDay);
     EXPECT_EQ(loaded.sEventTitle, saved.sEventTitle);
-    EXPECT_EQ(readStoredWindowOr(store, {}), window);
+    const StoredWindow stored = readStoredWindow(store);
+    EXPECT_EQ((TwipsRect{*stored.left, *stored.top, *stored.width, *stored.height}), window);
 }
 
 TEST_F(QSettingsStoreTest, ValuesAreTextsInTheSettingsGroup) {

@@ -96,15 +96,6 @@ TEST_F(RegFileRegistryTest, NamesAndTextsAreEscapedAndMatchedWithoutRegardToCase
         QString("\"Path\"=\"C:\\\\Zeit \\\"jetzt\\\" 25.12.2026 ü\"\n").toUtf8()));
 }
 
-TEST_F(RegFileRegistryTest, NumbersAreWrittenAsDwords) {
-    writeFile("REGEDIT4\n\n" + kCompanionHeader + "\n");
-    EXPECT_TRUE(modMain::OpenKeyAndSet(registry, modMain::kCompanionOptionsKey, RegistryRoot::Users,
-                                       "Count", "26", platform::kRegDword));
-    EXPECT_TRUE(modMain::OpenKeyAndSet(registry, modMain::kCompanionOptionsKey, RegistryRoot::Users,
-                                       "Other", "x", 7));
-    EXPECT_EQ(readFile(), "REGEDIT4\n\n" + kCompanionHeader + "\n\"Count\"=dword:0000001a\n");
-}
-
 TEST_F(RegFileRegistryTest, TheCloseHandsTheFiveValuesToTheCompanion) {
     writeFile("REGEDIT4\n\n" + kCompanionHeader + "\n\n" + kDefaultUserHeader + "\n");
     modMain::handOffAutoOpen(registry, false);

@@ -72,11 +72,9 @@ bool FakeSettingsStore::contains(const QString& key) const {
     return values.count(ownKey(key)) > 0;
 }
 
-std::optional<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const QString& path,
-                                                 quint32 access) {
+std::optional<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const QString& path) {
     if (outOfMemory)
         throw std::bad_alloc();
-    accessRequested.push_back(access);
     const QString name =
         root == RegistryRoot::Users ? path : QStringLiteral("HKEY_LOCAL_MACHINE\\") + path;
     if (!existingKeys.contains(name))
@@ -89,11 +87,6 @@ std::optional<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const QStrin
 long FakeRegistry::setStringValue(RegistryKey key, const QString& name, const QString& text) {
     writes.push_back({m_open.at(key), name, text});
     writesHeld += holding;
-    return kRegSuccess;
-}
-
-long FakeRegistry::setDwordValue(RegistryKey key, const QString& name, qint32 value) {
-    writes.push_back({m_open.at(key), name, QString::number(value)});
     return kRegSuccess;
 }
 

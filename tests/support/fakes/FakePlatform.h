@@ -103,10 +103,8 @@ public:
         QString value;
         bool operator==(const Write&) const = default;
     };
-    std::optional<RegistryKey> openKey(RegistryRoot root, const QString& path,
-                                       quint32 access) override;
+    std::optional<RegistryKey> openKey(RegistryRoot root, const QString& path) override;
     long setStringValue(RegistryKey key, const QString& name, const QString& text) override;
-    long setDwordValue(RegistryKey key, const QString& name, qint32 value) override;
     std::optional<RegistryValue> queryValue(RegistryKey key, const QString& name) override;
     void closeKey(RegistryKey key) override;
     bool createKey(RegistryRoot root, const QString& path) override;
@@ -130,7 +128,6 @@ public:
     QSet<QString> existingKeys;
     std::map<QString, RegistryValue> storedValues; // "key path\\name" -> value
     std::vector<Write> writes;
-    std::vector<quint32> accessRequested;
     int openKeys = 0; // opened and not yet closed
 
 private:

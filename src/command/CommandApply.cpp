@@ -27,18 +27,18 @@ Answer applyCommand(Timer& timer, const Command& command) {
         // the running alarm may well have expired, and its count goes on.
         entry.mode = command.mode.value_or(kModeStopWatch);
         entry.timeText = command.timeText;
-        entry.title = command.title.value_or(timer.sEventTitle);
+        entry.title = command.title.value_or(timer.state().sEventTitle);
         if (command.warnMinutes) {
             if (command.warnMinutes->trimmed() != QLatin1String("0"))
                 entry.warnText = *command.warnMinutes;
-        } else if (timer.bWarn) {
-            entry.warnText = QString::number(timer.nWarnMin);
+        } else if (timer.state().bWarn) {
+            entry.warnText = QString::number(timer.state().nWarnMin);
         }
-        entry.autoOpen = command.autoOpen.value_or(timer.bAutoOpen);
+        entry.autoOpen = command.autoOpen.value_or(timer.state().bAutoOpen);
         entry.link = command.url.value_or(timer.link());
         const Moment now = timer.moment();
-        const AlarmEntryResult result =
-            alarmFromEntry(entry, now.wall, timer.text(), timer.services().zones, timer.dAlarmTime);
+        const AlarmEntryResult result = alarmFromEntry(
+            entry, now.wall, timer.text(), timer.services().zones, timer.state().dAlarmTime);
         if (!result.alarm)
             return {kExitBadInput, {}, result.refusal + u'\n'};
         const QString failure = timer.commitAlarm(*result.alarm, command.mode.has_value());
@@ -47,15 +47,15 @@ Answer applyCommand(Timer& timer, const Command& command) {
                     {},
                     QStringLiteral("Tempiro Timer could not save its settings: ") + failure +
                         u'\n'};
-        answer = statusAnswer(timer, timer.link(), now, timer.offsetAt(), timer.text(), true,
-                              command.json);
+        answer = statusAnswer(timer.state(), timer.link(), now, timer.offsetAt(), timer.text(),
+                              true, command.json);
     }
     switch (command.pause) {
     case Command::Pause::Pause:
         timer.setPaused(true);
         break;
     case Command::Pause::Resume:
-        if (timer.bPaused)
+        if (timer.state().bPaused)
             timer.setPaused(false);
         break;
     case Command::Pause::Toggle:
@@ -67,8 +67,8 @@ Answer applyCommand(Timer& timer, const Command& command) {
     if (command.enterTime)
         timer.askForAlarm();
     if (command.status)
-        answer = statusAnswer(timer, timer.link(), timer.moment(), timer.offsetAt(), timer.text(),
-                              true, command.json);
+        answer = statusAnswer(timer.state(), timer.link(), timer.moment(), timer.offsetAt(),
+                              timer.text(), true, command.json);
     return answer;
 }
 

@@ -37,7 +37,7 @@ inline const QString kClockUnsynchronised = QStringLiteral(
 // every face of it uses (the main window, the dialogs, and whatever else shows or drives the
 // timer). It ticks, decides each update and carries out the sound and the notices itself; what
 // a window shows of an update is for the faces, which follow its signals.
-class Timer : public QObject, public TimerState {
+class Timer : public QObject, private TimerState {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 945;
@@ -64,6 +64,9 @@ public:
     void togglePause() { setPaused(!bPaused); }
     // Applies the Display menu's rules and, unless told otherwise, redraws at the next tick.
     void toggleOption(DisplayOption option, bool redraw = true);
+    // The next update rebuilds the display's texts even between minutes with seconds hidden (a
+    // face laid itself out anew).
+    void redrawSoon() { bForceRedraw = true; }
     // One display update now (the ticker's, or asked for by a face).
     void tick();
     // Follows the system's sleep and wall clock, and asks whether the clock is synchronised:
@@ -85,6 +88,9 @@ public:
     UtcOffsetAt offsetAt() const;
     const QString& link() const { return m_link; }
     const DateText& text() const { return m_text; }
+    // The alarm, the options and the run's state, as the commands and updates left them: read
+    // here, changed only through the commands.
+    const TimerState& state() const { return *this; }
     // The timer as the last update left it, in a few words.
     const TimerStatus& status() const { return m_status; }
     // The facts of the last update (and of a pause since), which every face shows.

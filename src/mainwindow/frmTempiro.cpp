@@ -137,7 +137,7 @@ void frmTempiro::createShortcuts() {
                 &frmTempiro::lblSystemTime_Click);
     new mainwindow::MenuBarRecall(
         *centralWidget(), {this, txtURL, cmdGo}, [this] { Form_Click(); },
-        [this] { return !m_timer.bShowMenus; });
+        [this] { return !m_timer.state().bShowMenus; });
 }
 
 void frmTempiro::createControls() {
@@ -179,11 +179,11 @@ void frmTempiro::applyLayout() {
     const double dpi = windowing::screenDpi();
     // Setting fonts and measuring captions again for the same layout only costs time: the
     // window gets several size notifications while it is first shown.
-    const AppliedLayout applying{m_layout, m_timer.bLbl, dpi};
+    const AppliedLayout applying{m_layout, m_timer.state().bLbl, dpi};
     if (m_applied == applying)
         return;
     m_applied = applying;
-    frameDisplay->applyLayout(m_layout, m_timer.bLbl, dpi);
+    frameDisplay->applyLayout(m_layout, m_timer.state().bLbl, dpi);
     widgets::placeInTwips(*txtURL, m_layout.txtURL, dpi);
     widgets::placeInTwips(*cmdGo, m_layout.cmdGo, dpi);
 }
@@ -196,9 +196,9 @@ void frmTempiro::Form_Resize() {
     window.clientWidth = pixelsToTwips(client->width(), dpi);
     window.clientHeight = pixelsToTwips(client->height(), dpi);
     window.outerWidth = pixelsToTwips(frameGeometry().width(), dpi);
-    window.bLbl = m_timer.bLbl;
+    window.bLbl = m_timer.state().bLbl;
     if (mainwindow::resizeLayout(window, m_layout)) {
-        m_timer.bForceRedraw = true;
+        m_timer.redrawSoon();
         return;
     }
     applyLayout();
@@ -227,7 +227,7 @@ void frmTempiro::showEvent(QShowEvent* event) {
     // bus about sleep and the clock: not before the window is up.
     if (!std::exchange(m_shown, true))
         QTimer::singleShot(0, this, [this] {
-            showTrayItem(m_timer.bTrayIcon);
+            showTrayItem(m_timer.state().bTrayIcon);
             m_timer.watchSystem();
         });
 }
@@ -305,23 +305,21 @@ void frmTempiro::Form_Load() {
          {DisplayOption::Seconds, DisplayOption::Minutes, DisplayOption::Hours, DisplayOption::Days,
           DisplayOption::TotalDays, DisplayOption::Labels, DisplayOption::LocalTime,
           DisplayOption::TrayIcon, DisplayOption::KeepAwake})
-        menuItem(option)->setChecked(optionFlag(m_timer, option));
-    ShowMenus(m_timer.bShowMenus);
+        menuItem(option)->setChecked(optionFlag(m_timer.state(), option));
+    ShowMenus(m_timer.state().bShowMenus);
     const bool places = m_services.windows.placesWindows();
     mainwindow::restoreWindow(*this, m_services.settings, places);
+    mnuDispTop->setChecked(m_timer.state().bKeepTop);
     if (!places) {
         // The option stays as stored, for the next session that can honour it.
-        mnuDispTop->setChecked(m_timer.bKeepTop);
         mnuDispTop->setEnabled(false);
         mnuDispTop->setToolTip(kNoKeepOnTop);
         mnuDisp->setToolTipsVisible(true);
         return;
     }
     // The topmost band is the window's to enter, as the menu would.
-    if (m_timer.bKeepTop) {
-        m_timer.bKeepTop = false;
-        mnuDispTop_Click();
-    }
+    if (m_timer.state().bKeepTop)
+        SetKeepOnTop(true);
 }
 
 void frmTempiro::Form_Unload() {
@@ -423,12 +421,12 @@ void frmTempiro::mnuSetTime_Click() {
     if (!m_enterTime || !m_enterTime->isVisible())
         m_enterTime = new frmEnterTime(m_services, this);
     m_enterTime->nSettingMode = frmEnterTime::kSetDateAndTime;
-    m_enterTime->dSyncNextTime = m_timer.dAlarmTime;
-    m_enterTime->nTorI = m_timer.nTimeorInterval;
-    m_enterTime->sEventTitle = m_timer.sEventTitle;
-    m_enterTime->bWarn = m_timer.bWarn;
-    m_enterTime->nWarnMin = m_timer.nWarnMin;
-    m_enterTime->bAutoOpen = m_timer.bAutoOpen;
+    m_enterTime->dSyncNextTime = m_timer.state().dAlarmTime;
+    m_enterTime->nTorI = m_timer.state().nTimeorInterval;
+    m_enterTime->sEventTitle = m_timer.state().sEventTitle;
+    m_enterTime->bWarn = m_timer.state().bWarn;
+    m_enterTime->nWarnMin = m_timer.state().nWarnMin;
+    m_enterTime->bAutoOpen = m_timer.state().bAutoOpen;
     m_enterTime->sURL = m_timer.link();
     m_enterTime->myForm = &m_timer;
     m_enterTime->Show();
@@ -447,7 +445,7 @@ void frmTempiro::cmdGo_Click() {
 }
 
 void frmTempiro::mnuToolsAppoint_Click() {
-    launch::createAppointment(m_services, objOutlook, m_timer);
+    launch::createAppointment(m_services, objOutlook, m_timer.state());
 }
 
 void frmTempiro::mnuToolsAwake_Click() {
@@ -504,7 +502,7 @@ QAction* frmTempiro::menuItem(DisplayOption option) const {
 
 void frmTempiro::showOption(DisplayOption option) {
     // The menu's check marks follow the options, whoever changed them.
-    const bool on = optionFlag(m_timer, option);
+    const bool on = optionFlag(m_timer.state(), option);
     menuItem(option)->setChecked(on);
     if (option == DisplayOption::Labels)
         Form_Resize();

@@ -276,8 +276,8 @@ void frmEnterTime::cmdOK_Click() {
         entry.warnText = cboWarnMn->currentText();
     entry.autoOpen = chkAutoOpen->isChecked();
     entry.link = txtURL->text();
-    const AlarmEntryResult entered =
-        alarmFromEntry(entry, Now(), m_text, m_services.zones, myForm ? myForm->dAlarmTime : 0);
+    const AlarmEntryResult entered = alarmFromEntry(entry, Now(), m_text, m_services.zones,
+                                                    myForm ? myForm->state().dAlarmTime : 0);
     txtTime->setText(entered.timeText);
     if (!entered.alarm) {
         setStatus(entered.refusal);

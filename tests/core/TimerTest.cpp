@@ -167,7 +167,8 @@ TEST_F(TimerTest, KeepsTheComputerAwakeNearTheEndOnly) {
         {true, false, kModeStopWatch, std::nullopt, 0, false},
     };
     for (const auto& c : cases) {
-        timer.bKeepAwake = c.option;
+        if (timer.state().bKeepAwake != c.option)
+            timer.toggleOption(Option::KeepAwake);
         AlarmRequest alarm;
         alarm.mode = c.mode;
         alarm.time = timer.now() + c.secondsLeft / 86400;

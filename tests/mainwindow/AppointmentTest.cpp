@@ -19,7 +19,9 @@ class AppointmentTest : public ::testing::Test {
 protected:
     AppointmentTest()
         : form(timer) {
-        form.timer().dAlarmTime = toDayCount(QDate(2026, 12, 25), QTime(22, 0, 5));
+        AlarmRequest alarm;
+        alarm.time = toDayCount(QDate(2026, 12, 25), QTime(22, 0, 5));
+        timer.commitAlarm(alarm);
     }
     platform::FakePlatform fake;
     Timer timer{fake.services()};
@@ -75,7 +77,9 @@ TEST_F(AppointmentTest, AnEmptyTitleMakesAnAlarmAppointment) {
 }
 
 TEST_F(AppointmentTest, ATitleIsSubjectAndBody) {
-    form.timer().sEventTitle = "Lot 7, \"rare\"; ends";
+    AlarmRequest titled;
+    titled.title = "Lot 7, \"rare\"; ends";
+    timer.commitAlarm(titled, false);
     form.mnuToolsAppoint_Click();
     EXPECT_EQ(fake.calendar.items.at(0).subject, "Lot 7, \"rare\"; ends");
     EXPECT_EQ(fake.calendar.items.at(0).body, "Lot 7, \"rare\"; ends");

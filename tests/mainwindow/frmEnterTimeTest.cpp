@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -61,11 +62,13 @@ protected:
 } // namespace
 
 TEST_F(EnterTimeTest, OpensFilledWithTheCurrentAlarm) {
-    form->timer().sEventTitle = "Auction";
-    form->timer().bWarn = true;
-    form->timer().nWarnMin = 45;
-    form->timer().bAutoOpen = true;
-    form->txtURL->setText("https://example.org/lot/1");
+    AlarmRequest alarm;
+    alarm.time = timer->state().dAlarmTime;
+    alarm.title = "Auction";
+    alarm.warnMinutes = 45;
+    alarm.autoOpen = true;
+    alarm.link = "https://example.org/lot/1";
+    timer->commitAlarm(alarm);
     frmEnterTime& dialog = open();
     EXPECT_EQ(dialog.windowTitle(), "Enter Time");
     EXPECT_EQ(dialog.txtTime->text(), "12/8/2026 11:00:00 PM");
@@ -126,7 +129,9 @@ TEST_F(EnterTimeTest, EachControlShowsItsHintWhenItTakesTheFocus) {
 }
 
 TEST_F(EnterTimeTest, OpenedOnAStopWatchTypingSwitchesToTime) {
-    form->timer().nTimeorInterval = kModeStopWatch;
+    AlarmRequest stopWatch;
+    stopWatch.mode = kModeStopWatch;
+    timer->commitAlarm(stopWatch);
     frmEnterTime& dialog = open();
     EXPECT_TRUE(dialog.optTorI[2]->isChecked());
     EXPECT_TRUE(dialog.txtTime->text().isEmpty());
@@ -143,12 +148,13 @@ TEST_F(EnterTimeTest, OpenedOnAStopWatchTypingSwitchesToTime) {
 }
 
 TEST_F(EnterTimeTest, OpenedWithoutATargetShowsNow) {
-    form->timer().dAlarmTime = 0;
+    timer->commitAlarm({});
     EXPECT_EQ(open().txtTime->text(), "12/8/2026 9:00:00 PM");
 }
 
 TEST_F(EnterTimeTest, AnUnknownModeOpensAsTime) {
-    form->timer().nTimeorInterval = 7;
+    fake.settings.set("nTimeorInterval", "7"); // a hand-edited file
+    timer->load();
     EXPECT_TRUE(open().optTorI[0]->isChecked());
 }
 
@@ -176,8 +182,9 @@ TEST_F(EnterTimeTest, EnterInTheTimeBoxIsOk) {
     typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
     QTest::keyClick(dialog.txtTime, Qt::Key_Enter);
     EXPECT_FALSE(isOpen());
-    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, toDayCount(QDate(2026, 12, 25), QTime(22, 0)));
-    EXPECT_FALSE(form->timer().bAlarmTimeChg) << "taken over at once";
+    EXPECT_DOUBLE_EQ(form->timer().state().dAlarmTime,
+                     toDayCount(QDate(2026, 12, 25), QTime(22, 0)));
+    EXPECT_FALSE(form->timer().state().bAlarmTimeChg) << "taken over at once";
 }
 
 TEST_F(EnterTimeTest, OkWritesTheAlarmIntoTheMainWindow) {
@@ -191,13 +198,14 @@ TEST_F(EnterTimeTest, OkWritesTheAlarmIntoTheMainWindow) {
     dialog.chkAutoOpen->setChecked(true);
     dialog.cmdOK_Click();
     EXPECT_FALSE(isOpen());
-    EXPECT_EQ(form->timer().nTimeorInterval, kModeTime);
-    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, toDayCount(QDate(2026, 12, 26), QTime(1, 0)));
-    EXPECT_FALSE(form->timer().bAlarmTimeChg) << "taken over at once";
-    EXPECT_EQ(form->timer().sEventTitle, "Lot 7");
-    EXPECT_TRUE(form->timer().bWarn);
-    EXPECT_EQ(form->timer().nWarnMin, 8);
-    EXPECT_TRUE(form->timer().bAutoOpen);
+    EXPECT_EQ(form->timer().state().nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(form->timer().state().dAlarmTime,
+                     toDayCount(QDate(2026, 12, 26), QTime(1, 0)));
+    EXPECT_FALSE(form->timer().state().bAlarmTimeChg) << "taken over at once";
+    EXPECT_EQ(form->timer().state().sEventTitle, "Lot 7");
+    EXPECT_TRUE(form->timer().state().bWarn);
+    EXPECT_EQ(form->timer().state().nWarnMin, 8);
+    EXPECT_TRUE(form->timer().state().bAutoOpen);
     EXPECT_EQ(form->txtURL->text(), "https://auction.example/lot/7");
 
     form->Form_Activate();
@@ -213,12 +221,12 @@ TEST_F(EnterTimeTest, WarningMinutesAreReadFromTheirLeadingNumber) {
         dialog.chkWarn->setChecked(true);
         dialog.cboWarnMn->setEditText(typed);
         dialog.cmdOK_Click();
-        EXPECT_EQ(form->timer().nWarnMin, stored) << typed.toStdString();
+        EXPECT_EQ(form->timer().state().nWarnMin, stored) << typed.toStdString();
     }
 }
 
 TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritten) {
-    const double before = form->timer().dAlarmTime;
+    const double before = form->timer().state().dAlarmTime;
     frmEnterTime& dialog = open();
     typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
     dialog.chkWarn->setChecked(true);
@@ -227,18 +235,21 @@ TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritt
     EXPECT_TRUE(isOpen());
     EXPECT_EQ(dialog.lblStatus->text(), kOutOfRange);
     EXPECT_EQ(fake.sound.beepCount(), 1);
-    EXPECT_EQ(form->timer().dAlarmTime, before);
-    EXPECT_FALSE(form->timer().bAlarmTimeChg);
+    EXPECT_EQ(form->timer().state().dAlarmTime, before);
+    EXPECT_FALSE(form->timer().state().bAlarmTimeChg);
 }
 
 TEST_F(EnterTimeTest, WithoutWarningTheMinutesStayAsTheyWere) {
-    form->timer().nWarnMin = 12;
+    AlarmRequest alarm;
+    alarm.time = timer->state().dAlarmTime;
+    alarm.warnMinutes = 12;
+    timer->commitAlarm(alarm);
     frmEnterTime& dialog = open();
     dialog.chkWarn->setChecked(false);
     dialog.cboWarnMn->setEditText("3");
     dialog.cmdOK_Click();
-    EXPECT_FALSE(form->timer().bWarn);
-    EXPECT_EQ(form->timer().nWarnMin, 12);
+    EXPECT_FALSE(form->timer().state().bWarn);
+    EXPECT_EQ(form->timer().state().nWarnMin, 12);
 }
 
 TEST_F(EnterTimeTest, OkInStopWatchModeStartsNowWhateverTheBoxSays) {
@@ -248,39 +259,41 @@ TEST_F(EnterTimeTest, OkInStopWatchModeStartsNowWhateverTheBoxSays) {
     fake.clock.advanceSeconds(7);
     dialog.cmdOK_Click();
     EXPECT_FALSE(isOpen());
-    EXPECT_EQ(form->timer().nTimeorInterval, kModeStopWatch);
-    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, start + 7 * kSecond);
+    EXPECT_EQ(form->timer().state().nTimeorInterval, kModeStopWatch);
+    EXPECT_DOUBLE_EQ(form->timer().state().dAlarmTime, start + 7 * kSecond);
 
     fake.clock.advanceSeconds(3);
     form->Form_Activate();
-    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, start + 7 * kSecond)
+    EXPECT_DOUBLE_EQ(form->timer().state().dAlarmTime, start + 7 * kSecond)
         << "started at the OK, not again when the window is active again";
     EXPECT_EQ(form->lblAlarm->text(), "Start Time");
     EXPECT_EQ(form->lblSystemTime->text(), " 00:00:03");
 }
 
 TEST_F(EnterTimeTest, CancelAndEscapeChangeNothing) {
-    const double before = form->timer().dAlarmTime;
+    const double before = form->timer().state().dAlarmTime;
     frmEnterTime& dialog = open();
     typeIntoTimeBox(dialog, "12/25/2026 10:00 PM");
     dialog.txtTitle->setText("changed");
     dialog.cmdCancel_Click();
     EXPECT_FALSE(isOpen());
-    EXPECT_EQ(form->timer().dAlarmTime, before);
-    EXPECT_TRUE(form->timer().sEventTitle.isEmpty());
-    EXPECT_FALSE(form->timer().bAlarmTimeChg);
+    EXPECT_EQ(form->timer().state().dAlarmTime, before);
+    EXPECT_TRUE(form->timer().state().sEventTitle.isEmpty());
+    EXPECT_FALSE(form->timer().state().bAlarmTimeChg);
 
     frmEnterTime& again = open();
     again.txtTitle->setText("changed");
     QTest::keyClick(&again, Qt::Key_Escape);
     EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(form->timer().sEventTitle.isEmpty());
+    EXPECT_TRUE(form->timer().state().sEventTitle.isEmpty());
 }
 
 TEST_F(EnterTimeTest, OpeningAgainKeepsWhatTheBoxesShow) {
     frmEnterTime& dialog = open();
     dialog.txtTitle->setText("typed so far");
-    form->timer().sEventTitle = "other";
+    AlarmRequest other;
+    other.title = "other";
+    timer->commitAlarm(other, false);
     frmEnterTime& again = open();
     EXPECT_EQ(&again, &dialog) << "one dialog";
     EXPECT_EQ(again.txtTitle->text(), "typed so far");
@@ -288,10 +301,10 @@ TEST_F(EnterTimeTest, OpeningAgainKeepsWhatTheBoxesShow) {
 }
 
 TEST_F(EnterTimeTest, OpenedOnAnIntervalSetAMinuteAgoShowsItsTarget) {
-    form->timer().nTimeorInterval = kModeInterval;
-    form->timer().dAlarmTime = 10 * kMinute;
-    form->timer().bAlarmTimeChg = true;
-    form->tmrSec_Timer();
+    AlarmRequest interval;
+    interval.mode = kModeInterval;
+    interval.time = 10 * kMinute;
+    timer->commitAlarm(interval);
     fake.clock.advanceSeconds(60);
     form->tmrSec_Timer();
     frmEnterTime& dialog = open();
@@ -307,7 +320,7 @@ TEST_F(EnterTimeTest, AcceptingWhilePausedRunsTheDisplayAgain) {
     dialog.cmdOK_Click();
     form->Form_Activate();
     EXPECT_TRUE(form->tmrSec->isActive());
-    EXPECT_FALSE(form->timer().bPaused);
+    EXPECT_FALSE(form->timer().state().bPaused);
     EXPECT_EQ(form->lblSystemTime->text(), " 00 01:30:00");
 }
 
@@ -357,15 +370,15 @@ TEST_F(EnterTimeTest, ReturningFromTheDialogActivatesTheMainWindow) {
     frmEnterTime& dialog = open();
     typeIntoTimeBox(dialog, "11:00 PM");
     dialog.cmdOK_Click();
+    QSignalSpy updates(&*timer, &Timer::updated);
     // The focus passes from the program's dialog to the main window.
     emit qApp->focusWindowChanged(dialog.windowHandle());
     emit qApp->focusWindowChanged(form->windowHandle());
-    EXPECT_FALSE(form->timer().bAlarmTimeChg);
+    EXPECT_EQ(updates.size(), 1);
     // Coming back from another program does not.
-    form->timer().bAlarmTimeChg = true;
     emit qApp->focusWindowChanged(nullptr);
     emit qApp->focusWindowChanged(form->windowHandle());
-    EXPECT_TRUE(form->timer().bAlarmTimeChg);
+    EXPECT_EQ(updates.size(), 1);
 }
 
 TEST(EnterTimeKeys, OnlyPrintableKeysAndBackspaceMeanATime) {

@@ -47,6 +47,14 @@ protected:
     }
     ~MainWindowTest() override { QLocale::setDefault(QLocale::c()); }
 
+    // Seconds hidden and an update between minutes, which leaves no redraw asked for.
+    void withoutRedrawAsked() {
+        form->mnuDispSec_Click();
+        fake.clock.advanceSeconds(1);
+        form->tmrSec_Timer();
+        ASSERT_FALSE(timer->state().bForceRedraw);
+    }
+
     void startProgram() {
         form->Form_Load();
         form->show();
@@ -64,14 +72,15 @@ protected:
 TEST_F(MainWindowTest, FirstStartCountsDownTwoHoursWithEveryUnitShown) {
     startProgram();
     const frmTempiro& f = *form;
-    EXPECT_TRUE(f.timer().bSec && f.timer().bMin && f.timer().bHr && f.timer().bDay &&
-                f.timer().bLbl && f.timer().bShowMenus);
-    EXPECT_FALSE(f.timer().bTTlDay || f.timer().bShowLocalTime || f.timer().bWarn ||
-                 f.timer().bAutoOpen || f.timer().bKeepTop);
-    EXPECT_EQ(f.timer().nWarnMin, 5);
-    EXPECT_EQ(f.timer().nTimeorInterval, kModeTime);
-    EXPECT_DOUBLE_EQ(f.timer().dAlarmTime, start + 2.0 / 24.0);
-    EXPECT_TRUE(f.timer().sEventTitle.isEmpty());
+    EXPECT_TRUE(f.timer().state().bSec && f.timer().state().bMin && f.timer().state().bHr &&
+                f.timer().state().bDay && f.timer().state().bLbl && f.timer().state().bShowMenus);
+    EXPECT_FALSE(f.timer().state().bTTlDay || f.timer().state().bShowLocalTime ||
+                 f.timer().state().bWarn || f.timer().state().bAutoOpen ||
+                 f.timer().state().bKeepTop);
+    EXPECT_EQ(f.timer().state().nWarnMin, 5);
+    EXPECT_EQ(f.timer().state().nTimeorInterval, kModeTime);
+    EXPECT_DOUBLE_EQ(f.timer().state().dAlarmTime, start + 2.0 / 24.0);
+    EXPECT_TRUE(f.timer().state().sEventTitle.isEmpty());
     EXPECT_TRUE(f.txtURL->text().isEmpty());
     EXPECT_TRUE(f.txtURL->isHidden());
     EXPECT_TRUE(f.cmdGo->isHidden());
@@ -112,12 +121,12 @@ TEST_F(MainWindowTest, ClickingTheLowerLinePausesAndResumes) {
     startProgram();
     form->lblSystemTime->resize(200, 30);
     QTest::mouseClick(form->lblSystemTime, Qt::LeftButton);
-    EXPECT_TRUE(form->timer().bPaused);
+    EXPECT_TRUE(form->timer().state().bPaused);
     EXPECT_FALSE(form->tmrSec->isActive());
     EXPECT_EQ(textColour(form->lblSystemTime), kYellow);
 
     form->lblSystemTime_Click();
-    EXPECT_FALSE(form->timer().bPaused);
+    EXPECT_FALSE(form->timer().state().bPaused);
     EXPECT_TRUE(form->tmrSec->isActive());
     fake.clock.advanceSeconds(90);
     form->tmrSec_Timer();
@@ -127,20 +136,19 @@ TEST_F(MainWindowTest, ClickingTheLowerLinePausesAndResumes) {
 
 TEST_F(MainWindowTest, TheFirstWarningRestoresTheWindowAndPutsItOnTop) {
     startProgram();
-    form->timer().bWarn = true;
-    form->timer().nWarnMin = 10;
-    form->timer().dAlarmTime = fake.clock.now() + 4.5 / kMinutesPerDay;
     fake.windows.currentState = platform::WindowState::Minimized;
     const QSize size = form->size();
-
-    form->tmrSec_Timer();
+    AlarmRequest alarm;
+    alarm.warnMinutes = 10;
+    alarm.time = fake.clock.now() + 4.5 / kMinutesPerDay;
+    timer->commitAlarm(alarm);
     EXPECT_EQ(fake.windows.stateChanges,
               std::vector<platform::WindowState>{platform::WindowState::Normal});
     ASSERT_EQ(fake.windows.topmostCalls.size(), 1u);
     EXPECT_TRUE(fake.windows.topmostCalls[0].on);
     EXPECT_EQ(fake.windows.topmostCalls[0].topLeft, QPoint(320, 25));
     EXPECT_EQ(form->size(), size);
-    EXPECT_FALSE(form->timer().bKeepTop);
+    EXPECT_FALSE(form->timer().state().bKeepTop);
     EXPECT_FALSE(form->mnuDispTop->isChecked());
 
     using E = platform::FakeSound::Event;
@@ -156,7 +164,7 @@ TEST_F(MainWindowTest, TheFirstWarningRestoresTheWindowAndPutsItOnTop) {
 TEST_F(MainWindowTest, ShowMenusHidesAndShowsAllFourMenus) {
     startProgram();
     form->mnuDispMenus_Click();
-    EXPECT_FALSE(form->timer().bShowMenus);
+    EXPECT_FALSE(form->timer().state().bShowMenus);
     for (QMenu* menu : {form->mnuSet, form->mnuDisp, form->mnuTools, form->mnuHelp})
         EXPECT_FALSE(menu->menuAction()->isVisible());
     EXPECT_FALSE(form->mnuDispMenus->isChecked());
@@ -192,31 +200,32 @@ TEST_F(MainWindowTest, MenuBarCarriesEveryItem) {
 
 TEST_F(MainWindowTest, TotalDaysAndTheUnitsExcludeEachOther) {
     startProgram();
-    form->timer().bForceRedraw = false;
+    withoutRedrawAsked();
+    form->mnuDispSec_Click();
     form->mnuDispTtlDay_Click();
-    EXPECT_TRUE(form->timer().bTTlDay);
-    EXPECT_FALSE(form->timer().bSec || form->timer().bMin || form->timer().bHr ||
-                 form->timer().bDay);
+    EXPECT_TRUE(form->timer().state().bTTlDay);
+    EXPECT_FALSE(form->timer().state().bSec || form->timer().state().bMin ||
+                 form->timer().state().bHr || form->timer().state().bDay);
     for (QAction* unit : {form->mnuDispSec, form->mnuDispMin, form->mnuDispHr, form->mnuDispDay})
         EXPECT_FALSE(unit->isChecked());
-    EXPECT_TRUE(form->timer().bForceRedraw);
+    EXPECT_TRUE(form->timer().state().bForceRedraw);
 
     form->mnuDispSec_Click();
-    EXPECT_TRUE(form->timer().bSec);
-    EXPECT_FALSE(form->timer().bTTlDay);
+    EXPECT_TRUE(form->timer().state().bSec);
+    EXPECT_FALSE(form->timer().state().bTTlDay);
     EXPECT_FALSE(form->mnuDispTtlDay->isChecked());
 
     // Turning a unit off touches nothing else.
     form->mnuDispSec_Click();
-    EXPECT_FALSE(form->timer().bSec);
-    EXPECT_FALSE(form->timer().bTTlDay);
+    EXPECT_FALSE(form->timer().state().bSec);
+    EXPECT_FALSE(form->timer().state().bTTlDay);
 }
 
 TEST_F(MainWindowTest, KeepOnTopMovesTheWindowWithoutResizingIt) {
     startProgram();
     const QSize size = form->size();
     form->mnuDispTop_Click();
-    EXPECT_TRUE(form->timer().bKeepTop);
+    EXPECT_TRUE(form->timer().state().bKeepTop);
     EXPECT_TRUE(form->mnuDispTop->isChecked());
     form->mnuDispTop_Click();
     ASSERT_EQ(fake.windows.topmostCalls.size(), 2u);
@@ -265,7 +274,7 @@ TEST_F(MainWindowTest, KeepOnTopSavedOnIsAppliedAgainAtLoad) {
     fake.settings.set("LeftfrmTempiro", "1500");
     fake.settings.set("TopfrmTempiro", "1500");
     startProgram();
-    EXPECT_TRUE(form->timer().bKeepTop);
+    EXPECT_TRUE(form->timer().state().bKeepTop);
     EXPECT_TRUE(form->mnuDispTop->isChecked());
     ASSERT_EQ(fake.windows.topmostCalls.size(), 1u);
     EXPECT_TRUE(fake.windows.topmostCalls[0].on);
@@ -351,7 +360,7 @@ TEST_F(MainWindowTest, AClickOnTheBackgroundBringsAHiddenMenuBarBack) {
     form->mnuDispMenus_Click();
     ASSERT_FALSE(form->mnuDisp->menuAction()->isVisible());
     QWidget* client = form->centralWidget();
-    form->timer().bForceRedraw = false;
+    withoutRedrawAsked();
 
     // The frame and its labels are not the background.
     QTest::mouseClick(client, Qt::LeftButton, {}, form->frameDisplay->geometry().center());
@@ -359,11 +368,11 @@ TEST_F(MainWindowTest, AClickOnTheBackgroundBringsAHiddenMenuBarBack) {
     EXPECT_FALSE(form->mnuDisp->menuAction()->isVisible());
 
     QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(1, client->height() - 1));
-    EXPECT_TRUE(form->timer().bShowMenus);
+    EXPECT_TRUE(form->timer().state().bShowMenus);
     for (QMenu* menu : {form->mnuSet, form->mnuDisp, form->mnuTools, form->mnuHelp})
         EXPECT_TRUE(menu->menuAction()->isVisible());
     EXPECT_TRUE(form->mnuDispMenus->isChecked());
-    EXPECT_FALSE(form->timer().bForceRedraw) << "unlike the Menus command";
+    EXPECT_FALSE(form->timer().state().bForceRedraw) << "unlike the Menus command";
 }
 
 TEST_F(MainWindowTest, TheDisplayScalesWithTheWindow) {
@@ -384,10 +393,10 @@ TEST_F(MainWindowTest, TheDisplayScalesWithTheWindow) {
 TEST_F(MainWindowTest, MinimisingOnlyAsksForAFullRedraw) {
     startProgram();
     const QRect before = form->lblSystemTime->geometry();
+    withoutRedrawAsked();
     fake.windows.currentState = platform::WindowState::Minimized;
-    form->timer().bForceRedraw = false;
     form->Form_Resize();
-    EXPECT_TRUE(form->timer().bForceRedraw);
+    EXPECT_TRUE(form->timer().state().bForceRedraw);
     EXPECT_EQ(form->lblSystemTime->geometry(), before);
 }
 
@@ -398,7 +407,7 @@ TEST_F(MainWindowTest, TurningLabelsOnPlacesTheCaptionsAtOnce) {
     QCoreApplication::processEvents();
     const QRect hiddenPlace = form->lblAlarm->geometry();
     form->mnuDispLbl_Click();
-    EXPECT_TRUE(form->timer().bLbl);
+    EXPECT_TRUE(form->timer().state().bLbl);
     EXPECT_NE(form->lblAlarm->geometry(), hiddenPlace);
     EXPECT_EQ(form->lblAlarm->font().pointSizeF(), 10);
     form->tmrSec_Timer();
@@ -407,7 +416,7 @@ TEST_F(MainWindowTest, TurningLabelsOnPlacesTheCaptionsAtOnce) {
 
 TEST_F(MainWindowTest, TheExpiryReachesTheDesktopsNotifications) {
     startProgram();
-    fake.clock.set(form->timer().dAlarmTime + 1.0 / kSecondsPerDay);
+    fake.clock.set(form->timer().state().dAlarmTime + 1.0 / kSecondsPerDay);
     form->tmrSec_Timer();
     ASSERT_EQ(fake.notifier.shown.size(), 1u);
     EXPECT_EQ(fake.notifier.shown[0],
@@ -444,7 +453,7 @@ TEST_F(MainWindowTest, TheLowerLineSaysWarningOnlyWhileWarningsSound) {
 
 TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
     startProgram();
-    const double target = form->timer().dAlarmTime;
+    const double target = form->timer().state().dAlarmTime;
     fake.clock.advanceSeconds(3 * 3600.0); // a suspend, or the clock set forward
     form->tmrSec_Timer();
     EXPECT_EQ(form->lblSystemTime->text(), "+ 01:00:00");
@@ -459,7 +468,7 @@ TEST_F(MainWindowTest, AClockJumpingHoursOnlyChangesWhatIsShownNotTheTarget) {
     fake.clock.advanceSeconds(5400);
     form->lblSystemTime_Click();
     form->tmrSec_Timer();
-    EXPECT_DOUBLE_EQ(form->timer().dAlarmTime, target) << "a pause never moves the target";
+    EXPECT_DOUBLE_EQ(form->timer().state().dAlarmTime, target) << "a pause never moves the target";
     EXPECT_EQ(form->lblSystemTime->text(), " 00 01:30:00");
 }
 
@@ -484,20 +493,20 @@ TEST_F(MainWindowTest, PauseAndHiddenMenusAreReachedFromTheKeyboard) {
     startProgram();
     QApplication::setActiveWindow(form.get());
     for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Pause), Qt::CTRL | Qt::Key_P}) {
-        const bool paused = form->timer().bPaused;
+        const bool paused = form->timer().state().bPaused;
         QTest::keyClick(form.get(), keys.key(), keys.keyboardModifiers());
-        EXPECT_NE(form->timer().bPaused, paused);
+        EXPECT_NE(form->timer().state().bPaused, paused);
     }
     form->mnuDispMenus_Click();
-    ASSERT_FALSE(form->timer().bShowMenus);
+    ASSERT_FALSE(form->timer().state().bShowMenus);
     QTest::keyClick(form.get(), Qt::Key_F10);
-    EXPECT_TRUE(form->timer().bShowMenus);
+    EXPECT_TRUE(form->timer().state().bShowMenus);
     form->mnuDispMenus_Click();
     QTest::keyPress(form->txtURL, Qt::Key_Alt);
     QTest::keyRelease(form->txtURL, Qt::Key_Alt, Qt::AltModifier);
-    EXPECT_TRUE(form->timer().bShowMenus) << "Alt pressed alone";
+    EXPECT_TRUE(form->timer().state().bShowMenus) << "Alt pressed alone";
     QTest::keyClick(form.get(), Qt::Key_Alt);
-    EXPECT_TRUE(form->timer().bShowMenus) << "shown menus stay";
+    EXPECT_TRUE(form->timer().state().bShowMenus) << "shown menus stay";
 }
 
 // The window is one face of the timer: what another face commands shows in it, and the timer
@@ -589,9 +598,9 @@ TEST_F(MainWindowTest, TheTimeLeftIsWithinReachOfTheKeyboard) {
     QCoreApplication::sendEvent(form->lblSystemTime, &focusIn);
     EXPECT_EQ(form->lblSystemTime->findChild<QTextDocument*>(), nullptr);
     QTest::keyClick(form->lblSystemTime, Qt::Key_Space);
-    EXPECT_TRUE(form->timer().bPaused);
+    EXPECT_TRUE(form->timer().state().bPaused);
     QTest::keyClick(form->lblSystemTime, Qt::Key_Return);
-    EXPECT_FALSE(form->timer().bPaused);
+    EXPECT_FALSE(form->timer().state().bPaused);
 }
 
 // A refusal and each milestone reach the screen reader as a notification object shown with the

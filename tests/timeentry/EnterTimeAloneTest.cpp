@@ -26,7 +26,7 @@ TEST(EnterTimeAlone, OkSetsTheGivenTimersAlarmAndCancelLeavesItAlone) {
         ok ? dialog->cmdOK_Click() : dialog->cmdCancel_Click();
         EXPECT_EQ(set.size(), ok ? 1 : 0);
         EXPECT_EQ(fake.settings.contains("AlarmTime"), ok) << "committed: shown and saved";
-        EXPECT_EQ(alarm.dAlarmTime, ok ? toDayCount(QDate(2026, 12, 25), QTime(22, 0)) : 0);
+        EXPECT_EQ(alarm.state().dAlarmTime, ok ? toDayCount(QDate(2026, 12, 25), QTime(22, 0)) : 0);
         EXPECT_EQ(alarm.link(), ok ? "https://auction.example/lot/7" : "");
         EXPECT_FALSE(dialog->isVisible());
         delete dialog.data();

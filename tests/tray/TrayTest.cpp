@@ -76,11 +76,11 @@ TEST(TrayItem, FollowsTheTimerAndDrivesIt) {
 
     QAction* pause = item.menu().actions().at(1);
     pause->trigger();
-    EXPECT_TRUE(timer.bPaused);
+    EXPECT_TRUE(timer.state().bPaused);
     EXPECT_EQ(pause->text(), "Resume");
     EXPECT_EQ(item.icon().toolTip(), "Tempiro Timer\npaused");
     EXPECT_NE(item.icon().icon().cacheKey(), picture);
     pause->trigger();
-    EXPECT_FALSE(timer.bPaused);
+    EXPECT_FALSE(timer.state().bPaused);
     EXPECT_EQ(pause->text(), "Pause");
 }

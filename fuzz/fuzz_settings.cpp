@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         readSettings(store, state, link, now, text);
         if (!std::isfinite(state.dAlarmTime))
             std::abort();
-        const tempiro::TwipsRect window = readStoredWindowOr(store, {});
-        if (!std::isfinite(window.left) || !std::isfinite(window.width))
+        const tempiro::StoredWindow window = readStoredWindow(store);
+        if (!std::isfinite(window.left.value_or(0)) || !std::isfinite(window.width.value_or(0)))
             std::abort();
     }
     QDir(folder).removeRecursively();

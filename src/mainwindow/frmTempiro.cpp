@@ -421,15 +421,7 @@ void frmTempiro::mnuSetTime_Click() {
     if (!m_enterTime || !m_enterTime->isVisible())
         m_enterTime = new frmEnterTime(m_services, this);
     m_enterTime->nSettingMode = frmEnterTime::kSetDateAndTime;
-    m_enterTime->dSyncNextTime = m_timer.state().dAlarmTime;
-    m_enterTime->nTorI = m_timer.state().nTimeorInterval;
-    m_enterTime->sEventTitle = m_timer.state().sEventTitle;
-    m_enterTime->bWarn = m_timer.state().bWarn;
-    m_enterTime->nWarnMin = m_timer.state().nWarnMin;
-    m_enterTime->bAutoOpen = m_timer.state().bAutoOpen;
-    m_enterTime->sURL = m_timer.link();
-    m_enterTime->myForm = &m_timer;
-    m_enterTime->Show();
+    m_enterTime->Show(m_timer);
 }
 
 bool frmTempiro::LoadBrowserApp() {

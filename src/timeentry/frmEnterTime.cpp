@@ -210,6 +210,19 @@ double frmEnterTime::Now() const {
     return toDayCount(m_services.clock.localNow());
 }
 
+void frmEnterTime::Show(Timer& timer) {
+    m_timer = &timer;
+    const AlarmRecord& alarm = timer.state();
+    dSyncNextTime = alarm.dAlarmTime;
+    nTorI = alarm.nTimeorInterval;
+    sEventTitle = alarm.sEventTitle;
+    bWarn = alarm.bWarn;
+    nWarnMin = alarm.nWarnMin;
+    bAutoOpen = alarm.bAutoOpen;
+    sURL = timer.link();
+    Show();
+}
+
 void frmEnterTime::Show() {
     if (!showLoaded(parentWidget(), &m_services.windows))
         return;
@@ -277,7 +290,7 @@ void frmEnterTime::cmdOK_Click() {
     entry.autoOpen = chkAutoOpen->isChecked();
     entry.link = txtURL->text();
     const AlarmEntryResult entered = alarmFromEntry(entry, Now(), m_text, m_services.zones,
-                                                    myForm ? myForm->state().dAlarmTime : 0);
+                                                    m_timer ? m_timer->state().dAlarmTime : 0);
     txtTime->setText(entered.timeText);
     if (!entered.alarm) {
         setStatus(entered.refusal);
@@ -285,9 +298,9 @@ void frmEnterTime::cmdOK_Click() {
         m_services.sound.beep();
         return;
     }
-    if (!myForm)
+    if (!m_timer)
         return;
-    myForm->commitAlarm(*entered.alarm);
+    m_timer->commitAlarm(*entered.alarm);
     emit alarmSet();
     close();
 }

@@ -30,7 +30,7 @@ class frmEnterTime : public widgets::DesignDialog {
 public:
     frmEnterTime(const platform::Services& services, QWidget* owner);
 
-    // Set by the main window before every showing; read only while loading.
+    // Set from the timer's alarm before every showing; read only while loading.
     // Date-and-time entry, the only setting mode in use.
     static constexpr qint16 kSetDateAndTime = 1;
     qint16 nSettingMode = 0;
@@ -41,11 +41,13 @@ public:
     bool bWarn = false;
     qint16 nWarnMin = 0;
     bool bAutoOpen = false;
-    // The timer OK sets the alarm on.
-    Timer* myForm = nullptr;
 
-    // Loads the dialog the first time, then shows it or brings it forward.
+    // Loads the dialog the first time with the timer's alarm, then shows it or brings it
+    // forward; OK commits the new alarm on that timer.
+    void Show(Timer& timer);
     void Show();
+    // The timer OK commits the alarm on, none before the first showing.
+    Timer* timer() const { return m_timer; }
     void Form_Load() override;
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -94,6 +96,7 @@ private:
     platform::Services m_services;
     DateText m_text;
     widgets::Announcer* m_announcer = nullptr; // made with the first refusal
+    Timer* m_timer = nullptr;
 };
 
 } // namespace tempiro

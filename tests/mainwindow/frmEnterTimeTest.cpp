@@ -83,7 +83,7 @@ TEST_F(EnterTimeTest, OpensFilledWithTheCurrentAlarm) {
     EXPECT_EQ(dialog.cboWarnMn->itemText(0), "1");
     EXPECT_EQ(dialog.cboWarnMn->itemText(29), "30");
     EXPECT_EQ(dialog.nSettingMode, 1);
-    EXPECT_EQ(dialog.myForm, &form->timer());
+    EXPECT_EQ(dialog.timer(), &form->timer());
     EXPECT_FALSE(dialog.isModal());
     EXPECT_TRUE(form->tmrSec->isActive()) << "the main window keeps counting";
 }

@@ -18,8 +18,7 @@ TEST(EnterTimeAlone, OkSetsTheGivenTimersAlarmAndCancelLeavesItAlone) {
     for (const bool ok : {false, true}) {
         Timer alarm(fake.services());
         QPointer<frmEnterTime> dialog = new frmEnterTime(fake.services(), &owner);
-        dialog->myForm = &alarm;
-        dialog->Show();
+        dialog->Show(alarm);
         QSignalSpy set(dialog.data(), &frmEnterTime::alarmSet);
         dialog->txtTime->setText("12/25/2026 10:00 PM");
         dialog->txtURL->setText("https://auction.example/lot/7");

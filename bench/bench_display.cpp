@@ -15,7 +15,7 @@ void runUpdates(benchmark::State& bench, bool showSeconds) {
     FirstStart::apply(state, now);
     state.bSec = showSeconds;
     for (auto _ : bench) {
-        DisplayUpdate u = decideUpdate(state, now, platform::WindowState::Normal, text);
+        DisplayUpdate u = decideUpdate(state, now, text);
         benchmark::DoNotOptimize(u);
     }
 }

@@ -76,15 +76,11 @@ double remainingTime(TimerState& s, const Moment& moment, const UtcOffsetAt& off
     }
 }
 
-void warningStep(TimerState& s, qint16 minutes, platform::WindowState& windowState,
-                 DisplayUpdate& u) {
+void warningStep(TimerState& s, qint16 minutes, DisplayUpdate& u) {
     if (minutes == s.nLastWarnMin || minutes > s.nWarnMin)
         return;
     if (s.nLastWarnMin == 0) {
-        if (windowState != platform::WindowState::Normal) {
-            u.restoreWindow = true;
-            windowState = platform::WindowState::Normal;
-        }
+        u.restoreWindow = true;
         u.bringToTop = true;
         if (minutes > 0)
             u.notice = DisplayUpdate::Notice{
@@ -105,8 +101,7 @@ void warningStep(TimerState& s, qint16 minutes, platform::WindowState& windowSta
 }
 
 // Expiry and its beeps, or the warnings, and the lower line's colour and caption for them.
-void lineState(TimerState& s, const TimerFacts& f, platform::WindowState& windowState,
-               DisplayUpdate& u) {
+void lineState(TimerState& s, const TimerFacts& f, DisplayUpdate& u) {
     if (s.nTimeorInterval == kModeStopWatch) {
         u.colour = LineColour::Green;
         u.systemCaption = kCaptionTimeElapsed;
@@ -122,7 +117,7 @@ void lineState(TimerState& s, const TimerFacts& f, platform::WindowState& window
         u.systemCaption = kCaptionTimeExpired;
     } else {
         if (s.bWarn)
-            warningStep(s, f.warningMinutes, windowState, u);
+            warningStep(s, f.warningMinutes, u);
         else
             u.colour = LineColour::Green;
         u.systemCaption = kCaptionTimeRemain;
@@ -198,12 +193,10 @@ std::optional<Fields> lowerLine(TimerState& s, const TimerFacts& f, double now,
     return fields;
 }
 
-QString windowTitle(const TimerState& s, const QString& valueText,
-                    platform::WindowState windowState) {
-    if (windowState == platform::WindowState::Minimized)
-        return valueText + u' ' +
-               (s.nTimeorInterval == kModeStopWatch ? kStopWatchName : kProgramTitle);
-    return normalTitle(s);
+// The title of a minimised window: the time itself, then the timer's name.
+QString minimizedTitle(const TimerState& s, const QString& valueText) {
+    return valueText + u' ' +
+           (s.nTimeorInterval == kModeStopWatch ? kStopWatchName : kProgramTitle);
 }
 
 } // namespace
@@ -216,14 +209,13 @@ QString normalTitle(const TimerState& s) {
            s.sEventTitle;
 }
 
-DisplayUpdate decideUpdate(TimerState& s, double now, platform::WindowState windowState,
-                           const DateText& text) {
+DisplayUpdate decideUpdate(TimerState& s, double now, const DateText& text) {
     return decideUpdate(
-        s, Moment{now, now}, [](qint64) { return 0; }, windowState, text);
+        s, Moment{now, now}, [](qint64) { return 0; }, text);
 }
 
 DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetAt& offsetAt,
-                           platform::WindowState windowState, const DateText& text) {
+                           const DateText& text) {
     const double now = moment.wall;
     DisplayUpdate u;
     takeOver(s, moment, u);
@@ -235,7 +227,7 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     } else {
         u.alarmTimeText = text.generalDate(s.dAlarmTime);
     }
-    lineState(s, facts, windowState, u);
+    lineState(s, facts, u);
     const std::optional<Fields> fields = lowerLine(s, facts, now, text, u);
 
     // The line keeps its last colour; this is the one place that says which it has now.
@@ -248,7 +240,8 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     u.heading = fields->heading;
     u.labelsVisible = s.bLbl;
     u.valueText = facts.expired ? u'+' + fields->value : fields->value;
-    u.title = windowTitle(s, u.valueText, windowState);
+    u.title = normalTitle(s);
+    u.minimizedTitle = minimizedTitle(s, u.valueText);
     return u;
 }
 

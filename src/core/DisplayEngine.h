@@ -4,7 +4,6 @@
 #include "core/RealTime.h"
 #include "core/TimerFacts.h"
 #include "core/TimerState.h"
-#include "platform/WindowControl.h"
 
 #include <QString>
 #include <optional>
@@ -38,7 +37,8 @@ struct DisplayUpdate {
     QString heading;
     bool labelsVisible = false;
     QString valueText;
-    QString title;
+    QString title;          // the window's title, and while it is minimised:
+    QString minimizedTitle; // the time and the timer's name
 };
 
 inline const QString kCaptionAlarmTime = QStringLiteral("Alarm Time");
@@ -55,10 +55,9 @@ inline const QString kCaptionCurrentTime = QStringLiteral("Current Time");
 // that remains or has passed is real time, so that it runs evenly across daylight-saving
 // switches.
 DisplayUpdate decideUpdate(TimerState& state, const Moment& now, const UtcOffsetAt& offsetAt,
-                           platform::WindowState windowState, const DateText& text);
-// The same in a zone without daylight saving, where wall and real time are one.
-DisplayUpdate decideUpdate(TimerState& state, double now, platform::WindowState windowState,
                            const DateText& text);
+// The same in a zone without daylight saving, where wall and real time are one.
+DisplayUpdate decideUpdate(TimerState& state, double now, const DateText& text);
 
 // The main window's title while it is not minimised: "Tempiro to Auction", "Stop Watch".
 QString normalTitle(const TimerState& state);

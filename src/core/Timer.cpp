@@ -216,9 +216,7 @@ void Timer::tick() {
         modMain::TraceLine(QStringLiteral("New alarm: mode %1, time %2")
                                .arg(nTimeorInterval)
                                .arg(m_text.generalDate(dAlarmTime)));
-    const DisplayUpdate update =
-        decideUpdate(*this, moment, offsetAt(),
-                     windowState ? windowState() : platform::WindowState::Normal, m_text);
+    const DisplayUpdate update = decideUpdate(*this, moment, offsetAt(), m_text);
     if (update.beeps > 0 && modMain::bTrace)
         modMain::TraceLine(QStringLiteral("Beeps: %1, last warning minute: %2, expiry beeps: %3")
                                .arg(update.beeps)

@@ -99,9 +99,6 @@ public:
     // The 945 ms tick; stopped while paused.
     QTimer* ticker() { return &m_ticker; }
 
-    // How the main window is shown, which the first warning changes; normal without a window.
-    std::function<platform::WindowState()> windowState;
-
 signals:
     // A display update for the faces to show; the sound and the notice follow it.
     void updated(const tempiro::DisplayUpdate& update);

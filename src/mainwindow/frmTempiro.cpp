@@ -90,7 +90,6 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
 
     // The timer ticks; the window shows what each tick decides.
     tmrSec = m_timer.ticker();
-    m_timer.windowState = [this] { return m_services.windows.state(*this); };
     connect(&m_timer, &Timer::updated, this, &frmTempiro::applyUpdate);
     connect(&m_timer, &Timer::pausedChanged, this, &frmTempiro::showPaused);
     connect(&m_timer, &Timer::optionChanged, this, &frmTempiro::showOption);
@@ -122,10 +121,7 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
     createShortcuts();
 }
 
-frmTempiro::~frmTempiro() {
-    // The timer may run on without its window.
-    m_timer.windowState = nullptr;
-}
+frmTempiro::~frmTempiro() = default;
 
 void frmTempiro::createShortcuts() {
     // Keyboard ways to what the design reaches only with the mouse: the Pause key or Ctrl+P
@@ -370,7 +366,8 @@ void frmTempiro::UpdateDisplay() {
 }
 
 void frmTempiro::applyUpdate(const DisplayUpdate& u) {
-    if (u.restoreWindow) {
+    // The first warning brings the window back from the task bar or a full screen.
+    if (u.restoreWindow && m_services.windows.state(*this) != platform::WindowState::Normal) {
         m_services.windows.setState(*this, platform::WindowState::Normal);
         m_services.windows.bringToFront(*this);
     }
@@ -380,7 +377,9 @@ void frmTempiro::applyUpdate(const DisplayUpdate& u) {
 
     frameDisplay->show(u);
     if (u.rebuilt)
-        setWindowTitle(u.title);
+        setWindowTitle(m_services.windows.state(*this) == platform::WindowState::Minimized
+                           ? u.minimizedTitle
+                           : u.title);
     // The first warning and the end are said without the focus, as their notices are shown.
     if (u.notice)
         announce(u.notice->summary + QStringLiteral(": ") + u.notice->body);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace tempiro;
-using platform::WindowState;
 
 namespace {
 
@@ -20,9 +19,7 @@ protected:
         FirstStart::apply(state, now);
     }
 
-    DisplayUpdate update(WindowState windowState = WindowState::Normal) {
-        return decideUpdate(state, now, windowState, text);
-    }
+    DisplayUpdate update() { return decideUpdate(state, now, text); }
 
     double now = toDayCount(QDate(2026, 12, 8), QTime(12, 0, 0));
     TimerState state;
@@ -189,10 +186,10 @@ TEST_F(DisplayEngineTest, WithSecondsHiddenTheTextIsRebuiltOncePerMinuteOrWhenFo
 TEST_F(DisplayEngineTest, AMinimisedWindowShowsTheTimeInItsTitle) {
     state.bDay = false;
     state.dAlarmTime = now + kHour + 2 * kMinute + 3 * kSecond;
-    EXPECT_EQ(update(WindowState::Minimized).title, " 01:02:03 Tempiro Timer");
+    EXPECT_EQ(update().minimizedTitle, " 01:02:03 Tempiro Timer");
     state.bDay = true;
-    EXPECT_EQ(update(WindowState::Minimized).title, " 00 01:02:03 Tempiro Timer");
-    EXPECT_EQ(update(WindowState::Maximized).title, "Tempiro Timer");
+    EXPECT_EQ(update().minimizedTitle, " 00 01:02:03 Tempiro Timer");
+    EXPECT_EQ(update().title, "Tempiro Timer");
 }
 
 TEST_F(DisplayEngineTest, AnIntervalBecomesATargetCountedFromTheFirstUpdate) {
@@ -255,14 +252,10 @@ TEST_F(DisplayEngineTest, WarningsCountDownTheLastMinutes) {
     std::vector<int> beepsPerMinuteCount;
     int topmostRequests = 0;
     int restores = 0;
-    WindowState windowState = WindowState::Minimized;
     qint16 lastCount = 0;
     for (int half = 0; half < 24; ++half) {
-        const DisplayUpdate u = update(windowState);
-        if (u.restoreWindow) {
-            ++restores;
-            windowState = WindowState::Normal;
-        }
+        const DisplayUpdate u = update();
+        restores += u.restoreWindow ? 1 : 0;
         topmostRequests += u.bringToTop ? 1 : 0;
         if (state.nLastWarnMin != lastCount) {
             lastCount = state.nLastWarnMin;

@@ -93,16 +93,14 @@ TEST(RealTime, CountdownsIntervalsAndStopWatchesRunInRealTimeAcrossTheSwitches) 
         FirstStart::apply(state, c.now.wall); // every unit shown
         state.nTimeorInterval = static_cast<qint16>(c.mode);
         state.dAlarmTime = c.alarm;
-        const DisplayUpdate u =
-            decideUpdate(state, c.now, offsetsOf(c.zone), platform::WindowState::Normal, text);
+        const DisplayUpdate u = decideUpdate(state, c.now, offsetsOf(c.zone), text);
         EXPECT_TRUE(u.valueText.endsWith(c.shown)) << c.what << ": " << u.valueText.toStdString();
         if (*c.target) {
             EXPECT_EQ(text.generalDate(state.dAlarmTime), c.target) << c.what;
             // A second later the interval still has all but a second to run.
             const Moment later{c.now.wall + 1.0 / kSecondsPerDay,
                                c.now.real + 1.0 / kSecondsPerDay};
-            const DisplayUpdate next =
-                decideUpdate(state, later, offsetsOf(c.zone), platform::WindowState::Normal, text);
+            const DisplayUpdate next = decideUpdate(state, later, offsetsOf(c.zone), text);
             EXPECT_EQ(next.systemCaption, kCaptionTimeRemain) << c.what;
         }
     }

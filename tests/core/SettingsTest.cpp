@@ -199,7 +199,7 @@ TEST_F(SettingsTest, AStopWatchRunsOnAcrossARestart) {
     TimerState restarted = read();
     EXPECT_EQ(restarted.nTimeorInterval, kModeStopWatch);
     EXPECT_NEAR(restarted.dAlarmTime, running.dAlarmTime, 0.5 / kSecondsPerDay);
-    const DisplayUpdate u = decideUpdate(restarted, now, platform::WindowState::Normal, text);
+    const DisplayUpdate u = decideUpdate(restarted, now, text);
     EXPECT_EQ(u.valueText, " 03:00:00") << "a day and three hours, whole days dropped";
 }
 
@@ -216,7 +216,7 @@ TEST_F(SettingsTest, AStoredIntervalStartsFromTheNextStart) {
     store.set("AlarmTime", "12:30:00 AM");
     TimerState state = read();
     EXPECT_EQ(state.nTimeorInterval, kModeInterval);
-    decideUpdate(state, now, platform::WindowState::Normal, text);
+    decideUpdate(state, now, text);
     EXPECT_EQ(state.nTimeorInterval, kModeTime);
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 30.0 / kMinutesPerDay);
 }

@@ -27,7 +27,9 @@ bool OpenKeyAndSet(platform::Registry& registry, const QString& keyPath,
     const std::optional<platform::RegistryKey> key = registry.openKey(root, keyPath);
     if (!key)
         return false;
-    registry.setStringValue(*key, valueName, value);
+    if (const long result = registry.setStringValue(*key, valueName, value);
+        result != platform::kRegSuccess)
+        TraceLine(QStringLiteral("Option Key not set: %1, error %2").arg(valueName).arg(result));
     registry.closeKey(*key);
     return true;
 }

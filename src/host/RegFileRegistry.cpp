@@ -7,7 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QStandardPaths>
+
+// The developers' trace, which a key's close has no caller to tell its failure to.
+Q_LOGGING_CATEGORY(lcRegistryTrace, "tempiro.trace", QtWarningMsg)
 
 namespace tempiro::platform {
 
@@ -571,7 +575,8 @@ void RegFileRegistry::closeKey(RegistryKey key) {
         held.insert(held.end(), closing.pending.begin(), closing.pending.end());
         return;
     }
-    writeValues(closing.file, closing.pending);
+    if (const QString failure = writeValues(closing.file, closing.pending); !failure.isEmpty())
+        qCDebug(lcRegistryTrace).noquote() << "Registry file not written:" << failure;
 }
 
 void RegFileRegistry::holdWrites() {

@@ -102,13 +102,10 @@ frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
     });
     // Asked from outside the window (the command line, the notification area); after the
     // event that asked, so that a request is answered without waiting for the dialog.
-    connect(
-        &m_timer, &Timer::alarmRequested, this,
-        [this] {
-            bringForward();
-            mnuSetTime_Click();
-        },
-        Qt::QueuedConnection);
+    connect(&m_timer, &Timer::alarmRequested, this, &frmTempiro::bringForward,
+            Qt::QueuedConnection);
+    connect(&m_timer, &Timer::alarmRequested, this, &frmTempiro::mnuSetTime_Click,
+            Qt::QueuedConnection);
     connect(txtURL, &QLineEdit::textChanged, &m_timer, &Timer::setLink);
     // The choices on the timer's notices that need the window.
     connect(&m_timer, &Timer::showRequested, this, &frmTempiro::bringForward);

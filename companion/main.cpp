@@ -31,13 +31,13 @@ QString timerProgram() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    platform::preferXcbOnWayland();
-    std::optional<platform::WindowSystemStart> starting(std::in_place);
+    host::preferXcbOnWayland();
+    std::optional<host::WindowSystemStart> starting(std::in_place);
     QApplication app(argc, argv);
     starting.reset();
-    platform::SystemClock clock;
-    platform::RegFileRegistry registry;
-    platform::SystemProgramStarter programs;
+    host::SystemClock clock;
+    host::RegFileRegistry registry;
+    host::SystemProgramStarter programs;
     const QLocale locale;
 
     Companion companion(registry, clock, programs, timerProgram(), locale);

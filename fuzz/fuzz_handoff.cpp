@@ -12,7 +12,7 @@ using namespace tempiro;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir folder;
-    platform::RegFileRegistry registry(folder.path());
+    host::RegFileRegistry registry(folder.path());
     const QString file = registry.fileOf(platform::RegistryRoot::Users);
     const QByteArray before(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     {

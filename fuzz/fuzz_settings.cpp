@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         out.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
     {
-        platform::QSettingsStore store;
+        host::QSettingsStore store;
         const tempiro::DateText text(QLocale(QLocale::English, QLocale::UnitedStates));
         tempiro::TimerState state;
         QString link;

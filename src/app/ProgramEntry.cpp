@@ -39,16 +39,16 @@ int print(const command::Answer& answer) {
     return answer.status;
 }
 
-std::optional<int> handOver(platform::SingleInstance& instance,
+std::optional<int> handOver(host::SingleInstance& instance,
                             const std::optional<command::Command>& command) {
     // Trace lines are formed only when someone reads them (QT_LOGGING_RULES): otherwise every
     // tick would build text for nothing.
     modMain::bTrace = lcTrace().isDebugEnabled();
     modMain::bTraceErrors = modMain::bTrace;
     // One timer per user: two copies would each save over the other's alarm at their close.
-    switch (instance.claim(platform::SingleInstance::kWaitMilliseconds,
+    switch (instance.claim(host::SingleInstance::kWaitMilliseconds,
                            command ? command->toRequest() : QByteArray())) {
-    case platform::SingleInstance::Outcome::AskedRunning:
+    case host::SingleInstance::Outcome::AskedRunning:
         if (!command) {
             modMain::TraceLine(
                 QStringLiteral("Already running: brought the running timer forward"));
@@ -60,20 +60,20 @@ std::optional<int> handOver(platform::SingleInstance& instance,
         return print({command::kExitFailed,
                       {},
                       QStringLiteral("tempiro: the running timer did not answer within %1 s.\n")
-                          .arg(platform::SingleInstance::kMessageMilliseconds / 1000)});
-    case platform::SingleInstance::Outcome::Unguarded:
+                          .arg(host::SingleInstance::kMessageMilliseconds / 1000)});
+    case host::SingleInstance::Outcome::Unguarded:
         modMain::TraceLine(QStringLiteral("Running without the one-copy lock"));
         break;
-    case platform::SingleInstance::Outcome::First:
+    case host::SingleInstance::Outcome::First:
         break;
     }
     // Nothing runs: only a command that sets an alarm starts the timer.
     if (!command || command->setsAlarm() || command->enterTime)
         return std::nullopt;
     if (command->status) {
-        platform::QSettingsStore settings;
-        platform::SystemClock clock;
-        platform::SystemTimeZoneSource zones;
+        host::QSettingsStore settings;
+        host::SystemClock clock;
+        host::SystemTimeZoneSource zones;
         TimerState state;
         QString link;
         const DateText text{QLocale()};
@@ -87,13 +87,13 @@ std::optional<int> handOver(platform::SingleInstance& instance,
         {command::kExitNotRunning, {}, QStringLiteral("tempiro: Tempiro Timer is not running.\n")});
 }
 
-int Main(QApplication& app, const platform::Services& services, platform::SingleInstance& instance,
+int Main(QApplication& app, const platform::Services& services, host::SingleInstance& instance,
          const std::optional<command::Command>& command) {
     // The style the user chose (or the desktop's), with the menu bar's overflow arrow loaded
     // only when it is drawn.
     QApplication::setStyle(new widgets::DeferredIconStyle(QApplication::style()));
-    Timer timer(services);
-    frmTempiro form(timer);
+    Timer timer(services.forTimer());
+    frmTempiro form(timer, services);
     // Later starts' commands are carried out as the Enter Time dialog's OK would be.
     instance.answerRequest = [&timer](const QByteArray& request) {
         const std::optional<command::Command> given = command::Command::fromRequest(request);
@@ -105,7 +105,7 @@ int Main(QApplication& app, const platform::Services& services, platform::Single
                 .toBytes();
         return command::applyCommand(timer, *given).toBytes();
     };
-    QObject::connect(&instance, &platform::SingleInstance::showRequested, &form, [&] {
+    QObject::connect(&instance, &host::SingleInstance::showRequested, &form, [&] {
         modMain::TraceLine(QStringLiteral("Brought forward by a second start"));
         form.bringForward();
     });
@@ -113,12 +113,11 @@ int Main(QApplication& app, const platform::Services& services, platform::Single
     // A logout, a kill or the end of the desktop session closes the window as the user would,
     // so that the alarm is saved. A signal ends the run even while a message box waits for an
     // answer in its own event loop: leaving every loop lets the box return.
-    platform::TerminationSignals termination;
-    QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &form,
-                     [&form] {
-                         form.close();
-                         QCoreApplication::exit(0);
-                     });
+    host::TerminationSignals termination;
+    QObject::connect(&termination, &host::TerminationSignals::terminationRequested, &form, [&form] {
+        form.close();
+        QCoreApplication::exit(0);
+    });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &QWidget::close);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmTempiro::Form_Unload);
     form.Form_Load();

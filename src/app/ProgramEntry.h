@@ -21,12 +21,12 @@ Start readCommandLine(int argc, char* argv[]);
 // Claims the one copy per user, or hands the command (a plain start: the request to come
 // forward) to the copy that runs and prints its answer. The exit status when this copy is done;
 // nothing when it is to run the timer.
-std::optional<int> handOver(platform::SingleInstance& instance,
+std::optional<int> handOver(host::SingleInstance& instance,
                             const std::optional<command::Command>& command);
 
 // Runs the timer: carries out the command that started it, shows the main window and runs until
 // it is closed, carrying out the commands of later starts meanwhile.
-int Main(QApplication& app, const platform::Services& services, platform::SingleInstance& instance,
+int Main(QApplication& app, const platform::Services& services, host::SingleInstance& instance,
          const std::optional<command::Command>& command);
 
 // Prints an answer as a command line prints it, and gives its exit status.

@@ -28,35 +28,35 @@ int main(int argc, char* argv[]) {
     const app::Start start = app::readCommandLine(argc, argv);
     if (start.exitStatus)
         return *start.exitStatus;
-    platform::SingleInstance instance;
+    host::SingleInstance instance;
     if (const std::optional<int> done = app::handOver(instance, start.command))
         return *done;
-    platform::preferXcbOnWayland();
+    host::preferXcbOnWayland();
     // The menu bar stays in the window: the design hides and shows it there, and asking the
     // session bus for a global menu at start costs as much as the rest of the menus.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    std::optional<platform::FontConfigPreload> fonts(std::in_place);
-    std::optional<platform::WindowSystemStart> starting(std::in_place);
+    std::optional<host::FontConfigPreload> fonts(std::in_place);
+    std::optional<host::WindowSystemStart> starting(std::in_place);
     // Every option is the timer's own and has been read: Qt would take some of them for its own
     // (--title would title the first window and be lost to the timer), so it is given none.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     starting.reset();
     fonts.reset();
-    platform::SystemClock clock;
+    host::SystemClock clock;
     windowing::SystemSound sound;
     windowing::SystemWindowControl windows;
-    platform::QSettingsStore settings;
-    platform::RegFileRegistry registry;
-    platform::SystemTimeZoneSource zones;
-    platform::SystemProgramStarter programs;
-    platform::GioDesktopApps desktop;
-    platform::DesktopBrowserAssociation browsers(desktop, programs);
+    host::QSettingsStore settings;
+    host::RegFileRegistry registry;
+    host::SystemTimeZoneSource zones;
+    host::SystemProgramStarter programs;
+    host::GioDesktopApps desktop;
+    host::DesktopBrowserAssociation browsers(desktop, programs);
     windowing::QtMessageBoxes messages;
-    platform::DesktopDocumentOpener calendarOpener(desktop, QStringLiteral("text/calendar"));
-    platform::ICalendarProvider calendar(calendarOpener);
-    platform::DBusNotifier notifier;
-    platform::DBusSystemTime system;
+    host::DesktopDocumentOpener calendarOpener(desktop, QStringLiteral("text/calendar"));
+    host::ICalendarProvider calendar(calendarOpener);
+    host::DBusNotifier notifier;
+    host::DBusSystemTime system;
     return tempiro::app::Main(app,
                               {clock, sound, windows, settings, registry, zones, programs, browsers,
                                desktop, messages, calendar, notifier, system,

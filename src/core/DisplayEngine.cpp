@@ -2,7 +2,6 @@
 
 #include "core/DayCount.h"
 
-#include <QHash>
 #include <cmath>
 
 namespace tempiro {
@@ -124,10 +123,22 @@ void lineState(TimerState& s, const TimerFacts& f, DisplayUpdate& u) {
     }
 }
 
+// The lower line's value, the heading over it, and each of its numbers with its unit as a
+// screen reader says it ("1 hour", "59 minutes").
 struct Fields {
     QString value;
     QString heading;
+    QStringList spoken;
 };
+
+enum class Unit { Day, Hour, Minute, Second };
+
+QString counted(std::int64_t n, Unit unit) {
+    static const std::pair<const char*, const char*> names[] = {
+        {"day", "days"}, {"hour", "hours"}, {"minute", "minutes"}, {"second", "seconds"}};
+    const auto& [one, many] = names[static_cast<int>(unit)];
+    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+}
 
 Fields timeOfDayFields(const TimerState& s, double remaining, const QString& separator) {
     const std::int64_t seconds =
@@ -136,14 +147,17 @@ Fields timeOfDayFields(const TimerState& s, double remaining, const QString& sep
     if (s.bHr) {
         f.value += u' ' + twoDigits(seconds / 3600);
         f.heading += QStringLiteral(" hh");
+        f.spoken << counted(seconds / 3600, Unit::Hour);
     }
     if (s.bMin) {
         f.value += separator + twoDigits(seconds / 60 % 60);
         f.heading += QStringLiteral(":mm");
+        f.spoken << counted(seconds / 60 % 60, Unit::Minute);
     }
     if (s.bSec) {
         f.value += separator + twoDigits(seconds % 60);
         f.heading += QStringLiteral(":ss");
+        f.spoken << counted(seconds % 60, Unit::Second);
     }
     return f;
 }
@@ -161,11 +175,13 @@ void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fi
         if (days >= kCurrentTimeFromDays) {
             fields.value = text.generalDate(now);
             fields.heading.clear();
+            fields.spoken.clear();
             u.systemCaption = kCaptionCurrentTime;
         } else {
             fields.value = u' ' + twoDigits(days) + fields.value;
             u.systemCaption = kCaptionTimeRemain;
             fields.heading = QStringLiteral(" dy") + fields.heading;
+            fields.spoken.prepend(counted(days, Unit::Day));
         }
     } else if (f.expired) {
         u.colour = LineColour::Red;
@@ -181,7 +197,9 @@ void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fi
 std::optional<Fields> lowerLine(TimerState& s, const TimerFacts& f, double now,
                                 const DateText& text, DisplayUpdate& u) {
     if (s.bTTlDay)
-        return Fields{wholeDaysText(f.remaining), QStringLiteral("Days")};
+        return Fields{wholeDaysText(f.remaining),
+                      QStringLiteral("Days"),
+                      {counted(std::abs(static_cast<std::int64_t>(f.remaining)), Unit::Day)}};
     if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
         if (!s.bForceRedraw)
             return std::nullopt;
@@ -240,56 +258,13 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     u.heading = fields->heading;
     u.labelsVisible = s.bLbl;
     u.valueText = facts.expired ? u'+' + fields->value : fields->value;
+    // A value without units (the current date and time) is said as it is shown.
+    u.spokenValue = fields->spoken.isEmpty() ? u.valueText.trimmed()
+                    : facts.expired          ? QStringLiteral("plus ") + fields->spoken.join(u' ')
+                                             : fields->spoken.join(u' ');
     u.title = normalTitle(s);
     u.minimizedTitle = minimizedTitle(s, u.valueText);
     return u;
-}
-
-namespace {
-
-// The runs of characters that `keep` accepts. Split by hand: this runs at every start and
-// tick, and the regular-expression engine alone would add about half a megabyte to a
-// resident timer.
-template <typename Keep> QStringList runsOf(const QString& text, Keep keep) {
-    QStringList runs;
-    for (qsizetype i = 0; i < text.size();) {
-        if (!keep(text.at(i))) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < text.size() && keep(text.at(i)))
-            ++i;
-        runs << text.mid(start, i - start);
-    }
-    return runs;
-}
-
-} // namespace
-
-QString spokenTime(const QString& value, const QString& heading) {
-    const QStringList units = runsOf(heading, [](QChar c) { return c != u' ' && c != u':'; });
-    const QString number = value.trimmed();
-    const bool plus = number.startsWith(u'+');
-    const QStringList numbers = runsOf(number, [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (units.isEmpty() || units.size() != numbers.size())
-        return number;
-    static const QHash<QString, std::pair<QString, QString>> names = {
-        {QStringLiteral("Days"), {QStringLiteral("day"), QStringLiteral("days")}},
-        {QStringLiteral("dy"), {QStringLiteral("day"), QStringLiteral("days")}},
-        {QStringLiteral("hh"), {QStringLiteral("hour"), QStringLiteral("hours")}},
-        {QStringLiteral("mm"), {QStringLiteral("minute"), QStringLiteral("minutes")}},
-        {QStringLiteral("ss"), {QStringLiteral("second"), QStringLiteral("seconds")}},
-    };
-    QStringList spoken;
-    for (qsizetype i = 0; i < units.size(); ++i) {
-        const auto name = names.value(units[i]);
-        if (name.first.isEmpty())
-            return number;
-        const qlonglong n = numbers[i].toLongLong();
-        spoken << QString::number(n) + u' ' + (n == 1 ? name.first : name.second);
-    }
-    return (plus ? QStringLiteral("plus ") : QString()) + spoken.join(u' ');
 }
 
 } // namespace tempiro

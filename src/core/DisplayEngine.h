@@ -37,6 +37,7 @@ struct DisplayUpdate {
     QString heading;
     bool labelsVisible = false;
     QString valueText;
+    QString spokenValue;    // the value as a screen reader says it, each number with its unit
     QString title;          // the window's title, and while it is minimised:
     QString minimizedTitle; // the time and the timer's name
 };
@@ -61,10 +62,5 @@ DisplayUpdate decideUpdate(TimerState& state, double now, const DateText& text);
 
 // The main window's title while it is not minimised: "Tempiro to Auction", "Stop Watch".
 QString normalTitle(const TimerState& state);
-
-// The value of the lower line as a screen reader should say it, each number with the unit its
-// heading names: " 00 01:59:51" under " dy hh:mm:ss" is "0 days 1 hour 59 minutes 51 seconds".
-// A value without such a heading (the current date and time) stays as it is.
-QString spokenTime(const QString& value, const QString& heading);
 
 } // namespace tempiro

@@ -7,7 +7,7 @@
 
 namespace tempiro {
 
-Timer::Timer(const platform::Services& services, QObject* parent)
+Timer::Timer(const platform::TimerServices& services, QObject* parent)
     : QObject(parent)
     , m_services(services)
     , m_text(QLocale()) {

@@ -6,7 +6,7 @@
 #include "core/Settings.h"
 #include "core/TimerState.h"
 #include "core/TimerStatus.h"
-#include "platform/Services.h"
+#include "platform/TimerServices.h"
 
 #include <QObject>
 #include <QTimer>
@@ -45,7 +45,7 @@ public:
     // How long before the end sleep is held off when no warning is set.
     static constexpr int kAwakeMinutes = 10;
 
-    explicit Timer(const platform::Services& services, QObject* parent = nullptr);
+    explicit Timer(const platform::TimerServices& services, QObject* parent = nullptr);
     ~Timer() override;
 
     // Reads what the last run stored; a start with nothing stored counts down two hours.
@@ -95,7 +95,7 @@ public:
     const TimerStatus& status() const { return m_status; }
     // The facts of the last update (and of a pause since), which every face shows.
     const TimerFacts& facts() const { return m_shown.facts; }
-    const platform::Services& services() const { return m_services; }
+    const platform::TimerServices& services() const { return m_services; }
     // The 945 ms tick; stopped while paused.
     QTimer* ticker() { return &m_ticker; }
 
@@ -127,7 +127,7 @@ private:
     void onSynchronised(bool synchronised);
     void keepAwake(double remaining);
 
-    platform::Services m_services;
+    platform::TimerServices m_services;
     DateText m_text;
     QString m_link;
     QTimer m_ticker;

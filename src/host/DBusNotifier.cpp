@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 namespace {
 constexpr int kDefaultTimeout = -1;
@@ -116,4 +116,4 @@ void DBusNotifier::onClosed(uint id, uint) {
         m_alarmId = 0;
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

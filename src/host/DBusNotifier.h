@@ -5,7 +5,10 @@
 #include <QDBusPendingCall>
 #include <QObject>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::Notification;
+using platform::Notifier;
 
 // The freedesktop notification service on the session bus; silent when there is none. The
 // call does not wait for an answer, but the program does not end before the last ones were
@@ -36,4 +39,4 @@ private:
     QList<QDBusPendingCall> m_pending;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

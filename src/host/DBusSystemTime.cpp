@@ -12,7 +12,7 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 namespace {
 const QString kLogin = QStringLiteral("org.freedesktop.login1");
@@ -114,4 +114,4 @@ void DBusSystemTime::release() {
     m_hold = QDBusUnixFileDescriptor();
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -7,7 +7,9 @@
 #include <QSocketNotifier>
 #include <memory>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::SystemTime;
 
 // logind and timedate1 on the system bus, and a timer of the kernel's that is cancelled when
 // the wall clock is set.
@@ -35,4 +37,4 @@ private:
     QDBusUnixFileDescriptor m_hold; // closing it ends the hold
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -1,6 +1,6 @@
 #include "host/DesktopBrowserAssociation.h"
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 std::optional<DesktopApp> DesktopBrowserAssociation::find() {
     for (const char* type : {"x-scheme-handler/https", "x-scheme-handler/http", "text/html"}) {
@@ -27,4 +27,4 @@ StartOutcome DesktopBrowserAssociation::start(const QString& program,
     return m_starter.start(program, addresses);
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -6,7 +6,13 @@
 
 #include <optional>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::BrowserAssociation;
+using platform::DesktopApp;
+using platform::DesktopApps;
+using platform::ProgramStarter;
+using platform::StartOutcome;
 
 // The browser is the desktop's handler of web addresses (then of .htm documents), started
 // through its desktop entry. Asked by type, nothing needs to be written for the lookup.
@@ -26,4 +32,4 @@ private:
     std::optional<DesktopApp> m_found; // the browser of the last lookup
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

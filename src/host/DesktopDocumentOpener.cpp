@@ -2,7 +2,9 @@
 
 #include <QUrl>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::DesktopApp;
 
 bool DesktopDocumentOpener::open(const QString& file) {
     const std::optional<DesktopApp> app = m_apps.defaultFor(m_contentType);
@@ -10,4 +12,4 @@ bool DesktopDocumentOpener::open(const QString& file) {
            m_apps.launch(*app, {QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)}).started;
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -3,7 +3,10 @@
 #include "platform/DesktopApps.h"
 #include "platform/DocumentOpener.h"
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::DesktopApps;
+using platform::DocumentOpener;
 
 // Opens documents of one content type with the desktop's handler for it; false when the
 // desktop has none (no fallback that could pick a terminal editor).
@@ -19,4 +22,4 @@ private:
     QString m_contentType;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

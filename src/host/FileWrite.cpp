@@ -14,7 +14,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 QString replaceFile(const QString& path, const QByteArray& content) {
     return replaceFileWith(path, [&content](QIODevice& out, bool& changed) {
@@ -132,4 +132,4 @@ void removeInterruptedWrites(const QString& file) {
             folder.remove(name);
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

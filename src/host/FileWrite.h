@@ -8,7 +8,7 @@ class QIODevice;
 
 class QLockFile;
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 // Replaces the file with the content in one step: the new content is written beside it, flushed
 // and synced, and only then put in its place. Empty when done; otherwise the reason, and the old
@@ -35,4 +35,4 @@ QString writeFailureIn(const QString& folder);
 // than waited out. Empty when taken; otherwise the reason.
 QString takeWriterLock(QLockFile& lock, const QString& file, int milliseconds);
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

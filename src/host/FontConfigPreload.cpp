@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 FontConfigPreload::FontConfigPreload()
     : m_loading([] { FcInit(); }) {}
@@ -11,4 +11,4 @@ FontConfigPreload::~FontConfigPreload() {
     m_loading.join();
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

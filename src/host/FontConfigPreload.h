@@ -2,7 +2,7 @@
 
 #include <thread>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 // Held while the application object connects to the window system: fontconfig reads its
 // configuration (some fifty files) at its first use, which Qt would otherwise do on the
@@ -20,4 +20,4 @@ private:
     std::thread m_loading;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -12,7 +12,9 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::LoadedLibrary;
 
 namespace {
 
@@ -131,4 +133,4 @@ StartOutcome GioDesktopApps::launch(const DesktopApp& app, const QStringList& ur
     return {true, pid > 0 ? qint64(pid) : StartOutcome::kStartedByDesktop, 0, {}};
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -2,7 +2,11 @@
 
 #include "platform/DesktopApps.h"
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::DesktopApp;
+using platform::DesktopApps;
+using platform::StartOutcome;
 
 class GioDesktopApps final : public DesktopApps {
 public:
@@ -11,4 +15,4 @@ public:
     StartOutcome launch(const DesktopApp& app, const QStringList& uris) override;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <libical/ical.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::LoadedLibrary;
 
 namespace {
 
@@ -172,4 +174,4 @@ std::unique_ptr<CalendarApplication> ICalendarProvider::create() {
     return std::make_unique<ICalendarApplication>(m_folder, m_opener);
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

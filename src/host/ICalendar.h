@@ -6,7 +6,12 @@
 #include <QByteArray>
 #include <QDateTime>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::AppointmentItem;
+using platform::CalendarApplication;
+using platform::CalendarProvider;
+using platform::DocumentOpener;
 
 struct Appointment {
     QString subject;
@@ -46,4 +51,4 @@ private:
     QString m_folder;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

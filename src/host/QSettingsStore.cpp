@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <utility>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 const QString QSettingsStore::kOrganisation = QStringLiteral("VB and VBA Program Settings");
 
@@ -93,7 +93,7 @@ QString QSettingsStore::flush() {
         {
             // Only a look: QSettings takes the lock itself while it writes.
             QLockFile lock(file + QStringLiteral(".lock"));
-            reason = platform::takeWriterLock(lock, file, kLockWaitMilliseconds);
+            reason = takeWriterLock(lock, file, kLockWaitMilliseconds);
             if (reason.isEmpty())
                 removeInterruptedWrites(file);
         }
@@ -127,4 +127,4 @@ QString QSettingsStore::flush() {
     return failure;
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

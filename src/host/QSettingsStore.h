@@ -9,7 +9,9 @@
 
 class QSettings;
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::SettingsStore;
 
 // QSettings under the organisation "VB and VBA Program Settings": on Windows the registry keys
 // "Software\VB and VBA Program Settings\<application>\<section>", elsewhere the file
@@ -41,4 +43,4 @@ private:
     QString m_setAside;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

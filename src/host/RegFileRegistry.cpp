@@ -13,7 +13,11 @@
 // The developers' trace, which a key's close has no caller to tell its failure to.
 Q_LOGGING_CATEGORY(lcRegistryTrace, "tempiro.trace", QtWarningMsg)
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::kRegDword;
+using platform::kRegSuccess;
+using platform::kRegSz;
 
 namespace {
 
@@ -594,4 +598,4 @@ QString RegFileRegistry::commitWrites() {
     return failure;
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

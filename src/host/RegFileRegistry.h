@@ -5,7 +5,12 @@
 #include <map>
 #include <vector>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::Registry;
+using platform::RegistryKey;
+using platform::RegistryRoot;
+using platform::RegistryValue;
 
 // The registry kept as files in the registry-export text format, one file per root
 // ("HKEY_USERS.reg"): a "REGEDIT4" line, "[ROOT\key\path]" section headers and
@@ -59,4 +64,4 @@ private:
     std::map<QString, std::vector<ValueLine>> m_held;     // file -> values in the order set
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

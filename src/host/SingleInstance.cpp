@@ -16,7 +16,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 namespace {
 
@@ -243,4 +243,4 @@ bool SingleInstance::askRunning(const QByteArray& request) {
     return asked;
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

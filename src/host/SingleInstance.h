@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 // One timer per user: the first copy holds a lock in the user's runtime folder and listens on a
 // local socket beside it; a later start connects, which asks that copy to come forward, and
@@ -77,4 +77,4 @@ private:
     std::vector<std::shared_ptr<Connection>> m_connections;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

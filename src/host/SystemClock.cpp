@@ -1,6 +1,6 @@
 #include "host/SystemClock.h"
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 QDateTime SystemClock::localNow() const {
     // Whole seconds, as the display counts them: with the milliseconds kept, the remaining time
@@ -9,4 +9,4 @@ QDateTime SystemClock::localNow() const {
     return QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

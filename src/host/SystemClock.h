@@ -2,11 +2,13 @@
 
 #include "platform/Clock.h"
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::Clock;
 
 class SystemClock final : public Clock {
 public:
     QDateTime localNow() const override;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

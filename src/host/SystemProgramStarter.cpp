@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 namespace {
 
@@ -45,4 +45,4 @@ QString SystemProgramStarter::findProgram(const QString& name) {
     return QStandardPaths::findExecutable(name);
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

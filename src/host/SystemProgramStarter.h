@@ -2,7 +2,10 @@
 
 #include "platform/ProgramStarter.h"
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::ProgramStarter;
+using platform::StartOutcome;
 
 class SystemProgramStarter final : public ProgramStarter {
 public:
@@ -11,4 +14,4 @@ public:
     bool isRunning(qint64 taskId) override;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -10,7 +10,10 @@
 #include <unicode/timezone.h>
 #include <unicode/ucal.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::kTimeZoneDaylight;
+using platform::kTimeZoneStandard;
 
 namespace {
 
@@ -133,4 +136,4 @@ int SystemTimeZoneSource::offsetFromUtc(qint64 utcSeconds) {
     return QDateTime::fromSecsSinceEpoch(utcSeconds).offsetFromUtc();
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

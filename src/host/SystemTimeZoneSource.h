@@ -2,7 +2,10 @@
 
 #include "platform/TimeZoneSource.h"
 
-namespace tempiro::platform {
+namespace tempiro::host {
+
+using platform::TimeZoneQuery;
+using platform::TimeZoneSource;
 
 // The local zone however the system names it: TZ as a zone id or any of its aliases
 // ("US/Eastern"), a path to a zone file, or a POSIX rule; without TZ, /etc/localtime as a link or
@@ -24,4 +27,4 @@ public:
     int offsetFromUtc(qint64 utcSeconds) override;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

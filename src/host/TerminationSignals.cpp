@@ -9,7 +9,7 @@
 #include <unistd.h>
 #endif
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 #ifdef Q_OS_UNIX
 
@@ -77,4 +77,4 @@ void TerminationSignals::onReadable() {}
 
 #endif
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -4,7 +4,7 @@
 
 class QSocketNotifier;
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the user-interface thread, so that a
 // logout or a kill closes the program through its normal close path; the first signal asks
@@ -24,4 +24,4 @@ private:
     bool m_requested = false;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 void preferXcbOnWayland() {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -79,4 +79,4 @@ WindowSystemStart::~WindowSystemStart() {
     qInstallMessageHandler(g_previousHandler);
 }
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

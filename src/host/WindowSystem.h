@@ -1,6 +1,6 @@
 #pragma once
 
-namespace tempiro::platform {
+namespace tempiro::host {
 
 // On a Wayland session, asks Qt for XWayland (the xcb platform) unless the user chose a
 // platform: the timer places its windows at screen positions and keeps itself on top, which
@@ -19,4 +19,4 @@ public:
     WindowSystemStart& operator=(const WindowSystemStart&) = delete;
 };
 
-} // namespace tempiro::platform
+} // namespace tempiro::host

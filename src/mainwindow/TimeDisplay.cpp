@@ -116,6 +116,7 @@ void TimeDisplay::show(const DisplayUpdate& u) {
         lblSystem->setVisible(u.labelsVisible);
         lblAlarm->setVisible(u.labelsVisible);
         lblSystemTime->setText(u.valueText);
+        m_spokenValue = u.spokenValue;
     }
 }
 
@@ -132,8 +133,7 @@ void TimeDisplay::updateAccessibleNames(const TimerFacts& facts) {
         state = QStringLiteral(", paused");
     else if (facts.warning)
         state = QStringLiteral(", warning");
-    setName(*lblSystemTime,
-            lblSystem->text() + u' ' + spokenTime(lblSystemTime->text(), lblLabel->text()) + state);
+    setName(*lblSystemTime, lblSystem->text() + u' ' + m_spokenValue + state);
 }
 
 void TimeDisplay::setLineColour(LineColour colour) {

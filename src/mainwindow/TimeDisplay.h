@@ -36,6 +36,9 @@ public:
     widgets::ClickableLabel* lblSystemTime = nullptr;
     QLabel* lblAlarm = nullptr;
     QLabel* lblSystem = nullptr;
+
+private:
+    QString m_spokenValue; // the lower line's value as the last rebuilt update said it
 };
 
 } // namespace tempiro::mainwindow

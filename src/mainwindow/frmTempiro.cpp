@@ -75,10 +75,10 @@ const DisplayItem kDisplayItems[] = {
 
 } // namespace
 
-frmTempiro::frmTempiro(Timer& timer, QWidget* parent)
+frmTempiro::frmTempiro(Timer& timer, const platform::Services& services, QWidget* parent)
     : QMainWindow(parent)
     , m_timer(timer)
-    , m_services(timer.services()) {
+    , m_services(services) {
     setObjectName(QStringLiteral("frmTempiro"));
     setWindowTitle(kProgramTitle);
     widgets::applyWindowFont(*this);

@@ -42,7 +42,7 @@ class frmAbout;
 class frmTempiro : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmTempiro(Timer& timer, QWidget* parent = nullptr);
+    frmTempiro(Timer& timer, const platform::Services& services, QWidget* parent = nullptr);
     ~frmTempiro() override;
 
     void Form_Load();

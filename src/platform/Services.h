@@ -12,6 +12,7 @@
 #include "platform/Sound.h"
 #include "platform/SystemTime.h"
 #include "platform/TimeZoneSource.h"
+#include "platform/TimerServices.h"
 #include "platform/WindowControl.h"
 
 namespace tempiro::platform {
@@ -34,6 +35,10 @@ struct Services {
     SystemTime& system;
     // The folder of the program's executable file, without a trailing separator.
     QString programFolder;
+
+    TimerServices forTimer() const {
+        return {clock, sound, settings, registry, zones, notifier, system};
+    }
 };
 
 } // namespace tempiro::platform

@@ -52,6 +52,24 @@ def notification(after, pattern, seconds):
         if role == pyatspi.ROLE_NOTIFICATION and re.fullmatch(pattern, name)])
 
 
+def window_titles():
+    """The titles of the visible windows, for a wait that gives up."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ".", "getwindowname",
+                            "%@"], capture_output=True, text=True)
+    return found.stdout.splitlines() + found.stderr.splitlines()
+
+
+def wait_for_window(title, seconds):
+    """The id of the first visible window whose title matches; giving up, it names the windows
+    that were there."""
+    try:
+        return wait_for(f"a window titled /{title}/", seconds, lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", title], capture_output=True,
+            text=True).stdout.split()[:1])[0]
+    except AssertionError as e:
+        raise AssertionError(f"{e}; visible: {window_titles()}") from None
+
+
 def now():
     return time.time() - started
 
@@ -63,10 +81,7 @@ def command(*args):
 def drive():
     proc = subprocess.Popen([program, "--in", "30m", "--title", "Tea"], stderr=subprocess.DEVNULL)
     try:
-        window = subprocess.run(["timeout", "15", "xdotool", "search", "--sync", "--onlyvisible",
-                                 "--name", "^Tempiro to Tea$"], capture_output=True, text=True)
-        if not window.stdout:
-            raise AssertionError("no window titled 'Tempiro to Tea' within 15 s")
+        window = wait_for_window("^Tempiro to Tea$", 15)
         wait_for("the lower line's first name on the accessibility bus", 15,
                  lambda: heard_since(0, "object:property-change:accessible-name"))
 
@@ -83,8 +98,7 @@ def drive():
 
         since = now()
         command("--set-alarm")
-        subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--onlyvisible", "--name",
-                        "^Enter Time$"], check=True, stdout=subprocess.DEVNULL)
+        wait_for_window("^Enter Time$", 10)
         time.sleep(0.5)
         subprocess.run(["xdotool", "type", "--delay", "50", "zz"], check=True)
         subprocess.run(["xdotool", "key", "Return"], check=True)
@@ -102,7 +116,7 @@ def drive():
 
         # A menu command from the keyboard (Display > Seconds, hiding them): the focus goes back
         # to the lower line, not to the menu bar, and the line is renamed once a minute at most.
-        subprocess.run(["xdotool", "windowactivate", "--sync", window.stdout.split()[0]],
+        subprocess.run(["xdotool", "windowactivate", "--sync", window],
                        check=True)
         since = now()
         subprocess.run(["xdotool", "key", "--delay", "300", "alt+d", "s"], check=True)

@@ -123,7 +123,7 @@ TEST(CommandLine, ArgumentsMakeTheAlarmOrTheMessageTheDialogWouldGive) {
         QLocale::setDefault(QLocale(c.language, c.country));
         platform::FakePlatform fake;
         fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(9, 30)));
-        Timer timer(fake.services());
+        Timer timer(fake.services().forTimer());
         timer.load();
         AlarmRequest kept;
         kept.title = "Kept";

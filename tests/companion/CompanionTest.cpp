@@ -80,7 +80,7 @@ TEST_F(CompanionTest, AcceptsTheWordsAsTheTimerWritesThemInAnyCase) {
 
 TEST(CompanionFile, ReadsWhatTheTimersCloseWrote) {
     QTemporaryDir folder;
-    platform::RegFileRegistry registry(folder.path());
+    host::RegFileRegistry registry(folder.path());
     platform::FakeClock clock(toDayCount(QDate(2026, 12, 25), QTime(8, 0)));
     platform::FakeProgramStarter programs;
     Companion companion(registry, clock, programs, "/opt/tempiro/tempiro",

@@ -347,15 +347,25 @@ TEST_F(DisplayEngineTest, TheFirstWarningAndTheExpiryAreAnnounced) {
     EXPECT_EQ(u.notice->summary, "Tempiro Timer");
 }
 
-TEST(SpokenTime, EachNumberWithTheUnitItsHeadingNames) {
-    const std::vector<std::array<QString, 3>> cases = {
-        {" 00 01:59:51", " dy hh:mm:ss", "0 days 1 hour 59 minutes 51 seconds"},
-        {"+ 01:00", " hh:mm", "plus 1 hour 0 minutes"},
-        {" 12", "Days", "12 days"},
-        {" 01.02", ":mm:ss", "1 minute 2 seconds"},
-        {"12/8/2026 11:30:00 AM", "", "12/8/2026 11:30:00 AM"},
-        {" 00 01", " hh", "00 01"},
+TEST_F(DisplayEngineTest, TheValueIsSpokenEachNumberWithItsUnit) {
+    struct Case {
+        double remaining;
+        bool days, totalDays, seconds;
+        const char* spoken;
     };
-    for (const auto& [value, heading, spoken] : cases)
-        EXPECT_EQ(spokenTime(value, heading).toStdString(), spoken.toStdString());
+    const Case cases[] = {
+        {1 + 59 * kMinute + 51 * kSecond, true, false, true, "1 day 0 hours 59 minutes 51 seconds"},
+        {-kHour - 30 * kSecond, false, false, false, "plus 1 hour 0 minutes"},
+        {12.5, false, true, true, "12 days"},
+        {12, true, false, true, "12/8/2026 12:00:00 PM"},
+        {61 * kSecond, true, false, true, "0 hours 1 minute 1 second"},
+    };
+    for (const Case& c : cases) {
+        state.bDay = c.days;
+        state.bTTlDay = c.totalDays;
+        state.bSec = c.seconds;
+        state.bForceRedraw = true;
+        state.dAlarmTime = now + c.remaining;
+        EXPECT_EQ(update().spokenValue.toStdString(), c.spoken) << c.spoken;
+    }
 }

@@ -90,7 +90,7 @@ TEST(LocalZone, OtherZonesAndFailedQueriesLeaveTheCallersOffset) {
 
 TEST(LocalZone, TheSystemZoneFollowsTz) {
     const QByteArray saved = qgetenv("TZ");
-    platform::SystemTimeZoneSource system;
+    host::SystemTimeZoneSource system;
     qputenv("TZ", "America/Phoenix");
     EXPECT_EQ(system.query().standardName, "US Mountain Standard Time");
     qputenv("TZ", "America/New_York");
@@ -105,7 +105,7 @@ TEST(LocalZone, EveryNameASystemGivesAUnitedStatesZoneIsRecognised) {
     QTemporaryDir dir;
     const QString copy = dir.filePath("localtime");
     ASSERT_TRUE(QFile::copy("/usr/share/zoneinfo/America/Los_Angeles", copy));
-    platform::SystemTimeZoneSource system;
+    host::SystemTimeZoneSource system;
     const std::pair<QByteArray, const char*> cases[] = {
         {"US/Eastern", "Eastern Standard Time"},
         {"US/Pacific", "Pacific Standard Time"},
@@ -128,7 +128,7 @@ TEST(LocalZone, EveryNameASystemGivesAUnitedStatesZoneIsRecognised) {
         EXPECT_EQ(system.query().standardName, windowsName) << tz.constData();
     }
     qunsetenv("TZ");
-    EXPECT_EQ(platform::hostZone("/usr/share/zoneinfo", copy).id, "America/Los_Angeles")
+    EXPECT_EQ(host::hostZone("/usr/share/zoneinfo", copy).id, "America/Los_Angeles")
         << "an /etc/localtime copied from the zone database";
     qputenv("TZ", saved);
 }

@@ -55,7 +55,7 @@ TEST(ProgramLauncher, ARealStartPassesTheArguments) {
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     platform::FakePlatform fake;
-    platform::SystemProgramStarter real;
+    host::SystemProgramStarter real;
     platform::Services services = fake.services();
     platform::Services withRealStarts{services.clock,
                                       services.sound,
@@ -90,7 +90,7 @@ TEST(ProgramLauncher, ARealStartPassesTheArguments) {
 TEST(BrowserAssociation, TheDesktopsWebHandlerStartedThroughItsEntry) {
     platform::FakeDesktopApps desktop;
     platform::FakeProgramStarter starter;
-    platform::DesktopBrowserAssociation browsers(desktop, starter);
+    host::DesktopBrowserAssociation browsers(desktop, starter);
     QString answer = "unchanged";
     EXPECT_EQ(browsers.findExecutable("/opt/tempiro/test.htm", answer),
               platform::BrowserAssociation::kNoAssociation);

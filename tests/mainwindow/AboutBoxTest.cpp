@@ -22,7 +22,7 @@ namespace {
 class AboutBoxTest : public ::testing::Test {
 protected:
     AboutBoxTest()
-        : form(timer) {
+        : form(timer, fake.services()) {
         form.Form_Load();
         form.show();
     }
@@ -31,7 +31,7 @@ protected:
             delete help;
     }
     platform::FakePlatform fake;
-    Timer timer{fake.services()};
+    Timer timer{fake.services().forTimer()};
     frmTempiro form;
 };
 

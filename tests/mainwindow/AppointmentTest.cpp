@@ -18,13 +18,13 @@ namespace {
 class AppointmentTest : public ::testing::Test {
 protected:
     AppointmentTest()
-        : form(timer) {
+        : form(timer, fake.services()) {
         AlarmRequest alarm;
         alarm.time = toDayCount(QDate(2026, 12, 25), QTime(22, 0, 5));
         timer.commitAlarm(alarm);
     }
     platform::FakePlatform fake;
-    Timer timer{fake.services()};
+    Timer timer{fake.services().forTimer()};
     frmTempiro form;
 };
 
@@ -106,14 +106,14 @@ TEST(ICalendar, TextsSurviveEscapingAndFolding) {
     const QString title =
         QStringLiteral("Auktion, \"Zeit\"; Ende \\ bald\nzweite Zeile — ü ß 東京 ") +
         QString(60, u'x');
-    platform::Appointment a;
+    host::Appointment a;
     a.subject = title;
     a.body = title;
     a.startDate = a.endDate = QDate(2026, 12, 25);
     a.startTime = a.endTime = QTime(22, 0, 5);
     a.uid = "uid-1";
     a.stamp = QDateTime(QDate(2026, 12, 8), QTime(9, 30), QTimeZone::utc());
-    const QByteArray text = platform::appointmentCalendar(a);
+    const QByteArray text = host::appointmentCalendar(a);
     for (const QByteArray& line : text.split('\n'))
         EXPECT_LE(line.size(), 76) << "lines are folded at 75 octets";
     EXPECT_TRUE(text.contains("DTSTART:20261225T220005\r\n")) << "floating local time";
@@ -133,7 +133,7 @@ TEST(ICalendar, TextsSurviveEscapingAndFolding) {
 TEST(ICalendar, EachAppointmentIsItsOwnFileOpenedForTheUser) {
     QTemporaryDir folder;
     RecordingOpener opener;
-    platform::ICalendarProvider provider(opener, folder.path());
+    host::ICalendarProvider provider(opener, folder.path());
     const auto calendar = provider.create();
     for (const char* subject : {"First", "Second"}) {
         const auto item = calendar->createAppointment();
@@ -166,7 +166,7 @@ TEST(ICalendar, EachAppointmentIsItsOwnFileOpenedForTheUser) {
 
 TEST(ICalendar, OnlyARegisteredCalendarProgramOpensTheAppointment) {
     platform::FakeDesktopApps desktop;
-    platform::DesktopDocumentOpener opener(desktop, "text/calendar");
+    host::DesktopDocumentOpener opener(desktop, "text/calendar");
     EXPECT_FALSE(opener.open("/tmp/appointment-1.ics"));
     EXPECT_TRUE(desktop.launches.empty()) << "no other program stands in for it";
 

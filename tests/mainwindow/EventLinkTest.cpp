@@ -15,9 +15,9 @@ namespace {
 class EventLinkTest : public ::testing::Test {
 protected:
     EventLinkTest()
-        : form(timer) {}
+        : form(timer, fake.services()) {}
     platform::FakePlatform fake;
-    Timer timer{fake.services()};
+    Timer timer{fake.services().forTimer()};
     frmTempiro form;
 };
 

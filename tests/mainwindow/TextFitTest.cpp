@@ -129,7 +129,7 @@ class TextFitTest : public ::testing::Test {
 protected:
     TextFitTest()
         : locale((QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)), 0))
-        , form(timer) {
+        , form(timer, fake.services()) {
         fake.clock.set(tempiro::toDayCount(QDate(2026, 12, 9), QTime(5, 48, 3)));
         form.Form_Load();
         form.txtURL->setText("https://example.org/");
@@ -143,7 +143,7 @@ protected:
     void checkEnterTime();
     int locale; // the longest dates and times are the United States' with AM and PM
     platform::FakePlatform fake;
-    Timer timer{fake.services()};
+    Timer timer{fake.services().forTimer()};
     frmTempiro form;
 };
 

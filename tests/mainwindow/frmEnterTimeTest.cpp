@@ -30,8 +30,8 @@ protected:
     EnterTimeTest() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         fake.clock.set(start);
-        timer.emplace(fake.services());
-        form = std::make_unique<frmTempiro>(*timer);
+        timer.emplace(fake.services().forTimer());
+        form = std::make_unique<frmTempiro>(*timer, fake.services());
         form->Form_Load();
         form->show();
         form->Form_Activate();

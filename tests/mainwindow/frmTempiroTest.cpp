@@ -42,8 +42,8 @@ protected:
     MainWindowTest() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         fake.clock.set(start);
-        timer.emplace(fake.services());
-        form = std::make_unique<frmTempiro>(*timer);
+        timer.emplace(fake.services().forTimer());
+        form = std::make_unique<frmTempiro>(*timer, fake.services());
     }
     ~MainWindowTest() override { QLocale::setDefault(QLocale::c()); }
 
@@ -331,8 +331,8 @@ TEST_F(MainWindowTest, ASaveThatFailsAtTheCloseIsToldInANotification) {
         platform::FakePlatform platform;
         (settingsFail ? platform.settings.flushFailure : platform.registry.commitFailure) =
             "No space left on device";
-        Timer timer(platform.services());
-        frmTempiro window(timer);
+        Timer timer(platform.services().forTimer());
+        frmTempiro window(timer, platform.services());
         window.Form_Load();
         window.close();
         EXPECT_EQ(platform.notifier.shown,

@@ -6,7 +6,7 @@
 using namespace tempiro;
 
 TEST(SystemClock, NowIsReadInWholeSecondsOfLocalTime) {
-    platform::SystemClock clock;
+    host::SystemClock clock;
     for (int i = 0; i < 3; ++i) {
         const QDateTime now = clock.localNow();
         EXPECT_EQ(now.time().msec(), 0);

@@ -10,8 +10,8 @@
 
 using namespace tempiro;
 
+using host::GioDesktopApps;
 using platform::DesktopApp;
-using platform::GioDesktopApps;
 
 namespace {
 

@@ -6,7 +6,7 @@
 using namespace tempiro;
 
 TEST(DesktopSignals, ANotificationWithoutANotificationServiceIsSilent) {
-    platform::DBusNotifier notifier;
+    host::DBusNotifier notifier;
     QElapsedTimer elapsed;
     elapsed.start();
     notifier.notify("Tempiro Timer", "Time Expired");

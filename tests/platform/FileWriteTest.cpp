@@ -57,8 +57,8 @@ TEST(FileWrite, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     const QString confFile = dir.filePath("VB and VBA Program Settings/Tempiro Timer.conf");
     const QByteArray oldConf = "[Settings]\nsEventTitle=Kept\n";
     const QString bigValue(400, u'x');
-    platform::RegFileRegistry registry(dir.path());
-    platform::QSettingsStore store;
+    host::RegFileRegistry registry(dir.path());
+    host::QSettingsStore store;
 
     struct Case {
         const char* writer;
@@ -68,7 +68,7 @@ TEST(FileWrite, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     };
     const Case cases[] = {
         {"replaceFile", dir.filePath("plain.txt"), "old\n",
-         [&] { return platform::replaceFile(dir.filePath("plain.txt"), QByteArray(3000, 'n')); }},
+         [&] { return host::replaceFile(dir.filePath("plain.txt"), QByteArray(3000, 'n')); }},
         {"a key's close", regFile, kHandOff,
          [&] {
              modMain::SaveOptionKey(registry, modMain::kCompanionOptionsKey,
@@ -117,9 +117,9 @@ TEST(FileWrite, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
 
 TEST(FileWrite, HeldValuesReachTheFileInOneRewriteAtTheCommit) {
     QTemporaryDir dir;
-    platform::RegFileRegistry registry(dir.path());
+    host::RegFileRegistry registry(dir.path());
     const QString file = registry.fileOf(platform::RegistryRoot::Users);
-    ASSERT_TRUE(platform::replaceFile(file, kHandOff).isEmpty());
+    ASSERT_TRUE(host::replaceFile(file, kHandOff).isEmpty());
 
     registry.holdWrites();
     modMain::handOffAutoOpen(registry, true);

@@ -45,14 +45,14 @@ TEST_F(QSettingsStoreTest, EveryKeyRoundTripsThroughTheFile) {
     const QString link = QStringLiteral("https://example.org/a?b=1,2;c=\"d\"");
     const TwipsRect window{-1500, 300.5f, 5280, 4815};
     {
-        platform::QSettingsStore store;
+        host::QSettingsStore store;
         platform::FakeRegistry registry;
         TimerState state = saved;
         writeSettings(store, registry, state, {link, window, now}, text);
     }
     ASSERT_TRUE(QFile::exists(file()));
 
-    platform::QSettingsStore store;
+    host::QSettingsStore store;
     TimerState loaded;
     QString loadedLink;
     readSettings(store, loaded, loadedLink, now + 1, text);
@@ -78,7 +78,7 @@ TEST_F(QSettingsStoreTest, EveryKeyRoundTripsThroughTheFile) {
 
 TEST_F(QSettingsStoreTest, ValuesAreTextsInTheSettingsGroup) {
     {
-        platform::QSettingsStore store;
+        host::QSettingsStore store;
         store.write("Tempiro Timer", "Settings", "bSec", "True");
         store.write("Tempiro Timer", "Settings", "nWarnMin", "5");
     }
@@ -95,7 +95,7 @@ TEST_F(QSettingsStoreTest, AHandEditedFileLoadsWhatItCan) {
                "sLink=https://example.org\n");
     conf.close();
 
-    platform::QSettingsStore store;
+    host::QSettingsStore store;
     TimerState state;
     QString link;
     readSettings(store, state, link, now, text);
@@ -113,7 +113,7 @@ TEST_F(QSettingsStoreTest, ALockLeftEmptyByAKilledWriterDoesNotStopTheSave) {
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly)); // made, and killed before it wrote its owner
     lock.close();
 
-    platform::QSettingsStore store;
+    host::QSettingsStore store;
     store.write("Tempiro Timer", "Settings", "sEventTitle", "Saved");
     store.flush();
     EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value("Settings/sEventTitle"), "Saved");
@@ -129,7 +129,7 @@ TEST_F(QSettingsStoreTest, ALockOfALiveWriterIsLeftAloneAndTheFileKept) {
     QLockFile other(file() + ".lock");
     ASSERT_TRUE(other.tryLock(0));
 
-    platform::QSettingsStore store;
+    host::QSettingsStore store;
     store.write("Tempiro Timer", "Settings", "sEventTitle", "Saved");
     store.flush();
     EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value("Settings/sEventTitle"), "Kept");
@@ -149,7 +149,7 @@ TEST_F(QSettingsStoreTest, AnUnreadableFileIsSetAsideRatherThanOverwritten) {
         ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
         conf.write(contents);
         conf.close();
-        platform::QSettingsStore store;
+        host::QSettingsStore store;
         store.read("Tempiro Timer", "Settings", "sEventTitle", "");
         store.write("Tempiro Timer", "Settings", "bSec", "True");
         EXPECT_EQ(store.flush(), "");

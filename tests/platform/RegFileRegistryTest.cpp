@@ -9,7 +9,7 @@
 
 using namespace tempiro;
 
-using platform::RegFileRegistry;
+using host::RegFileRegistry;
 using platform::RegistryRoot;
 
 namespace {

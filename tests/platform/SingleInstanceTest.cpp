@@ -21,21 +21,21 @@
 
 using namespace tempiro;
 
-using Outcome = platform::SingleInstance::Outcome;
+using Outcome = host::SingleInstance::Outcome;
 
 TEST(SingleInstance, ALaterStartAsksTheFirstToComeForwardUntilItEnds) {
     QTemporaryDir folder;
-    auto first = std::make_unique<platform::SingleInstance>(folder.path());
+    auto first = std::make_unique<host::SingleInstance>(folder.path());
     ASSERT_EQ(first->claim(), Outcome::First);
     first->acceptRequests();
-    QSignalSpy shown(first.get(), &platform::SingleInstance::showRequested);
+    QSignalSpy shown(first.get(), &host::SingleInstance::showRequested);
 
-    platform::SingleInstance second(folder.path());
+    host::SingleInstance second(folder.path());
     EXPECT_EQ(second.claim(), Outcome::AskedRunning);
     EXPECT_TRUE(shown.wait(2000));
 
     first.reset();
-    platform::SingleInstance third(folder.path());
+    host::SingleInstance third(folder.path());
     EXPECT_EQ(third.claim(), Outcome::First) << "the first copy's end frees the lock";
 }
 
@@ -60,9 +60,9 @@ TEST(SingleInstance, TheLockOfAKilledCopyIsTakenOverAndAnUnusableFolderNeverStop
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray::number(pid) + owner.mid(owner.indexOf('\n')));
     file.close();
-    EXPECT_EQ(platform::SingleInstance(folder.path()).claim(100), Outcome::First);
+    EXPECT_EQ(host::SingleInstance(folder.path()).claim(100), Outcome::First);
 
-    EXPECT_EQ(platform::SingleInstance(folder.filePath("missing/folder")).claim(100),
+    EXPECT_EQ(host::SingleInstance(folder.filePath("missing/folder")).claim(100),
               Outcome::Unguarded);
 }
 
@@ -113,18 +113,18 @@ qsizetype rawClient(const QString& folder, const QByteArray& bytes, bool finish,
 // before its answer are dropped, and the copy answers the next one as before.
 TEST(SingleInstance, NoClientKeepsTheRunningCopyFromAnsweringTheNext) {
     QTemporaryDir folder;
-    platform::SingleInstance first(folder.path());
+    host::SingleInstance first(folder.path());
     ASSERT_EQ(first.claim(), Outcome::First);
     first.answerRequest = [](const QByteArray& request) { return "answer to " + request; };
     first.acceptRequests();
     const auto ask = [&] {
-        platform::SingleInstance later(folder.path());
+        host::SingleInstance later(folder.path());
         EXPECT_EQ(later.claim(1000, "status"), Outcome::AskedRunning);
         return later.answer().value_or("no answer");
     };
     EXPECT_EQ(whileServing(ask), "answer to status");
 
-    const QByteArray huge(platform::SingleInstance::kMaxMessage * 2, 'x');
+    const QByteArray huge(host::SingleInstance::kMaxMessage * 2, 'x');
     EXPECT_EQ(whileServing([&] { return rawClient(folder.path(), huge, true, false); }), 0)
         << "dropped without an answer";
     EXPECT_EQ(whileServing([&] { return rawClient(folder.path(), "status", true, true); }), 0);
@@ -135,7 +135,7 @@ TEST(SingleInstance, NoClientKeepsTheRunningCopyFromAnsweringTheNext) {
                            [&] { return rawClient(folder.path(), "sta", false, false); });
     EXPECT_EQ(whileServing(ask), "answer to status") << "answered while half a request waits";
     EXPECT_EQ(whileServing([&] { return half.get(); }), 0);
-    EXPECT_GE(waited.elapsed(), platform::SingleInstance::kMessageMilliseconds - 100);
+    EXPECT_GE(waited.elapsed(), host::SingleInstance::kMessageMilliseconds - 100);
     EXPECT_EQ(whileServing(ask), "answer to status");
 }
 
@@ -145,12 +145,12 @@ TEST(SingleInstance, ARuntimeFolderOfAnyLengthGuardsOneCopy) {
     const QString folder = base.filePath(QString(150 - base.path().size(), u'r'));
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_GT(QFile::encodeName(folder).size(), 140);
-    platform::SingleInstance first(folder);
+    host::SingleInstance first(folder);
     ASSERT_EQ(first.claim(), Outcome::First);
     first.answerRequest = [](const QByteArray&) { return QByteArray("here"); };
     first.acceptRequests();
     const auto ask = [&] {
-        platform::SingleInstance later(folder);
+        host::SingleInstance later(folder);
         EXPECT_EQ(later.claim(1000, "status"), Outcome::AskedRunning);
         return later.answer().value_or("no answer");
     };
@@ -162,12 +162,12 @@ TEST(SingleInstance, ARuntimeFolderOfAnyLengthGuardsOneCopy) {
 // is neither written to nor closed.
 TEST(SingleInstance, ARequestEndingAtItsDeadlineClosesItsConnectionOnce) {
     QTemporaryDir folder;
-    platform::SingleInstance first(folder.path());
+    host::SingleInstance first(folder.path());
     ASSERT_EQ(first.claim(), Outcome::First);
     int opened[2] = {-1, -1};
     first.answerRequest = [&](const QByteArray&) {
         QEventLoop dialog;
-        QTimer::singleShot(platform::SingleInstance::kMessageMilliseconds + 200, &dialog,
+        QTimer::singleShot(host::SingleInstance::kMessageMilliseconds + 200, &dialog,
                            &QEventLoop::quit);
         dialog.exec();
         EXPECT_EQ(::pipe(opened), 0);

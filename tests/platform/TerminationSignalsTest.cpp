@@ -13,8 +13,8 @@ using namespace tempiro;
 
 TEST(TerminationSignals, EachSignalArrivesOnTheEventLoop) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        platform::TerminationSignals termination;
-        QSignalSpy spy(&termination, &platform::TerminationSignals::terminationRequested);
+        host::TerminationSignals termination;
+        QSignalSpy spy(&termination, &host::TerminationSignals::terminationRequested);
         ASSERT_EQ(std::raise(signal), 0);
         EXPECT_EQ(spy.count(), 0) << "nothing runs inside the signal handler";
         EXPECT_TRUE(spy.wait(2000)) << "signal " << signal;
@@ -35,8 +35,8 @@ std::set<int> openDescriptors() {
 
 TEST(TerminationSignals, AFloodWhileTheLoopIsBusyNeverBlocksAndClosesOnce) {
     const std::set<int> before = openDescriptors();
-    platform::TerminationSignals termination;
-    QSignalSpy spy(&termination, &platform::TerminationSignals::terminationRequested);
+    host::TerminationSignals termination;
+    QSignalSpy spy(&termination, &host::TerminationSignals::terminationRequested);
     // Far more than the pipe holds, with nobody reading: a blocking pipe would hang here.
     for (int i = 0; i < 200000; ++i)
         std::raise(SIGTERM);

@@ -16,7 +16,7 @@ TEST(EnterTimeAlone, OkSetsTheGivenTimersAlarmAndCancelLeavesItAlone) {
     fake.clock.set(toDayCount(QDate(2026, 12, 8), QTime(21, 0)));
     QWidget owner;
     for (const bool ok : {false, true}) {
-        Timer alarm(fake.services());
+        Timer alarm(fake.services().forTimer());
         QPointer<frmEnterTime> dialog = new frmEnterTime(fake.services(), &owner);
         dialog->Show(alarm);
         QSignalSpy set(dialog.data(), &frmEnterTime::alarmSet);

@@ -23,7 +23,7 @@ struct FakeTimer {
     }
     UsLocale locale;
     FakePlatform fake;
-    Timer timer{fake.services()};
+    Timer timer{fake.services().forTimer()};
 };
 
 } // namespace tempiro::platform

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const double now = tempiro::toDayCount(QDate(2026, 12, 8), QTime(21, 0));
     platform::FakeTimeZoneSource zones;
-    zones.set(QStringLiteral("Eastern Standard Time"), false);
+    zones.rules = QTimeZone("America/New_York");
     for (const tempiro::DateText& parser : parsers()) {
         const tempiro::ParseResult result = parser.parse(text, 2026);
         if (result) {

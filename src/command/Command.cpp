@@ -125,7 +125,7 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
     const QCommandLineOption at(
         QStringLiteral("at"),
         QStringLiteral("Count down to a date and time, in your locale or in English, optionally "
-                       "with a US zone (PST ... EDT)."),
+                       "with its zone: PST ... EDT, UTC, GMT, Z, +01:00, UTC+1, CET, AEDT ..."),
         QStringLiteral("target"));
     const QCommandLineOption stopWatch(QStringLiteral("stopwatch"),
                                        QStringLiteral("Start a stop watch."));

@@ -14,18 +14,18 @@ constexpr double kUnixEpochDays = 25569.0;
 // Far enough from any instant to see the offsets on both sides of a switch, never two switches.
 constexpr qint64 kLookAround = 14 * 3600;
 
-qint64 secondsOf(double dayCount) {
-    return std::llround((dayCount - kUnixEpochDays) * kSecondsPerDay);
-}
-
 } // namespace
+
+qint64 utcSecondsOf(double real) {
+    return std::llround((real - kUnixEpochDays) * kSecondsPerDay);
+}
 
 double realFromUtcSeconds(qint64 utcSeconds) {
     return kUnixEpochDays + static_cast<double>(utcSeconds) / kSecondsPerDay;
 }
 
 double realFromWall(double wall, const UtcOffsetAt& offsetAt) {
-    const qint64 seconds = secondsOf(wall);
+    const qint64 seconds = utcSecondsOf(wall);
     const int before = offsetAt(seconds - kLookAround);
     const int after = offsetAt(seconds + kLookAround);
     // An offset fits when the instant it gives has that offset itself.
@@ -42,7 +42,7 @@ double realFromWall(double wall, const UtcOffsetAt& offsetAt) {
 }
 
 double wallFromReal(double real, const UtcOffsetAt& offsetAt) {
-    const qint64 seconds = secondsOf(real);
+    const qint64 seconds = utcSecondsOf(real);
     return realFromUtcSeconds(seconds + offsetAt(seconds));
 }
 

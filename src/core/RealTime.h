@@ -19,6 +19,7 @@ using UtcOffsetAt = std::function<int(qint64 utcSeconds)>;
 double realFromWall(double wall, const UtcOffsetAt& offsetAt);
 double wallFromReal(double real, const UtcOffsetAt& offsetAt);
 double realFromUtcSeconds(qint64 utcSeconds);
+qint64 utcSecondsOf(double real);
 
 // One reading of the clock in both kinds.
 struct Moment {

@@ -1,6 +1,7 @@
 #include "core/TimeValidation.h"
 
 #include "core/DayCount.h"
+#include "core/RealTime.h"
 #include "core/TimerState.h"
 #include "core/ZoneOffsets.h"
 
@@ -10,10 +11,30 @@ namespace tempiro {
 
 namespace {
 
-constexpr int kZoneAbbreviationLength = 3;
-
 int yearOf(double dayCount) {
     return toLocalDateTime(dayCount).date.year();
+}
+
+// The local wall time of a target typed in another zone: the instant it names, at the offset
+// the local zone has then. A bare time is the next occurrence of that time in its zone.
+std::optional<double> localTimeOf(double typed, const Designation& zone, double now,
+                                  const DateText& text, platform::TimeZoneSource& zones) {
+    const std::optional<int> offset =
+        zone.seconds
+            ? zone.seconds
+            : zones.designatedOffset(zone.abbreviation, text.locale().name(), utcSecondsOf(typed));
+    if (!offset)
+        return std::nullopt;
+    const UtcOffsetAt localOffset = [&zones](qint64 utc) { return GetLocalZoneOffset(zones, utc); };
+    const double shift = *offset / kSecondsPerDay;
+    double wall = typed;
+    if (typed < 1.0) {
+        const double zoneNow = realFromWall(now, localOffset) + shift;
+        wall += std::floor(zoneNow);
+        if (wall < zoneNow)
+            wall += 1.0;
+    }
+    return wallFromReal(wall - shift, localOffset);
 }
 
 } // namespace
@@ -27,30 +48,22 @@ TimeCheck checkTime(const QString& typed, int mode, double now, const DateText& 
 
     const int currentYear = yearOf(now);
     ParseResult parsed = text.parse(check.text, currentYear);
-    int shiftHours = 0;
-    bool zoned = false;
-    if (!parsed) {
-        qint16 local = 0;
-        GetLocalZoneOffset(zones, local);
-        qint16 remote = 0;
-        if (GetRemoteZoneOffset(check.text, remote)) {
-            // A blank left before the abbreviation does not matter to the parser.
-            shiftHours = local - remote;
-            zoned = true;
-            parsed = text.parse(check.text.left(check.text.size() - kZoneAbbreviationLength),
-                                currentYear);
-        }
+    std::optional<Designation> zone;
+    if (!parsed && (zone = trailingDesignation(check.text)))
+        parsed = text.parse(zone->rest, currentYear);
+    if (parsed && mode == kModeInterval && (zone || *parsed.value >= 1.0)) {
+        check.refusal = kIntervalIsALength;
+        return check;
     }
-    if (!parsed) {
+    std::optional<double> target = parsed.value;
+    if (parsed && zone)
+        target = localTimeOf(*parsed.value, *zone, now, text, zones);
+    if (!target) {
         check.text = text.generalDate(now);
         check.refusal = kNotAValidDate;
         return check;
     }
-    if (mode == kModeInterval && (zoned || *parsed.value >= 1.0)) {
-        check.refusal = kIntervalIsALength;
-        return check;
-    }
-    double d = *parsed.value + shiftHours / 24.0;
+    double d = *target;
 
     if (d < 1.0) {
         if (mode == kModeTime) {

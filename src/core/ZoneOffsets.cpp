@@ -2,6 +2,7 @@
 
 #include "core/modMain.h"
 
+#include <QRegularExpression>
 #include <array>
 
 namespace tempiro {
@@ -22,18 +23,6 @@ constexpr std::array<RemoteZone, 8> kRemoteZones{{{"PST", -8},
                                                   {"EST", -5},
                                                   {"EDT", -4}}};
 
-struct LocalZone {
-    const char* standardName;
-    qint16 standardOffset;
-    qint16 daylightOffset;
-};
-
-constexpr std::array<LocalZone, 5> kLocalZones{{{"Pacific Standard Time", -8, -7},
-                                                {"US Mountain Standard Time", -7, -7},
-                                                {"Mountain Standard Time", -7, -6},
-                                                {"Central Standard Time", -6, -5},
-                                                {"Eastern Standard Time", -5, -4}}};
-
 } // namespace
 
 bool GetRemoteZoneOffset(const QString& text, qint16& offset) {
@@ -47,35 +36,44 @@ bool GetRemoteZoneOffset(const QString& text, qint16& offset) {
     return false;
 }
 
-LocalZoneState ReadLocalTimeZone(platform::TimeZoneSource& zones) {
-    const platform::TimeZoneQuery query = zones.query();
-    LocalZoneState localZone;
-    localZone.resultCode = query.resultCode;
-    QString name = query.standardName.left(kMaxZoneNameLength);
-    if (const qsizetype nul = name.indexOf(QChar(u'\0')); nul >= 0)
-        name.truncate(nul);
-    localZone.standardName = name;
+int GetLocalZoneOffset(platform::TimeZoneSource& zones, qint64 utcSeconds) {
+    const int offset = zones.offsetFromUtc(utcSeconds);
     if (modMain::bTrace)
-        modMain::TraceLine(QStringLiteral("Time zone: %1, daylight: %2")
-                               .arg(localZone.standardName)
-                               .arg(localZone.resultCode == platform::kTimeZoneDaylight));
-    return localZone;
+        modMain::TraceLine(QStringLiteral("Local zone offset: %1 s").arg(offset));
+    return offset;
 }
 
-void GetLocalZoneOffset(platform::TimeZoneSource& zones, qint16& offset) {
-    const LocalZoneState localZone = ReadLocalTimeZone(zones);
-    const bool daylight = localZone.resultCode == platform::kTimeZoneDaylight;
-    const QString name = localZone.standardName.trimmed();
-    for (const LocalZone& zone : kLocalZones) {
-        if (name == QLatin1String(zone.standardName)) {
-            offset = daylight ? zone.daylightOffset : zone.standardOffset;
-            if (modMain::bTrace)
-                modMain::TraceLine(QStringLiteral("Local zone offset: %1").arg(offset));
-            return;
-        }
+std::optional<Designation> trailingDesignation(const QString& text) {
+    // A word of capitals after a blank: an abbreviation the zone database may know ("CET",
+    // "MESZ"); as with the United States ones, "pst" is no zone. "AEDT" ends in "EDT" but is
+    // Australia's.
+    static const QRegularExpression word(QStringLiteral("^(.*\\S)\\s+(\\p{Lu}{2,6})$"));
+    const QRegularExpressionMatch named = word.match(text);
+    if (named.hasMatch() && named.capturedLength(2) != 3)
+        return Designation{named.captured(1), std::nullopt, named.captured(2)};
+    qint16 hours = 0;
+    if (GetRemoteZoneOffset(text, hours))
+        return Designation{text.chopped(3), hours * 3600, {}};
+    // UTC, GMT or Z, with or without an offset from it ("UTC+1", "GMT-08:00"), or an offset
+    // alone in hours and minutes ("+01:00", "-0800"), each after a blank or straight after the
+    // time ("22:00:00Z", "22:00:00+01:00"); hours up to 14, as zones go. The text before it is
+    // the shortest that leaves a whole designation.
+    static const QRegularExpression numeric(
+        QStringLiteral("^(.*?[\\d\\p{L}.])\\s*(?:(?:(?i:UTC|GMT)|(?<=\\d)[Zz])(?:([+\\-\\x{2212}])("
+                       "\\d{1,2})(?::?(\\d{2}))?)?"
+                       "|([+\\-\\x{2212}])(\\d{2})(?::?(\\d{2}))?)$"));
+    if (const QRegularExpressionMatch m = numeric.match(text); m.hasMatch()) {
+        const int sign = m.capturedLength(2) ? 2 : m.capturedLength(5) ? 5 : 0;
+        const int hours = sign ? m.captured(sign + 1).toInt() : 0;
+        const int minutes = sign ? m.captured(sign + 2).toInt() : 0;
+        if (hours > 14 || minutes >= 60)
+            return std::nullopt;
+        const int seconds = hours * 3600 + minutes * 60;
+        return Designation{m.captured(1), m.captured(sign) == u"+" ? seconds : -seconds, {}};
     }
-    if (modMain::bTrace)
-        modMain::TraceLine(QStringLiteral("Time zone not recognised: ") + name);
+    if (named.hasMatch())
+        return Designation{named.captured(1), std::nullopt, named.captured(2)};
+    return std::nullopt;
 }
 
 } // namespace tempiro

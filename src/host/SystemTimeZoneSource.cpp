@@ -1,135 +1,131 @@
 #include "host/SystemTimeZoneSource.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QTimeZone>
-#include <ctime>
+#include <QDateTime>
+#include <QHash>
+#include <algorithm>
 #include <memory>
+#include <unicode/locid.h>
 #include <unicode/timezone.h>
-#include <unicode/ucal.h>
+#include <unicode/tznames.h>
 
 namespace tempiro::host {
 
-using platform::kTimeZoneDaylight;
-using platform::kTimeZoneStandard;
-
 namespace {
-
-const QString kZoneInfo = QStringLiteral("/usr/share/zoneinfo");
 
 QString fromIcu(const icu::UnicodeString& text) {
     return QString::fromUtf16(reinterpret_cast<const char16_t*>(text.getBuffer()), text.length());
 }
 
-// The canonical id of a zone known by any of its names ("US/Eastern" is "America/New_York");
-// empty for a name that is no zone.
-QString canonicalId(const QString& id) {
-    icu::UnicodeString canonical;
-    UBool isSystem = false;
+icu::UnicodeString toIcu(const QString& text) {
+    return icu::UnicodeString(reinterpret_cast<const char16_t*>(text.utf16()), text.size());
+}
+
+// Where a name is found and what it names: a zone, and whether it is that zone's standard or
+// daylight time (or either, a generic name).
+struct NamedZone {
+    QString id;
+    UTimeZoneNameType type = UTZNM_UNKNOWN;
+};
+
+constexpr uint32_t kShortNames = UTZNM_SHORT_STANDARD | UTZNM_SHORT_DAYLIGHT | UTZNM_SHORT_GENERIC;
+
+// The zones a locale's short names give to the whole of `abbreviation`; a metazone ("Europe
+// Central") stands for its zone in the locale's region, or its reference zone.
+QList<NamedZone> zonesNamed(const QString& abbreviation, const icu::Locale& locale) {
     UErrorCode status = U_ZERO_ERROR;
-    icu::TimeZone::getCanonicalID(
-        icu::UnicodeString(reinterpret_cast<const char16_t*>(id.utf16()), id.size()), canonical,
-        isSystem, status);
-    return U_SUCCESS(status) && isSystem ? fromIcu(canonical) : QString();
-}
-
-bool isUniversal(const QString& canonical) {
-    return canonical.isEmpty() || canonical == QLatin1String("Etc/UTC") ||
-           canonical == QLatin1String("Etc/Unknown") || canonical == QLatin1String("Etc/GMT");
-}
-
-// A zone file copied rather than linked carries no name; the zone database file with the same
-// content gives it one.
-QString zoneOfFile(const QString& path, const QString& zoneInfo) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::unique_ptr<icu::TimeZoneNames> names(
+        icu::TimeZoneNames::createInstance(locale, status));
+    if (U_FAILURE(status))
         return {};
-    const QByteArray content = file.readAll();
-    QDirIterator each(zoneInfo, QDir::Files, QDirIterator::Subdirectories);
-    while (each.hasNext()) {
-        const QString candidate = each.next();
-        const QString id = QDir(zoneInfo).relativeFilePath(candidate);
-        if (id.startsWith(QLatin1String("posix/")) || id.startsWith(QLatin1String("right/")) ||
-            each.fileInfo().size() != content.size())
+    const icu::UnicodeString text = toIcu(abbreviation);
+    const std::unique_ptr<icu::TimeZoneNames::MatchInfoCollection> found(
+        names->find(text, 0, kShortNames, status));
+    QList<NamedZone> zones;
+    for (int32_t i = 0; U_SUCCESS(status) && found && i < found->size(); ++i) {
+        if (found->getMatchLengthAt(i) != text.length())
             continue;
-        QFile other(candidate);
-        if (other.open(QIODevice::ReadOnly) && other.readAll() == content &&
-            !canonicalId(id).isEmpty())
-            return id;
+        icu::UnicodeString id;
+        if (found->getMetaZoneIDAt(i, id)) {
+            icu::UnicodeString zone;
+            names->getReferenceZoneID(id, locale.getCountry(), zone);
+            if (zone.isBogus() || zone.isEmpty())
+                names->getReferenceZoneID(id, "001", zone);
+            id = zone;
+        } else {
+            found->getTimeZoneIDAt(i, id);
+        }
+        if (!id.isEmpty())
+            zones.append({fromIcu(id), found->getNameTypeAt(i)});
     }
-    return {};
+    // "CET" is both Central Europe's standard time and its generic name: the standard wins, as
+    // the generic one would follow the summer.
+    if (std::any_of(zones.begin(), zones.end(),
+                    [](const NamedZone& z) { return z.type != UTZNM_SHORT_GENERIC; }))
+        zones.removeIf([](const NamedZone& z) { return z.type == UTZNM_SHORT_GENERIC; });
+    return zones;
 }
 
-// A zone given as a file: a path into the zone database names itself; any other file is
-// looked up by its content.
-QString zoneOfPath(const QString& path, const QString& zoneInfo) {
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
-    const QString prefix = QDir(zoneInfo).absolutePath() + u'/';
-    if (target.startsWith(prefix))
-        return target.mid(prefix.size());
-    return zoneOfFile(target, zoneInfo);
+// The offset the name gives near the instant: a standard name the zone's standard offset, a
+// daylight name the standard offset and the zone's daylight saving, a generic one whichever is
+// in effect.
+std::optional<int> offsetOf(const NamedZone& named, qint64 utcSeconds) {
+    const std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(toIcu(named.id)));
+    int32_t raw = 0;
+    int32_t saving = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    zone->getOffset(static_cast<UDate>(utcSeconds) * 1000.0, false, raw, saving, status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    if (named.type == UTZNM_SHORT_STANDARD)
+        return raw / 1000;
+    if (named.type == UTZNM_SHORT_DAYLIGHT)
+        return (raw + (saving != 0 ? saving : zone->getDSTSavings())) / 1000;
+    return (raw + saving) / 1000;
 }
 
-// A POSIX rule ("EST5EDT,M3.2.0,M11.1.0") names no region: the standard offset and whether the
-// zone keeps daylight time are all it tells, and they pick one of the United States zones.
-QString zoneOfOffsets(long secondsWest, bool keepsDaylight) {
-    struct Rule {
-        long hoursWest;
-        bool daylight;
-        const char* id;
-    };
-    static constexpr Rule kRules[] = {{5, true, "America/New_York"},
-                                      {6, true, "America/Chicago"},
-                                      {7, true, "America/Denver"},
-                                      {7, false, "America/Phoenix"},
-                                      {8, true, "America/Los_Angeles"}};
-    for (const Rule& rule : kRules)
-        if (secondsWest == rule.hoursWest * 3600 && keepsDaylight == rule.daylight)
-            return QString::fromLatin1(rule.id);
-    return {};
+// One offset for all the zones found, or none where they differ.
+std::optional<int> agreedOffset(const QList<NamedZone>& zones, qint64 utcSeconds) {
+    std::optional<int> agreed;
+    for (const NamedZone& zone : zones) {
+        const std::optional<int> offset = offsetOf(zone, utcSeconds);
+        if (!offset || (agreed && *agreed != *offset))
+            return std::nullopt;
+        agreed = offset;
+    }
+    return agreed;
 }
 
 } // namespace
 
-HostZone hostZone(const QString& zoneInfo, const QString& localTime) {
-    tzset();
-    const std::time_t now = std::time(nullptr);
-    std::tm local = {};
-    localtime_r(&now, &local);
-    const bool libcDaylight = local.tm_isdst > 0;
-
-    std::unique_ptr<icu::TimeZone> detected(icu::TimeZone::detectHostTimeZone());
-    icu::UnicodeString detectedId;
-    detected->getID(detectedId);
-    QString id = canonicalId(fromIcu(detectedId));
-    if (!isUniversal(id)) {
+std::optional<int> SystemTimeZoneSource::designatedOffset(const QString& abbreviation,
+                                                          const QString& localeName,
+                                                          qint64 utcSeconds) {
+    // The user's own locale decides first: "IST" is India's in India and Ireland's in Ireland.
+    const icu::Locale user(localeName.toLatin1().constData());
+    if (const QList<NamedZone> own = zonesNamed(abbreviation, user); !own.isEmpty())
+        return agreedOffset(own, utcSeconds);
+    QList<NamedZone> english;
+    for (const char* country : {"US", "GB", "IE", "IN", "AU", "NZ"})
+        english += zonesNamed(abbreviation, icu::Locale("en", country));
+    // A name that English gives to zones apart is read in the user's region, or not at all.
+    QList<NamedZone> regional;
+    for (const NamedZone& zone : english) {
+        char region[ULOC_COUNTRY_CAPACITY] = {};
         UErrorCode status = U_ZERO_ERROR;
-        const bool daylight = detected->inDaylightTime(ucal_getNow(), status);
-        return {id, U_SUCCESS(status) && daylight};
+        icu::TimeZone::getRegion(toIcu(zone.id), region, sizeof region, status);
+        if (U_SUCCESS(status) && qstrcmp(region, user.getCountry()) == 0)
+            regional.append(zone);
     }
-    // ICU reads neither a file path in TZ, nor a copied zone file, nor a POSIX rule.
-    QString tz = qEnvironmentVariable("TZ");
-    if (tz.startsWith(u':'))
-        tz.remove(0, 1);
-    if (!qEnvironmentVariableIsSet("TZ"))
-        id = canonicalId(zoneOfPath(localTime, zoneInfo));
-    else if (tz.startsWith(u'/'))
-        id = canonicalId(zoneOfPath(tz, zoneInfo));
-    else
-        id = zoneOfOffsets(::timezone, ::daylight != 0);
-    if (isUniversal(id))
-        return {QStringLiteral("Etc/UTC"), false};
-    const QTimeZone zone(id.toLatin1());
-    return {id, zone.isValid() ? zone.isDaylightTime(QDateTime::currentDateTime()) : libcDaylight};
-}
-
-TimeZoneQuery SystemTimeZoneSource::query() {
-    const HostZone zone = hostZone();
-    return {zone.daylight ? kTimeZoneDaylight : kTimeZoneStandard,
-            QString::fromLatin1(QTimeZone::ianaIdToWindowsId(zone.id.toLatin1()))};
+    if (const std::optional<int> offset =
+            agreedOffset(regional.isEmpty() ? english : regional, utcSeconds))
+        return offset;
+    static const QHash<QString, QString> unnamedInEnglish = {
+        {QStringLiteral("JST"), QStringLiteral("Asia/Tokyo")},
+        {QStringLiteral("KST"), QStringLiteral("Asia/Seoul")},
+        {QStringLiteral("MSK"), QStringLiteral("Europe/Moscow")}};
+    if (const QString id = unnamedInEnglish.value(abbreviation); !id.isEmpty())
+        return offsetOf({id, UTZNM_SHORT_STANDARD}, utcSeconds);
+    return std::nullopt;
 }
 
 int SystemTimeZoneSource::offsetFromUtc(qint64 utcSeconds) {

@@ -4,27 +4,19 @@
 
 namespace tempiro::host {
 
-using platform::TimeZoneQuery;
 using platform::TimeZoneSource;
 
-// The local zone however the system names it: TZ as a zone id or any of its aliases
-// ("US/Eastern"), a path to a zone file, or a POSIX rule; without TZ, /etc/localtime as a link or
-// a copy. The canonical IANA id ("Etc/UTC" when none can be found) and whether daylight time is
-// in effect now.
-struct HostZone {
-    QString id;
-    bool daylight = false;
-};
-HostZone hostZone(const QString& zoneInfo = QStringLiteral("/usr/share/zoneinfo"),
-                  const QString& localTime = QStringLiteral("/etc/localtime"));
-
-// The system zone mapped from its IANA id to its Windows name; a zone without a Windows name
-// gives an empty name.
+// The system's zone: its offsets as the system's local time has them, and the zone database's
+// names of zones.
 class SystemTimeZoneSource final : public TimeZoneSource {
 public:
-    TimeZoneQuery query() override;
     // As the system's local time has it, the same that the clock reads.
     int offsetFromUtc(qint64 utcSeconds) override;
+    // From ICU's zone names: the user's locale first, then English as printed in the United
+    // States, Britain, Ireland, India, Australia and New Zealand; a few that ICU names in
+    // English nowhere (JST, KST, MSK) by their zone.
+    std::optional<int> designatedOffset(const QString& abbreviation, const QString& localeName,
+                                        qint64 utcSeconds) override;
 };
 
 } // namespace tempiro::host

@@ -2,27 +2,22 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace tempiro::platform {
-
-// What the operating system says of the local time zone: a result code (1 standard time,
-// 2 daylight time in effect, anything else a failed query or a zone without daylight time)
-// and the zone's standard-time name in the Windows way ("Eastern Standard Time").
-struct TimeZoneQuery {
-    qint32 resultCode = 0;
-    QString standardName;
-};
-
-inline constexpr qint32 kTimeZoneStandard = 1;
-inline constexpr qint32 kTimeZoneDaylight = 2;
 
 class TimeZoneSource {
 public:
     virtual ~TimeZoneSource() = default;
-    virtual TimeZoneQuery query() = 0;
     // The local zone's offset east of UTC, in seconds, at an instant (seconds since 1970 UTC):
     // the rule the wall clock follows.
     virtual int offsetFromUtc(qint64 utcSeconds) = 0;
+    // The offset east of UTC, in seconds, that a zone's abbreviation names near an instant
+    // ("CET" one hour, "AEDT" eleven), as the zone database's names have it in English and in
+    // the user's locale (a locale name, "de_DE"); nothing for an abbreviation it does not know,
+    // or one that names zones with different offsets where the user's region picks none.
+    virtual std::optional<int> designatedOffset(const QString& abbreviation,
+                                                const QString& localeName, qint64 utcSeconds) = 0;
 };
 
 } // namespace tempiro::platform

@@ -188,7 +188,7 @@ TEST_F(EnterTimeTest, EnterInTheTimeBoxIsOk) {
 }
 
 TEST_F(EnterTimeTest, OkWritesTheAlarmIntoTheMainWindow) {
-    fake.zones.set("Eastern Standard Time", false);
+    fake.zones.rules = QTimeZone("America/New_York");
     frmEnterTime& dialog = open();
     typeIntoTimeBox(dialog, "12/25/2026 10:00 PM PST");
     dialog.txtTitle->setText("Lot 7");

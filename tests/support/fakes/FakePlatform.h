@@ -138,19 +138,18 @@ private:
 // A local zone set by the test.
 class FakeTimeZoneSource final : public TimeZoneSource {
 public:
-    TimeZoneQuery query() override {
-        ++queries;
-        return zone;
-    }
-    void set(const QString& standardName, bool daylight) {
-        zone = {daylight ? kTimeZoneDaylight : kTimeZoneStandard, standardName};
-    }
     int offsetFromUtc(qint64 utcSeconds) override {
+        ++queries;
         return rules.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc()));
     }
-    TimeZoneQuery zone;
-    QTimeZone rules = QTimeZone::utc(); // the wall clock's offsets
-    int queries = 0;
+    std::optional<int> designatedOffset(const QString& abbreviation, const QString&,
+                                        qint64) override {
+        const auto found = designations.find(abbreviation);
+        return found == designations.end() ? std::nullopt : std::optional(found->second);
+    }
+    QTimeZone rules = QTimeZone::utc();  // the wall clock's offsets
+    std::map<QString, int> designations; // abbreviation -> seconds east of UTC
+    int queries = 0;                     // of the zone, its offsets included
 };
 
 // Records every start; the outcome is the test's to choose.

@@ -123,22 +123,15 @@ void lineState(TimerState& s, const TimerFacts& f, DisplayUpdate& u) {
     }
 }
 
-// The lower line's value, the heading over it, and each of its numbers with its unit as a
-// screen reader says it ("1 hour", "59 minutes").
+// The lower line's value, the heading over it, each of its numbers with its unit as a screen
+// reader says it ("1 hour", "59 minutes"), and the value in words where a unit is not a clock's
+// ("3 days 05:32:19"), for the status.
 struct Fields {
     QString value;
     QString heading;
     QStringList spoken;
+    QString worded;
 };
-
-enum class Unit { Day, Hour, Minute, Second };
-
-QString counted(std::int64_t n, Unit unit) {
-    static const std::pair<const char*, const char*> names[] = {
-        {"day", "days"}, {"hour", "hours"}, {"minute", "minutes"}, {"second", "seconds"}};
-    const auto& [one, many] = names[static_cast<int>(unit)];
-    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
-}
 
 Fields timeOfDayFields(const TimerState& s, double remaining, const QString& separator) {
     const std::int64_t seconds =
@@ -147,18 +140,19 @@ Fields timeOfDayFields(const TimerState& s, double remaining, const QString& sep
     if (s.bHr) {
         f.value += u' ' + twoDigits(seconds / 3600);
         f.heading += QStringLiteral(" hh");
-        f.spoken << counted(seconds / 3600, Unit::Hour);
+        f.spoken << unitCount(seconds / 3600, TimeUnit::Hour);
     }
     if (s.bMin) {
         f.value += separator + twoDigits(seconds / 60 % 60);
         f.heading += QStringLiteral(":mm");
-        f.spoken << counted(seconds / 60 % 60, Unit::Minute);
+        f.spoken << unitCount(seconds / 60 % 60, TimeUnit::Minute);
     }
     if (s.bSec) {
         f.value += separator + twoDigits(seconds % 60);
         f.heading += QStringLiteral(":ss");
-        f.spoken << counted(seconds % 60, Unit::Second);
+        f.spoken << unitCount(seconds % 60, TimeUnit::Second);
     }
+    f.worded = f.value.trimmed();
     return f;
 }
 
@@ -176,12 +170,15 @@ void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fi
             fields.value = text.generalDate(now);
             fields.heading.clear();
             fields.spoken.clear();
+            fields.worded.clear();
             u.systemCaption = kCaptionCurrentTime;
         } else {
             fields.value = u' ' + twoDigits(days) + fields.value;
+            if (days > 0)
+                fields.worded = unitCount(days, TimeUnit::Day) + u' ' + fields.worded;
             u.systemCaption = kCaptionTimeRemain;
             fields.heading = QStringLiteral(" dy") + fields.heading;
-            fields.spoken.prepend(counted(days, Unit::Day));
+            fields.spoken.prepend(unitCount(days, TimeUnit::Day));
         }
     } else if (f.expired) {
         u.colour = LineColour::Red;
@@ -196,10 +193,11 @@ void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fi
 // unless a redraw is forced.
 std::optional<Fields> lowerLine(TimerState& s, const TimerFacts& f, double now,
                                 const DateText& text, DisplayUpdate& u) {
-    if (s.bTTlDay)
-        return Fields{wholeDaysText(f.remaining),
-                      QStringLiteral("Days"),
-                      {counted(std::abs(static_cast<std::int64_t>(f.remaining)), Unit::Day)}};
+    if (s.bTTlDay) {
+        const QString days =
+            unitCount(std::abs(static_cast<std::int64_t>(f.remaining)), TimeUnit::Day);
+        return Fields{wholeDaysText(f.remaining), QStringLiteral("Days"), {days}, days};
+    }
     if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
         if (!s.bForceRedraw)
             return std::nullopt;
@@ -262,6 +260,7 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     u.spokenValue = fields->spoken.isEmpty() ? u.valueText.trimmed()
                     : facts.expired          ? QStringLiteral("plus ") + fields->spoken.join(u' ')
                                              : fields->spoken.join(u' ');
+    u.wordedValue = fields->worded;
     u.title = normalTitle(s);
     u.minimizedTitle = minimizedTitle(s, u.valueText);
     return u;

@@ -38,6 +38,7 @@ struct DisplayUpdate {
     bool labelsVisible = false;
     QString valueText;
     QString spokenValue;    // the value as a screen reader says it, each number with its unit
+    QString wordedValue;    // the value with its days in words, "3 days 05:32:19", for the status
     QString title;          // the window's title, and while it is minimised:
     QString minimizedTitle; // the time and the timer's name
 };

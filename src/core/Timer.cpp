@@ -225,7 +225,7 @@ void Timer::tick() {
     if (update.restartTimer)
         m_ticker.start();
     if (update.rebuilt) {
-        m_shown.value = update.valueText;
+        m_shown.value = update.wordedValue;
         m_shown.heading = update.heading;
     }
     m_shown.facts = update.facts;

@@ -35,4 +35,18 @@ QString clockText(std::int64_t seconds) {
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString unitCount(std::int64_t n, TimeUnit unit) {
+    static const std::pair<const char*, const char*> names[] = {
+        {"day", "days"}, {"hour", "hours"}, {"minute", "minutes"}, {"second", "seconds"}};
+    const auto& [one, many] = names[static_cast<int>(unit)];
+    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+}
+
+QString waitText(std::int64_t seconds) {
+    constexpr std::int64_t kDay = 86400;
+    if (seconds < kDay)
+        return clockText(seconds);
+    return unitCount(seconds / kDay, TimeUnit::Day) + u' ' + clockText(seconds % kDay);
+}
+
 } // namespace tempiro

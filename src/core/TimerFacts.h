@@ -37,5 +37,11 @@ TimerFacts factsAt(const TimerState& state, double remaining);
 
 // Hours, minutes and seconds, two digits each, the hours counted on past a day: "49:59:51".
 QString clockText(std::int64_t seconds);
+// A wait of a day or more with its days in words: "381 days 05:32:19"; a shorter one as a clock.
+QString waitText(std::int64_t seconds);
+
+enum class TimeUnit { Day, Hour, Minute, Second };
+// A number with its unit, as said: "1 hour", "59 minutes".
+QString unitCount(std::int64_t n, TimeUnit unit);
 
 } // namespace tempiro

@@ -17,14 +17,6 @@ namespace {
 constexpr double kWeekdayWithin = 6; // days ahead that a weekday names without doubt
 constexpr int kSixty = 60;
 
-// The display's value with its unit where the heading alone would name it.
-QString shownValue(const StatusInput& in) {
-    const QString value = in.value.trimmed();
-    if (in.heading == QStringLiteral("Days"))
-        return value + QStringLiteral(" days");
-    return value;
-}
-
 QString endsAt(double target, double now, const QLocale& locale) {
     const LocalDateTime end = toLocalDateTime(target);
     const QString time = clockTime(target, locale);
@@ -79,11 +71,11 @@ StatusReport statusReport(const TimerState& s, const QString& link, const Moment
 
     QString what;
     if (stopWatch)
-        what = clockText(seconds);
+        what = waitText(seconds);
     else if (expired)
-        what = QStringLiteral("expired ") + clockText(seconds) + QStringLiteral(" ago");
+        what = QStringLiteral("expired ") + waitText(seconds) + QStringLiteral(" ago");
     else
-        what = clockText(seconds) + QStringLiteral(" left, ends ") +
+        what = waitText(seconds) + QStringLiteral(" left, ends ") +
                text.generalDate(wallFromReal(realTarget, offsetAt));
     if (s.bPaused)
         what = QStringLiteral("paused, ") + what;
@@ -115,7 +107,7 @@ TimerStatus timerStatus(const TimerState& s, const StatusInput& in, const QLocal
     status.stopWatch = f.stopWatch;
     status.colour = f.colour;
     status.warning = f.warning;
-    const QString value = shownValue(in);
+    const QString& value = in.value;
 
     if (status.stopWatch) {
         const auto seconds = static_cast<qint64>(std::floor(-f.remaining * kSecondsPerDay));

@@ -29,8 +29,8 @@ struct TimerStatus {
     bool operator==(const TimerStatus&) const = default;
 };
 
-// The display's last value and heading, the moment's facts and the wall time `now`, all as the
-// last update left them.
+// The display's last value in words ("3 days 05:32:19") and its heading, the moment's facts and the
+// wall time `now`, all as the last update left them.
 struct StatusInput {
     QString value;
     QString heading;

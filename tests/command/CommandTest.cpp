@@ -172,4 +172,8 @@ TEST(CommandLine, TheStatusSaysTheTimeLeftAndTheState) {
     run({"--stopwatch"});
     clock.advanceSeconds(12 * 60 + 4);
     EXPECT_EQ(run({"--status"}).out, "Timing of Auction: 00:12:04\n");
+    run({"--at", "12/25/2027 10:00 PM", "--title", "Auction"});
+    EXPECT_EQ(run({"--status"}).out.section(u',', 0, 0).toStdString(),
+              "Tempiro to Auction: 382 days 10:14:55 left")
+        << "a long wait in days";
 }

@@ -347,18 +347,21 @@ TEST_F(DisplayEngineTest, TheFirstWarningAndTheExpiryAreAnnounced) {
     EXPECT_EQ(u.notice->summary, "Tempiro Timer");
 }
 
-TEST_F(DisplayEngineTest, TheValueIsSpokenEachNumberWithItsUnit) {
+TEST_F(DisplayEngineTest, TheValueIsSpokenEachNumberWithItsUnitAndWordedWithItsDays) {
     struct Case {
         double remaining;
         bool days, totalDays, seconds;
         const char* spoken;
+        const char* worded;
     };
     const Case cases[] = {
-        {1 + 59 * kMinute + 51 * kSecond, true, false, true, "1 day 0 hours 59 minutes 51 seconds"},
-        {-kHour - 30 * kSecond, false, false, false, "plus 1 hour 0 minutes"},
-        {12.5, false, true, true, "12 days"},
-        {12, true, false, true, "12/8/2026 12:00:00 PM"},
-        {61 * kSecond, true, false, true, "0 hours 1 minute 1 second"},
+        {1 + 59 * kMinute + 51 * kSecond, true, false, true, "1 day 0 hours 59 minutes 51 seconds",
+         "1 day 00:59:51"},
+        {-kHour - 30 * kSecond, false, false, false, "plus 1 hour 0 minutes", "01:00"},
+        {12.5, false, true, true, "12 days", "12 days"},
+        {12, true, false, true, "12/8/2026 12:00:00 PM", ""},
+        {61 * kSecond, true, false, true, "0 hours 1 minute 1 second", "00:01:01"},
+        {kHour + 9 * kMinute, true, false, true, "0 days 1 hour 9 minutes 0 seconds", "01:09:00"},
     };
     for (const Case& c : cases) {
         state.bDay = c.days;
@@ -366,6 +369,8 @@ TEST_F(DisplayEngineTest, TheValueIsSpokenEachNumberWithItsUnit) {
         state.bSec = c.seconds;
         state.bForceRedraw = true;
         state.dAlarmTime = now + c.remaining;
-        EXPECT_EQ(update().spokenValue.toStdString(), c.spoken) << c.spoken;
+        const DisplayUpdate u = update();
+        EXPECT_EQ(u.spokenValue.toStdString(), c.spoken) << c.spoken;
+        EXPECT_EQ(u.wordedValue.toStdString(), c.worded) << c.spoken;
     }
 }

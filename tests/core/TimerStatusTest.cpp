@@ -18,13 +18,13 @@ TEST(TimerStatus, SaysTheTimeLeftInWordsWithTheStatesColourAndShare) {
         LineColour colour;
         int sixtieths;
     } cases[] = {
-        {kModeTime, 120, " 00 02:00:00", " dy hh:mm:ss", false, false, true,
-         "00 02:00:00 left, ends Tue 2:00 PM", LineColour::Green, 40},
-        {kModeTime, 30, " 00:30", " hh:mm", false, false, false, "00:30 left, ends Tue 12:30 PM",
+        {kModeTime, 120, "02:00:00", " dy hh:mm:ss", false, false, true,
+         "02:00:00 left, ends Tue 2:00 PM", LineColour::Green, 40},
+        {kModeTime, 30, "00:30", " hh:mm", false, false, false, "00:30 left, ends Tue 12:30 PM",
          LineColour::Yellow, 55},
-        {kModeTime, 120, " 02:00:00", " hh:mm:ss", true, false, true,
+        {kModeTime, 120, "02:00:00", " hh:mm:ss", true, false, true,
          "02:00:00 left, ends Tue 2:00 PM", LineColour::Yellow, 40},
-        {kModeTime, 8 * 1440, "8", "Days", false, false, true,
+        {kModeTime, 8 * 1440, "8 days", "Days", false, false, true,
          "8 days left, ends 12/16/26 12:00 PM", LineColour::Green, 0},
         {kModeTime, 12 * 1440, "12/8/2026 12:00:00 PM", "", false, false, true,
          "ends 12/20/26 12:00 PM", LineColour::Green, 0},
@@ -34,11 +34,11 @@ TEST(TimerStatus, SaysTheTimeLeftInWordsWithTheStatesColourAndShare) {
          "expired less than a minute ago", LineColour::Red, 60},
         {kModeTime, -3 * 1440 - 5, "+3", "Days", false, false, true, "expired 3 days ago",
          LineColour::Red, 60},
-        {kModeTime, 120, " 02:00:00", " hh:mm:ss", false, true, true, "paused", LineColour::Yellow,
+        {kModeTime, 120, "02:00:00", " hh:mm:ss", false, true, true, "paused", LineColour::Yellow,
          40},
-        {kModeStopWatch, -12 - 4.5 / 60, " 00:12:04", " hh:mm:ss", false, false, true,
+        {kModeStopWatch, -12 - 4.5 / 60, "00:12:04", " hh:mm:ss", false, false, true,
          "00:12:04 elapsed", LineColour::Green, 4},
-        {kModeStopWatch, -12 - 4.5 / 60, " 00:12", " hh:mm", false, false, false, "00:12 elapsed",
+        {kModeStopWatch, -12 - 4.5 / 60, "00:12", " hh:mm", false, false, false, "00:12 elapsed",
          LineColour::Green, 12},
     };
     for (const auto& c : cases) {

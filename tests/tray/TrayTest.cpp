@@ -67,11 +67,11 @@ TEST(TrayItem, FollowsTheTimerAndDrivesIt) {
     Timer& timer = started.timer;
     timer.tick();
     tray::TrayItem item(timer);
-    EXPECT_EQ(item.icon().toolTip(), "Tempiro Timer\n00 02:00:00 left, ends Tue 11:30 AM");
+    EXPECT_EQ(item.icon().toolTip(), "Tempiro Timer\n02:00:00 left, ends Tue 11:30 AM");
     const qint64 picture = item.icon().icon().cacheKey();
     started.fake.clock.advanceSeconds(1);
     timer.tick();
-    EXPECT_EQ(item.icon().toolTip(), "Tempiro Timer\n00 01:59:59 left, ends Tue 11:30 AM");
+    EXPECT_EQ(item.icon().toolTip(), "Tempiro Timer\n01:59:59 left, ends Tue 11:30 AM");
     EXPECT_EQ(item.icon().icon().cacheKey(), picture) << "the same picture, not drawn again";
 
     QAction* pause = item.menu().actions().at(1);

@@ -41,6 +41,7 @@ Companion::HandOff Companion::read() {
     };
     handOff.autoOpen = text(QStringLiteral("bTPAutoOpen"));
     handOff.alarmTime = text(QStringLiteral("sTPAlarmTime"));
+    handOff.alarmTimeIso = text(QStringLiteral("sTPAlarmTimeISO"));
     m_registry.closeKey(*key);
     return handOff;
 }
@@ -50,7 +51,10 @@ bool Companion::check() {
     if (booleanFromText(handOff.autoOpen) != true)
         return false;
     const LocalDateTime now = toLocalDateTime(toDayCount(m_clock.localNow()));
-    const ParseResult target = m_text.parse(handOff.alarmTime, now.date.year());
+    // The ISO form first: the General Date text is in the timer's locale, not necessarily ours.
+    ParseResult target{fromIsoText(handOff.alarmTimeIso)};
+    if (!target)
+        target = m_text.parse(handOff.alarmTime, now.date.year());
     if (!target || toLocalDateTime(*target.value).date != now.date)
         return false;
     // Once for each target, and not while the timer we opened still runs.

@@ -33,6 +33,7 @@ public:
     struct HandOff {
         QString autoOpen;
         QString alarmTime;
+        QString alarmTimeIso; // absent where an older timer wrote the file
     };
     HandOff read();
 

@@ -34,4 +34,20 @@ Moment momentOf(const QDateTime& wallClock) {
     return {toDayCount(wallClock), realFromUtcSeconds(wallClock.toSecsSinceEpoch())};
 }
 
+QString isoText(double dayCount) {
+    const LocalDateTime local = toLocalDateTime(dayCount);
+    return local.date.toString(Qt::ISODate) + u'T' + local.time.toString(Qt::ISODate);
+}
+
+std::optional<double> fromIsoText(const QString& text) {
+    const qsizetype t = text.indexOf(u'T');
+    if (t < 0)
+        return std::nullopt;
+    const QDate date = QDate::fromString(text.left(t), Qt::ISODate);
+    const QTime time = QTime::fromString(text.mid(t + 1), Qt::ISODate);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return toDayCount(date, time);
+}
+
 } // namespace tempiro

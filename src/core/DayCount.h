@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QTime>
 #include <cstdint>
+#include <optional>
 
 // Dates and times are day counts: days since 30 December 1899 at midnight, the fraction being
 // the time of day. The scale is linear on both sides of zero (-0.25 is 29 Dec 1899 18:00), so
@@ -31,6 +32,11 @@ Moment momentOf(const QDateTime& wallClock);
 
 // Rounded to the nearest whole second, carrying into the date.
 LocalDateTime toLocalDateTime(double dayCount);
+
+// A day count as ISO 8601 local wall time ("2027-04-03T22:00:00"), which every locale reads
+// alike, and back; nothing for a text that is not one.
+QString isoText(double dayCount);
+std::optional<double> fromIsoText(const QString& text);
 
 // The whole seconds of a value's magnitude (rounded), for the time-of-day fields of a
 // remaining or elapsed time.

@@ -99,22 +99,6 @@ const OptionKey kOptionKeys[] = {
 const QString kAlarmTimeIso = QStringLiteral("AlarmTimeISO");
 const QString kCountFromIso = QStringLiteral("CountFromISO");
 
-QString isoText(double dayCount) {
-    const LocalDateTime local = toLocalDateTime(dayCount);
-    return local.date.toString(Qt::ISODate) + u'T' + local.time.toString(Qt::ISODate);
-}
-
-std::optional<double> fromIsoText(const QString& text) {
-    const qsizetype t = text.indexOf(u'T');
-    if (t < 0)
-        return std::nullopt;
-    const QDate date = QDate::fromString(text.left(t), Qt::ISODate);
-    const QTime time = QTime::fromString(text.mid(t + 1), Qt::ISODate);
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return toDayCount(date, time);
-}
-
 } // namespace
 
 void readSettings(platform::SettingsStore& store, TimerState& s, QString& link, double now,
@@ -238,7 +222,7 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
     try {
         registry.holdWrites();
         modMain::handOffAutoOpen(registry, s.bAutoOpen);
-        modMain::handOffAlarmTime(registry, target);
+        modMain::handOffAlarmTime(registry, target, isoText(s.dAlarmTime));
         handOffFailure = registry.commitWrites();
     } catch (const std::bad_alloc&) {
         handOffFailure = QStringLiteral("not enough memory for the companion clock's file");

@@ -43,10 +43,12 @@ void handOffAutoOpen(platform::Registry& registry, bool autoOpen) {
                   booleanText(true));
 }
 
-void handOffAlarmTime(platform::Registry& registry, const QString& generalDate) {
+void handOffAlarmTime(platform::Registry& registry, const QString& generalDate,
+                      const QString& iso) {
     const auto root = platform::RegistryRoot::Users;
     SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("sTPAlarmTime"),
                   generalDate);
+    SaveOptionKey(registry, kCompanionOptionsKey, root, QStringLiteral("sTPAlarmTimeISO"), iso);
     SaveOptionKey(registry, kDefaultUserSettingsKey, root, QStringLiteral("AlarmTime"),
                   generalDate);
 }

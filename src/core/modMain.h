@@ -36,6 +36,8 @@ bool OpenKeyAndSet(platform::Registry& registry, const QString& keyPath,
 
 // Steps of the close: the auto-open flag (with "bAdminReadOnly"), then the target.
 void handOffAutoOpen(platform::Registry& registry, bool autoOpen);
-void handOffAlarmTime(platform::Registry& registry, const QString& generalDate);
+// The target as General Date text, and beside it in ISO form, which the companion reads first:
+// General Date text is read in the reader's locale, where 3 April may be 4 March.
+void handOffAlarmTime(platform::Registry& registry, const QString& generalDate, const QString& iso);
 
 } // namespace tempiro::modMain

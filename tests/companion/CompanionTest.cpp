@@ -73,6 +73,16 @@ TEST_F(CompanionTest, IgnoresAutoOpenOffAnotherDayAndAnUnreadableTarget) {
     EXPECT_TRUE(fake.programs.calls.empty());
 }
 
+TEST_F(CompanionTest, ReadsTheTargetsIsoFormBeforeItsLocaleText) {
+    // A timer in Britain wrote 3 April; read in the United States' way the text is 4 March.
+    fake.clock.set(toDayCount(QDate(2027, 4, 3), QTime(8, 0)));
+    handOff("True", "03/04/2027 22:00:00");
+    EXPECT_FALSE(companion.check()) << "without the ISO form, as an older timer left it";
+    fake.registry.storedValues[kOptions + "\\sTPAlarmTimeISO"] = {platform::kRegSz,
+                                                                  "2027-04-03T22:00:00"};
+    EXPECT_TRUE(companion.check());
+}
+
 TEST_F(CompanionTest, AcceptsTheWordsAsTheTimerWritesThemInAnyCase) {
     handOff("TRUE", "12/25/2026");
     EXPECT_TRUE(companion.check());
@@ -95,7 +105,7 @@ TEST(CompanionFile, ReadsWhatTheTimersCloseWrote) {
     file.close();
 
     modMain::handOffAutoOpen(registry, true);
-    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
+    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM", "2026-12-25T22:00:00");
     const Companion::HandOff handOff = companion.read();
     EXPECT_EQ(handOff.autoOpen, "True");
     EXPECT_EQ(handOff.alarmTime, "12/25/2026 10:00:00 PM");

@@ -147,10 +147,11 @@ TEST_F(SettingsTest, ClosingWritesEveryKeyInOrderAndHandsOffOnTheWay) {
                                    {kDefaultUser, "bAutoOpen", "False"},
                                    {kDefaultUser, "bAdminReadOnly", "True"},
                                    {kCompanion, "sTPAlarmTime", "12/8/2026 11:30:00 AM"},
+                                   {kCompanion, "sTPAlarmTimeISO", "2026-12-08T11:30:00"},
                                    {kDefaultUser, "AlarmTime", "12/8/2026 11:30:00 AM"},
                                }));
     EXPECT_EQ(registry.openKeys, 0) << "every key opened is closed";
-    EXPECT_EQ(registry.writesHeld, 5) << "the hand-off is written in one go";
+    EXPECT_EQ(registry.writesHeld, 6) << "the hand-off is written in one go";
     EXPECT_EQ(registry.commits, 1);
     EXPECT_EQ(flushesAtCommit, 1) << "the user's settings are saved before the hand-off";
 }
@@ -234,6 +235,7 @@ TEST_F(SettingsTest, HandOffWritesOnlyIntoKeysThatExist) {
     EXPECT_EQ(registry.writes, (std::vector<Write>{
                                    {kCompanion, "bTPAutoOpen", "True"},
                                    {kCompanion, "sTPAlarmTime", "12/8/2026 11:30:00 AM"},
+                                   {kCompanion, "sTPAlarmTimeISO", "2026-12-08T11:30:00"},
                                }));
 }
 

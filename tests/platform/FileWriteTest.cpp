@@ -79,7 +79,7 @@ TEST(FileWrite, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
          [&] {
              registry.holdWrites();
              modMain::handOffAutoOpen(registry, true);
-             modMain::handOffAlarmTime(registry, bigValue);
+             modMain::handOffAlarmTime(registry, bigValue, {});
              return registry.commitWrites();
          }},
         {"the companion's new key", regFile, kHandOff,
@@ -123,13 +123,15 @@ TEST(FileWrite, HeldValuesReachTheFileInOneRewriteAtTheCommit) {
 
     registry.holdWrites();
     modMain::handOffAutoOpen(registry, true);
-    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
+    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM", "2026-12-25T22:00:00");
     EXPECT_EQ(readAll(file), kHandOff) << "nothing written before the commit";
     EXPECT_EQ(registry.commitWrites(), "");
-    EXPECT_EQ(readAll(file),
-              "REGEDIT4\n\n[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program "
-              "Settings\\TVSrvc\\Options]\n\"bTPAutoOpen\"=\"True\"\n"
-              "\"sTPAlarmTime\"=\"12/25/2026 10:00:00 PM\"\n\n[HKEY_USERS\\.DEFAULT\\Software\\VB "
-              "and VBA Program Settings\\Tempiro Timer\\Settings]\n\"bAutoOpen\"=\"True\"\n"
-              "\"bAdminReadOnly\"=\"True\"\n\"AlarmTime\"=\"12/25/2026 10:00:00 PM\"\n");
+    EXPECT_EQ(
+        readAll(file),
+        "REGEDIT4\n\n[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program "
+        "Settings\\TVSrvc\\Options]\n\"bTPAutoOpen\"=\"True\"\n"
+        "\"sTPAlarmTime\"=\"12/25/2026 10:00:00 PM\"\n\"sTPAlarmTimeISO\"=\"2026-12-25T22:00:00\"\n"
+        "\n[HKEY_USERS\\.DEFAULT\\Software\\VB "
+        "and VBA Program Settings\\Tempiro Timer\\Settings]\n\"bAutoOpen\"=\"True\"\n"
+        "\"bAdminReadOnly\"=\"True\"\n\"AlarmTime\"=\"12/25/2026 10:00:00 PM\"\n");
 }

@@ -96,13 +96,14 @@ TEST_F(RegFileRegistryTest, NamesAndTextsAreEscapedAndMatchedWithoutRegardToCase
         QString("\"Path\"=\"C:\\\\Zeit \\\"jetzt\\\" 25.12.2026 ü\"\n").toUtf8()));
 }
 
-TEST_F(RegFileRegistryTest, TheCloseHandsTheFiveValuesToTheCompanion) {
+TEST_F(RegFileRegistryTest, TheCloseHandsTheSixValuesToTheCompanion) {
     writeFile("REGEDIT4\n\n" + kCompanionHeader + "\n\n" + kDefaultUserHeader + "\n");
     modMain::handOffAutoOpen(registry, false);
-    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM");
+    modMain::handOffAlarmTime(registry, "12/25/2026 10:00:00 PM", "2026-12-25T22:00:00");
     EXPECT_EQ(readFile(), "REGEDIT4\n\n" + kCompanionHeader +
                               "\n\"bTPAutoOpen\"=\"False\"\n"
-                              "\"sTPAlarmTime\"=\"12/25/2026 10:00:00 PM\"\n\n" +
+                              "\"sTPAlarmTime\"=\"12/25/2026 10:00:00 PM\"\n"
+                              "\"sTPAlarmTimeISO\"=\"2026-12-25T22:00:00\"\n\n" +
                               kDefaultUserHeader +
                               "\n\"bAutoOpen\"=\"False\"\n\"bAdminReadOnly\"=\"True\"\n"
                               "\"AlarmTime\"=\"12/25/2026 10:00:00 PM\"\n");

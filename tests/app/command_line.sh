@@ -57,4 +57,21 @@ wait_window '^Timing of Soup$' 15 >/dev/null
 # Ended and waited for here: it saves at its close, into the home the cleanup removes.
 kill -TERM "$pid"
 wait "$pid" || fail "the stop watch did not end cleanly"
-echo "set, paused, read and refused through the running timer; a stop watch started"
+# An auction's end pasted with its zone, started where the user is: the instant it names, in the
+# local zone at that date's offset, read in the user's locale.
+while IFS='|' read -r zone locale typed target; do
+    TZ=$zone LANG=$locale LC_ALL=$locale "$program" --at "$typed" --title Lot 2>/dev/null &
+    pid=$!
+    _cleanup+=("kill $pid 2>/dev/null || true")
+    wait_window '^Tempiro to Lot$' 15 >/dev/null
+    out=$(TZ=$zone LANG=$locale LC_ALL=$locale timeout 10 "$program" --status --json)
+    [[ "$out" == *"\"target\":\"$target\""* ]] || fail "$typed in $zone: $out"
+    kill -TERM "$pid"
+    wait "$pid" || fail "the timer in $zone did not end cleanly"
+done <<'CASES'
+Asia/Tokyo|C.UTF-8|12/25/2027 10:00 PM PST|2027-12-26T15:00:00+09:00
+Europe/Berlin|de_DE.UTF-8|25.12.2027 22:00 MEZ|2027-12-25T22:00:00+01:00
+America/New_York|en_GB.UTF-8|25/07/2027 22:00 CEST|2027-07-25T16:00:00-04:00
+Asia/Kolkata|en_US.UTF-8|2027-12-25T22:00:00Z|2027-12-26T03:30:00+05:30
+CASES
+echo "set, paused, read and refused through the running timer; a stop watch started; zoned targets right in four zones"

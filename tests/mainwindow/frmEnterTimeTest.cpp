@@ -187,6 +187,24 @@ TEST_F(EnterTimeTest, EnterInTheTimeBoxIsOk) {
     EXPECT_FALSE(form->timer().state().bAlarmTimeChg) << "taken over at once";
 }
 
+TEST_F(EnterTimeTest, APastedTargetWithItsZoneIsThatInstantHere) {
+    fake.zones.rules = QTimeZone("Asia/Tokyo");
+    fake.zones.designations = {{"CET", 3600}};
+    const std::pair<const char*, QTime> cases[] = {{"12/25/2026 10:00 PM PST", QTime(15, 0)},
+                                                   {"12/25/2026 10:00 PM CET", QTime(6, 0)},
+                                                   {"2026-12-25T22:00:00+05:30", QTime(1, 30)}};
+    for (const auto& [typed, local] : cases) {
+        frmEnterTime& dialog = open();
+        dialog.txtTime->clear();
+        QApplication::clipboard()->setText(typed);
+        dialog.txtTime->paste();
+        dialog.cmdOK_Click();
+        EXPECT_FALSE(isOpen()) << typed;
+        EXPECT_DOUBLE_EQ(form->timer().state().dAlarmTime, toDayCount(QDate(2026, 12, 26), local))
+            << typed;
+    }
+}
+
 TEST_F(EnterTimeTest, OkWritesTheAlarmIntoTheMainWindow) {
     fake.zones.rules = QTimeZone("America/New_York");
     frmEnterTime& dialog = open();

@@ -30,7 +30,11 @@ Start readCommandLine(int argc, char* argv[]) {
                                                .arg(version::kRevision));
     if (!parsed.command)
         return {std::nullopt, print(parsed.immediate)};
-    return {parsed.command, std::nullopt};
+    // A timer that runs already reads --at as it was meant where it was typed.
+    command::Command given = *parsed.command;
+    given.locale = QLocale::system().name();
+    given.zone = host::SystemTimeZoneSource().zoneId();
+    return {given, std::nullopt};
 }
 
 int print(const command::Answer& answer) {

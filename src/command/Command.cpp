@@ -54,6 +54,8 @@ QByteArray Command::toRequest() const {
     o[QStringLiteral("status")] = status;
     o[QStringLiteral("json")] = json;
     o[QStringLiteral("enterTime")] = enterTime;
+    o[QStringLiteral("locale")] = locale;
+    o[QStringLiteral("zone")] = zone;
     return kRequestHeader + QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
@@ -82,6 +84,8 @@ std::optional<Command> Command::fromRequest(const QByteArray& request) {
     c.status = o.value(QStringLiteral("status")).toBool();
     c.json = o.value(QStringLiteral("json")).toBool();
     c.enterTime = o.value(QStringLiteral("enterTime")).toBool();
+    c.locale = o.value(QStringLiteral("locale")).toString();
+    c.zone = o.value(QStringLiteral("zone")).toString();
     return c;
 }
 

@@ -22,6 +22,9 @@ struct Command {
     bool status = false;
     bool json = false;
     bool enterTime = false; // --set-alarm: the Enter Time dialog, for the user to fill in
+    // Where the command was given: its locale ("de_DE") and zone id, in which --at is read.
+    QString locale;
+    QString zone;
 
     // Whether it sets or changes an alarm (rather than only pausing or asking).
     bool setsAlarm() const;

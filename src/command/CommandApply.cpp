@@ -19,6 +19,34 @@ Answer statusAnswer(const TimerState& state, const QString& link, const Moment& 
     return answer;
 }
 
+namespace {
+
+// The zone a command was given in, for reading its target there: the running timer's own zone
+// source, asked for another zone's offsets.
+class CallerZone final : public platform::TimeZoneSource {
+public:
+    CallerZone(platform::TimeZoneSource& own, const QString& id)
+        : m_own(own)
+        , m_id(id) {}
+    int offsetFromUtc(qint64 utc) override {
+        return m_own.offsetIn(m_id, utc).value_or(m_own.offsetFromUtc(utc));
+    }
+    QString zoneId() override { return m_id; }
+    std::optional<int> offsetIn(const QString& id, qint64 utc) override {
+        return m_own.offsetIn(id, utc);
+    }
+    std::optional<int> designatedOffset(const QString& name, const QString& locale,
+                                        qint64 utc) override {
+        return m_own.designatedOffset(name, locale, utc);
+    }
+
+private:
+    platform::TimeZoneSource& m_own;
+    QString m_id;
+};
+
+} // namespace
+
 Answer applyCommand(Timer& timer, const Command& command) {
     Answer answer;
     if (command.setsAlarm()) {
@@ -37,10 +65,27 @@ Answer applyCommand(Timer& timer, const Command& command) {
         entry.autoOpen = command.autoOpen.value_or(timer.state().bAutoOpen);
         entry.link = command.url.value_or(timer.link());
         const Moment now = timer.moment();
-        const AlarmEntryResult result = alarmFromEntry(
-            entry, now.wall, timer.text(), timer.services().zones, timer.state().dAlarmTime);
+        // The target is read as where the command was typed: in its locale, on its clock.
+        platform::TimeZoneSource& zones = timer.services().zones;
+        const bool elsewhere = !command.zone.isEmpty() && command.zone != zones.zoneId() &&
+                               zones.offsetIn(command.zone, 0);
+        CallerZone caller(zones, elsewhere ? command.zone : zones.zoneId());
+        const UtcOffsetAt callerOffset = [&caller](qint64 utc) {
+            return caller.offsetFromUtc(utc);
+        };
+        const std::optional<DateText> callerText =
+            command.locale.isEmpty() || command.locale == timer.text().locale().name()
+                ? std::nullopt
+                : std::optional<DateText>(QLocale(command.locale));
+        AlarmEntryResult result =
+            alarmFromEntry(entry, elsewhere ? wallFromReal(now.real, callerOffset) : now.wall,
+                           callerText ? *callerText : timer.text(), elsewhere ? caller : zones,
+                           timer.state().dAlarmTime);
         if (!result.alarm)
             return {kExitBadInput, {}, result.refusal + u'\n'};
+        if (elsewhere && command.mode == kModeTime)
+            result.alarm->time =
+                wallFromReal(realFromWall(result.alarm->time, callerOffset), timer.offsetAt());
         const QString failure = timer.commitAlarm(*result.alarm, command.mode.has_value());
         if (!failure.isEmpty())
             return {kExitFailed,

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QTimeZone>
 #include <algorithm>
 #include <memory>
 #include <unicode/locid.h>
@@ -126,6 +127,17 @@ std::optional<int> SystemTimeZoneSource::designatedOffset(const QString& abbrevi
     if (const QString id = unnamedInEnglish.value(abbreviation); !id.isEmpty())
         return offsetOf({id, UTZNM_SHORT_STANDARD}, utcSeconds);
     return std::nullopt;
+}
+
+QString SystemTimeZoneSource::zoneId() {
+    return QString::fromUtf8(QTimeZone::systemTimeZoneId());
+}
+
+std::optional<int> SystemTimeZoneSource::offsetIn(const QString& zoneId, qint64 utcSeconds) {
+    const QTimeZone zone(zoneId.toUtf8());
+    if (zoneId.isEmpty() || !zone.isValid())
+        return std::nullopt;
+    return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc()));
 }
 
 int SystemTimeZoneSource::offsetFromUtc(qint64 utcSeconds) {

@@ -44,6 +44,12 @@ expect_status 2 --at "not a date"
 expect_status 0 --status --json
 [[ "$out" == *'"paused":true'*'"title":"Tea"'* ]] || fail "the running timer changed: $out"
 
+# Given where another locale and zone are the user's, a target is read there, as typed.
+TZ=Europe/Berlin LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 timeout 10 "$program" \
+    --at "03.04.2027 22:00" >/dev/null || fail "a target given in Berlin was refused"
+expect_status 0 --status --json
+[[ "$out" == *'"target":"2027-04-03T20:00:00Z"'* ]] || fail "read on the running timer's clock: $out"
+
 kill -TERM "$pid"
 wait "$pid" || fail "the timer did not end cleanly"
 expect_status 3 --status

@@ -149,6 +149,20 @@ TEST(CommandLine, ArgumentsMakeTheAlarmOrTheMessageTheDialogWouldGive) {
     QLocale::setDefault(QLocale::c());
 }
 
+// A later start hands --at to the running timer with its own locale and zone, in which it is
+// read: 3 April 22:00 in Berlin's summer, not 4 March on the running timer's UTC clock.
+TEST(CommandLine, AnotherStartsTargetIsReadInItsLocaleAndZone) {
+    platform::FakeTimer started;
+    command::Command given =
+        *command::parseArguments({"tempiro", "--at", "03.04.2027 22:00"}, "1").command;
+    given.locale = "de_DE";
+    given.zone = "Europe/Berlin";
+    const command::Answer answer =
+        command::applyCommand(started.timer, *command::Command::fromRequest(given.toRequest()));
+    EXPECT_EQ(answer.status, command::kExitOk) << answer.err.toStdString();
+    EXPECT_DOUBLE_EQ(started.timer.state().dAlarmTime, toDayCount(QDate(2027, 4, 3), QTime(20, 0)));
+}
+
 // --status: one line for people, one JSON object for scripts; paused and expired said.
 TEST(CommandLine, TheStatusSaysTheTimeLeftAndTheState) {
     platform::FakeTimer started;

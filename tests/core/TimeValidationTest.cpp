@@ -116,6 +116,10 @@ public:
     int offsetFromUtc(qint64 utc) override {
         return m_rules.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, QTimeZone::utc()));
     }
+    QString zoneId() override { return QString::fromUtf8(m_rules.id()); }
+    std::optional<int> offsetIn(const QString& id, qint64 utc) override {
+        return m_host.offsetIn(id, utc);
+    }
     std::optional<int> designatedOffset(const QString& name, const QString& locale,
                                         qint64 utc) override {
         return m_host.designatedOffset(name, locale, utc);

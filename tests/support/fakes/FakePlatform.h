@@ -142,6 +142,13 @@ public:
         ++queries;
         return rules.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc()));
     }
+    QString zoneId() override { return QString::fromUtf8(rules.id()); }
+    std::optional<int> offsetIn(const QString& id, qint64 utcSeconds) override {
+        const QTimeZone zone(id.toUtf8());
+        if (!zone.isValid())
+            return std::nullopt;
+        return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc()));
+    }
     std::optional<int> designatedOffset(const QString& abbreviation, const QString&,
                                         qint64) override {
         const auto found = designations.find(abbreviation);

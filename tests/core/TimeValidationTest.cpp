@@ -130,6 +130,13 @@ private:
     host::SystemTimeZoneSource m_host;
 };
 
+std::string localText(const TimeCheck& check) {
+    if (!check.target)
+        return {};
+    const LocalDateTime at = toLocalDateTime(*check.target);
+    return QDateTime(at.date, at.time).toString("yyyy-MM-dd HH:mm").toStdString();
+}
+
 } // namespace
 
 TEST(ZonedTarget, TheInstantItNamesInTheLocalZoneAtItsOwnOffset) {
@@ -167,15 +174,38 @@ TEST(ZonedTarget, TheInstantItNamesInTheLocalZoneAtItsOwnOffset) {
         {"Europe/London", "en_US", "12/25/2027 10:00 PM IST", ""}, // India's or Ireland's
         {"Europe/London", "en_US", "12/25/2027 10:00 PM QQT", ""},
     };
-    for (const Case& c : cases) {
-        LocalZoneOf zones(c.zone);
-        const DateText text{QLocale(QString::fromLatin1(c.locale))};
-        const double now = toDayCount(QDate(2026, 12, 10), QTime(12, 0));
-        const TimeCheck check = checkTime(c.typed, kModeTime, now, text, zones);
-        const LocalDateTime at = toLocalDateTime(check.target.value_or(0));
-        const QString local =
-            check.target ? QDateTime(at.date, at.time).toString("yyyy-MM-dd HH:mm") : QString();
-        EXPECT_EQ(local.toStdString(), c.local) << c.zone << " " << c.locale << " " << c.typed;
+    // Seen from winter and from summer alike: the offset is the target's own.
+    for (const QDate today : {QDate(2026, 12, 10), QDate(2027, 7, 1)}) {
+        for (const Case& c : cases) {
+            LocalZoneOf zones(c.zone);
+            const DateText text{QLocale(QString::fromLatin1(c.locale))};
+            const TimeCheck check =
+                checkTime(c.typed, kModeTime, toDayCount(today, QTime(12, 0)), text, zones);
+            EXPECT_EQ(localText(check), c.local) << c.zone << " " << c.locale << " " << c.typed;
+        }
+    }
+}
+
+TEST(ZonedTarget, EveryDesignationInEachLocalesOwnWriting) {
+    const std::pair<const char*, double> designations[] = {
+        {"UTC", 0},   {"GMT", 0}, {"+01:00", 1}, {"+0100", 1},       {"UTC+1", 1}, {"GMT-8", -8},
+        {"-08", -8},  {"CET", 1}, {"EET", 2},    {"GMT+05:30", 5.5}, {"AEDT", 11}, {"NZDT", 13},
+        {"HST", -10}, {"JST", 9}, {"KST", 9},    {"MSK", 3},         {"AKST", -9}, {"WET", 0}};
+    const std::pair<const char*, const char*> locales[] = {{"en_US", "12/25/2027 10:00 PM"},
+                                                           {"en_GB", "25/12/2027 22:00"},
+                                                           {"de_DE", "25.12.2027 22:00"}};
+    LocalZoneOf zones("UTC");
+    const double now = toDayCount(QDate(2026, 12, 10), QTime(12, 0));
+    for (const auto& [locale, written] : locales) {
+        const DateText text{QLocale(QString::fromLatin1(locale))};
+        for (const auto& [designation, hours] : designations) {
+            const QString typed = QString::fromLatin1(written) + u' ' + designation;
+            const TimeCheck check = checkTime(typed, kModeTime, now, text, zones);
+            ASSERT_TRUE(check.target) << locale << " " << typed.toStdString();
+            EXPECT_NEAR((*check.target - toDayCount(QDate(2027, 12, 25), QTime(22, 0))) * 24,
+                        -hours, 1e-6)
+                << locale << " " << typed.toStdString();
+        }
     }
 }
 

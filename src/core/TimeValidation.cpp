@@ -20,9 +20,9 @@ int yearOf(double dayCount) {
 std::optional<double> localTimeOf(double typed, const Designation& zone, double now,
                                   const DateText& text, platform::TimeZoneSource& zones) {
     const std::optional<int> offset =
-        zone.seconds
-            ? zone.seconds
-            : zones.designatedOffset(zone.abbreviation, text.locale().name(), utcSecondsOf(typed));
+        zone.seconds ? zone.seconds
+                     : zones.designatedOffset(zone.abbreviation, text.locale().name(),
+                                              utcSecondsOf(typed < 1.0 ? now : typed));
     if (!offset)
         return std::nullopt;
     const UtcOffsetAt localOffset = [&zones](qint64 utc) { return GetLocalZoneOffset(zones, utc); };

@@ -186,6 +186,13 @@ TEST(ZonedTarget, TheInstantItNamesInTheLocalZoneAtItsOwnOffset) {
     }
 }
 
+TEST(ZonedTarget, ATimeAloneIsReadAtTodaysOffsetNotAtTheCalendarsStart) {
+    LocalZoneOf zones("Asia/Tokyo"); // Paris kept its own mean time in 1899
+    const TimeCheck check = checkTime("22:00 CET", kModeTime, toDayCount(QDate(2026, 12, 10)),
+                                      DateText(QLocale("en_GB")), zones);
+    EXPECT_EQ(localText(check), "2026-12-10 06:00");
+}
+
 TEST(ZonedTarget, EveryDesignationInEachLocalesOwnWriting) {
     const std::pair<const char*, double> designations[] = {
         {"UTC", 0},   {"GMT", 0}, {"+01:00", 1}, {"+0100", 1},       {"UTC+1", 1}, {"GMT-8", -8},

@@ -102,14 +102,16 @@ const QByteArray kOldSettings = "[Settings]\n"
                                 "sEventTitle=Auction ends\n"
                                 "bAutoOpen=True\n";
 
-// Both sections the close writes to, each value already present with another value, and a
-// key of some other program that must survive every write.
+// Both sections the close writes to, each value already present with another value (as a
+// close of this version leaves them), and a key of some other program that must survive every
+// write.
 const QByteArray kOldHandOff =
     "REGEDIT4\n"
     "\n"
     "[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program Settings\\TVSrvc\\Options]\n"
     "\"bTPAutoOpen\"=\"False\"\n"
     "\"sTPAlarmTime\"=\"1/1/2020 8:00:00 AM\"\n"
+    "\"sTPAlarmTimeISO\"=\"2020-01-01T08:00:00\"\n"
     "\n"
     "[HKEY_USERS\\.DEFAULT\\Software\\VB and VBA Program Settings\\Tempiro Timer\\Settings]\n"
     "\"bAutoOpen\"=\"False\"\n"

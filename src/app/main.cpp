@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <malloc.h>
 #include <optional>
 
 using namespace tempiro;
@@ -35,6 +36,11 @@ int main(int argc, char* argv[]) {
     // The menu bar stays in the window: the design hides and shows it there, and asking the
     // session bus for a global menu at start costs as much as the rest of the menus.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    // One heap for every thread: the font preload below, the window system's event reader and
+    // the bus's thread would each open a heap of their own, and the font configuration's
+    // leftovers would stay scattered in one of them for the whole run. The timer's threads
+    // allocate little, and seldom at the same time.
+    mallopt(M_ARENA_MAX, 1);
     std::optional<host::FontConfigPreload> fonts(std::in_place);
     std::optional<host::WindowSystemStart> starting(std::in_place);
     // Every option is the timer's own and has been read: Qt would take some of them for its own

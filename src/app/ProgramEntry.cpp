@@ -50,6 +50,10 @@ std::optional<int> handOver(host::SingleInstance& instance,
     modMain::bTrace = lcTrace().isDebugEnabled();
     modMain::bTraceErrors = modMain::bTrace;
     // One timer per user: two copies would each save over the other's alarm at their close.
+    const auto failed = [](const QString& text) {
+        return print({command::kExitFailed, {}, QStringLiteral("tempiro: ") + text + u'\n'});
+    };
+    const int deadline = host::SingleInstance::kMessageMilliseconds / 1000;
     switch (instance.claim(host::SingleInstance::kWaitMilliseconds,
                            command ? command->toRequest() : QByteArray())) {
     case host::SingleInstance::Outcome::AskedRunning:
@@ -61,15 +65,33 @@ std::optional<int> handOver(host::SingleInstance& instance,
         if (const auto answer = instance.answer())
             if (const auto parsed = command::Answer::fromBytes(*answer))
                 return print(*parsed);
-        return print({command::kExitFailed,
-                      {},
-                      QStringLiteral("tempiro: the running timer did not answer within %1 s.\n")
-                          .arg(host::SingleInstance::kMessageMilliseconds / 1000)});
+        return failed(QStringLiteral("the running timer took the command but did not answer "
+                                     "within %1 s; it may have been carried out.")
+                          .arg(deadline + host::SingleInstance::kAnswerMilliseconds / 1000));
+    case host::SingleInstance::Outcome::Unanswered:
+        return failed(
+            command
+                ? QStringLiteral("the running timer did not answer within %1 s; "
+                                 "nothing was changed.")
+                      .arg(deadline)
+                : QStringLiteral("the running timer did not answer within %1 s.").arg(deadline));
+    case host::SingleInstance::Outcome::Foreign:
+        return failed(QStringLiteral("the timer's socket %1 belongs to another user; nothing "
+                                     "was sent to it.")
+                          .arg(instance.socketAddress()));
     case host::SingleInstance::Outcome::Unguarded:
         modMain::TraceLine(QStringLiteral("Running without the one-copy lock"));
         break;
     case host::SingleInstance::Outcome::First:
         break;
+    }
+    if (!instance.listenFailure().isEmpty()) {
+        const QString warning =
+            QStringLiteral("tempiro: could not listen on %1; this timer takes no commands from "
+                           "the command line.\n")
+                .arg(instance.listenFailure());
+        std::fputs(warning.toLocal8Bit().constData(), stderr);
+        modMain::TraceLine(warning.trimmed());
     }
     // Nothing runs: only a command that sets an alarm starts the timer.
     if (!command || command->setsAlarm() || command->enterTime)
@@ -107,7 +129,16 @@ int Main(QApplication& app, const platform::Services& services, host::SingleInst
                                    QStringLiteral("tempiro: the running timer does not read this "
                                                   "request (a different version?).\n")}
                 .toBytes();
-        return command::applyCommand(timer, *given).toBytes();
+        const command::Answer answer = command::applyCommand(timer, *given);
+        const QByteArray bytes = answer.toBytes();
+        if (bytes.size() <= host::SingleInstance::kMaxAnswer)
+            return bytes;
+        return command::Answer{answer.status,
+                               {},
+                               QStringLiteral("tempiro: done, but the answer was too long to "
+                                              "send back (over %1 KiB).\n")
+                                   .arg(host::SingleInstance::kMaxAnswer / 1024)}
+            .toBytes();
     };
     QObject::connect(&instance, &host::SingleInstance::showRequested, &form, [&] {
         modMain::TraceLine(QStringLiteral("Brought forward by a second start"));

@@ -1,6 +1,7 @@
 #include "command/Command.h"
 
 #include "core/TimerFacts.h"
+#include "core/WarningMinutes.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -48,6 +49,8 @@ QByteArray Command::toRequest() const {
     put(o, "title", title);
     put(o, "url", url);
     put(o, "warn", warnMinutes);
+    if (lengthSeconds)
+        o[QStringLiteral("length")] = double(*lengthSeconds);
     if (autoOpen)
         o[QStringLiteral("autoOpen")] = *autoOpen;
     o[QStringLiteral("pause")] = int(pause);
@@ -75,6 +78,8 @@ std::optional<Command> Command::fromRequest(const QByteArray& request) {
     c.title = text(o, "title");
     c.url = text(o, "url");
     c.warnMinutes = text(o, "warn");
+    if (const QJsonValue length = o.value(QStringLiteral("length")); length.isDouble())
+        c.lengthSeconds = qint64(length.toDouble());
     if (o.value(QStringLiteral("autoOpen")).isBool())
         c.autoOpen = o.value(QStringLiteral("autoOpen")).toBool();
     const int pause = o.value(QStringLiteral("pause")).toInt();
@@ -106,16 +111,66 @@ std::optional<Answer> Answer::fromBytes(const QByteArray& bytes) {
                   o.value(QStringLiteral("err")).toString()};
 }
 
-QString lengthText(const QString& length) {
+Length readLength(const QString& length) {
     static const QRegularExpression units(QStringLiteral("^(?:(\\d+)h)?(?:(\\d+)m)?(?:(\\d+)s)?$"),
                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression clock(QStringLiteral("^(\\d+):([0-5]\\d):([0-5]\\d)$"));
     const QString trimmed = length.trimmed();
-    const QRegularExpressionMatch m = units.match(trimmed);
+    QRegularExpressionMatch m = units.match(trimmed);
     if (trimmed.isEmpty() || !m.hasMatch())
-        return trimmed;
-    const qint64 seconds = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60 +
-                           m.captured(3).toLongLong();
-    return clockText(seconds);
+        m = clock.match(trimmed);
+    if (trimmed.isEmpty() || !m.hasMatch())
+        return {};
+    Length read;
+    qint64 seconds = 0;
+    const qint64 factors[] = {3600, 60, 1};
+    for (int i = 0; i < 3; ++i) {
+        bool counted = true;
+        const qint64 number =
+            m.captured(i + 1).isEmpty() ? 0 : m.captured(i + 1).toLongLong(&counted);
+        if (!counted || number > kMaxLengthDays * 86400)
+            return {std::nullopt, true};
+        seconds += number * factors[i];
+    }
+    read.seconds = seconds;
+    read.tooLong = seconds > kMaxLengthDays * 86400;
+    return read;
+}
+
+QString lengthText(const QString& length) {
+    const Length read = readLength(length);
+    // A length already in h:mm:ss stays as typed, for the Interval box to read.
+    if (!read.seconds || length.contains(u':'))
+        return length.trimmed();
+    return clockText(*read.seconds);
+}
+
+QString terminalSafe(const QString& text) {
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control && c != QChar::LineSeparator &&
+            c != QChar::ParagraphSeparator) {
+            safe += c;
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'\n':
+            safe += QLatin1String("\\n");
+            break;
+        case u'\r':
+            safe += QLatin1String("\\r");
+            break;
+        case u'\t':
+            safe += QLatin1String("\\t");
+            break;
+        default:
+            safe += c.unicode() < 0x100
+                        ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                        : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return safe;
 }
 
 ParsedArguments parseArguments(const QStringList& arguments, const QString& version) {
@@ -203,10 +258,26 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
     if (parser.isSet(json) && !parser.isSet(status))
         return usageError(QStringLiteral("--json goes with --status"));
 
+    // Mistakes in a value: the dialog's own message where the dialog has one, and nothing sent.
+    const auto refuse = [&](const QString& message) {
+        result.immediate = {kExitBadInput, {}, message + u'\n'};
+        return result;
+    };
     Command c;
     if (parser.isSet(in)) {
+        const Length length = readLength(parser.value(in));
+        if (length.tooLong)
+            return refuse(
+                QStringLiteral("tempiro: a length can be at most %1 days.").arg(kMaxLengthDays));
         c.mode = kModeInterval;
         c.timeText = lengthText(parser.value(in));
+        // The Interval box holds less than a day; the command line counts longer lengths to
+        // the moment they end.
+        if (length.seconds && *length.seconds >= 86400) {
+            c.mode = kModeTime;
+            c.timeText.clear();
+            c.lengthSeconds = length.seconds;
+        }
     } else if (parser.isSet(at)) {
         c.mode = kModeTime;
         c.timeText = parser.value(at);
@@ -217,8 +288,20 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
         c.title = parser.value(title);
     if (parser.isSet(url))
         c.url = parser.value(url);
-    if (parser.isSet(warn))
+    if (parser.isSet(warn)) {
+        // A whole number, as the dialog's box takes it: "abc", "0.5" or "12abc" is a mistake
+        // here, where no box shows what was read.
+        static const QRegularExpression whole(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
         c.warnMinutes = parser.value(warn);
+        if (!whole.match(*c.warnMinutes).hasMatch() || !minutesFromText(*c.warnMinutes))
+            return refuse(kOutOfRange);
+    }
+    if (c.title && c.title->size() > kMaxTitleLength)
+        return refuse(
+            QStringLiteral("tempiro: a title can be at most %1 characters.").arg(kMaxTitleLength));
+    if (c.url && c.url->size() > kMaxUrlLength)
+        return refuse(QStringLiteral("tempiro: a web address can be at most %1 characters.")
+                          .arg(kMaxUrlLength));
     if (parser.isSet(autoOpen) || parser.isSet(noAutoOpen))
         c.autoOpen = parser.isSet(autoOpen);
     if (parser.isSet(pause))
@@ -230,6 +313,9 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
     c.status = parser.isSet(status);
     c.json = parser.isSet(json);
     c.enterTime = parser.isSet(setAlarm);
+    if (c.toRequest().size() > kMaxRequestBytes)
+        return refuse(QStringLiteral("tempiro: the command is too long to send (over %1 KiB).")
+                          .arg(kMaxRequestBytes / 1024));
     result.command = c;
     return result;
 }

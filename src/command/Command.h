@@ -14,6 +14,9 @@ struct Command {
 
     std::optional<int> mode; // a new alarm: --in, --at or --stopwatch
     QString timeText;        // its length or target, as the Enter Time box would hold it
+    // A length of a day or more, which no Interval holds: a Time alarm that many seconds after
+    // the running timer's now.
+    std::optional<qint64> lengthSeconds;
     std::optional<QString> title;
     std::optional<QString> url;
     std::optional<QString> warnMinutes; // "0" turns warnings off
@@ -62,5 +65,23 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
 // A length as the Interval mode reads it; "25m", "90s", "1h30m" and "2h" are made "h:mm:ss",
 // anything else is left as typed.
 QString lengthText(const QString& length);
+
+// A length in units ("36h", "2h30m") or as h:mm:ss, in seconds; nothing when it is neither.
+struct Length {
+    std::optional<qint64> seconds;
+    bool tooLong = false; // over kMaxLengthDays, or a number too large to count
+};
+Length readLength(const QString& length);
+inline constexpr qint64 kMaxLengthDays = 9999;
+
+// What a command line may carry, so that its request and the answer that repeats it fit the
+// running copy's limits whatever the characters.
+inline constexpr qsizetype kMaxTitleLength = 4096;
+inline constexpr qsizetype kMaxUrlLength = 4096;
+inline constexpr qsizetype kMaxRequestBytes = 60 * 1024;
+
+// A text for a terminal: control characters written as escapes (\x1b, \n), so that a title
+// can neither drive the terminal nor break the one line.
+QString terminalSafe(const QString& text);
 
 } // namespace tempiro::command

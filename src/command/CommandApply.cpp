@@ -2,6 +2,7 @@
 
 #include "core/AlarmEntry.h"
 #include "core/DayCount.h"
+#include "core/TimerFacts.h"
 
 #include <QJsonDocument>
 
@@ -14,7 +15,7 @@ Answer statusAnswer(const TimerState& state, const QString& link, const Moment& 
     answer.status = running ? kExitOk : kExitNotRunning;
     answer.out =
         (json ? QString::fromUtf8(QJsonDocument(report.json).toJson(QJsonDocument::Compact))
-              : report.line) +
+              : terminalSafe(report.line)) +
         u'\n';
     return answer;
 }
@@ -53,7 +54,7 @@ Answer applyCommand(Timer& timer, const Command& command) {
         AlarmEntry entry;
         // Without a new target only the fields are checked (a stop watch has no time to check):
         // the running alarm may well have expired, and its count goes on.
-        entry.mode = command.mode.value_or(kModeStopWatch);
+        entry.mode = command.lengthSeconds ? kModeStopWatch : command.mode.value_or(kModeStopWatch);
         entry.timeText = command.timeText;
         entry.title = command.title.value_or(timer.state().sEventTitle);
         if (command.warnMinutes) {
@@ -83,17 +84,30 @@ Answer applyCommand(Timer& timer, const Command& command) {
                            timer.state().dAlarmTime);
         if (!result.alarm)
             return {kExitBadInput, {}, result.refusal + u'\n'};
-        if (elsewhere && command.mode == kModeTime)
+        if (elsewhere && command.mode == kModeTime && !command.lengthSeconds)
             result.alarm->time =
                 wallFromReal(realFromWall(result.alarm->time, callerOffset), timer.offsetAt());
+        if (command.lengthSeconds) {
+            // Counted in real seconds: a length across a change of the clocks ends when it
+            // says, not an hour off.
+            result.alarm->mode = kModeTime;
+            result.alarm->time =
+                wallFromReal(now.real + double(*command.lengthSeconds) / 86400, timer.offsetAt());
+            answer.err = QStringLiteral("tempiro: %1 is longer than an Interval can be "
+                                        "(23:59:59); the alarm is set to end at %2.\n")
+                             .arg(clockText(*command.lengthSeconds),
+                                  timer.text().generalDate(result.alarm->time));
+        }
         const QString failure = timer.commitAlarm(*result.alarm, command.mode.has_value());
         if (!failure.isEmpty())
             return {kExitFailed,
                     {},
                     QStringLiteral("Tempiro Timer could not save its settings: ") + failure +
                         u'\n'};
+        const QString note = answer.err;
         answer = statusAnswer(timer.state(), timer.link(), now, timer.offsetAt(), timer.text(),
                               true, command.json);
+        answer.err = note;
     }
     switch (command.pause) {
     case Command::Pause::Pause:
@@ -111,9 +125,12 @@ Answer applyCommand(Timer& timer, const Command& command) {
     }
     if (command.enterTime)
         timer.askForAlarm();
-    if (command.status)
+    if (command.status) {
+        const QString note = answer.err;
         answer = statusAnswer(timer.state(), timer.link(), timer.moment(), timer.offsetAt(),
                               timer.text(), true, command.json);
+        answer.err = note;
+    }
     return answer;
 }
 

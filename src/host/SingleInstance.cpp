@@ -4,29 +4,54 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace tempiro::host {
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcSingleInstance, "tempiro.trace", QtWarningMsg)
+
 constexpr unsigned long kRetryMilliseconds = 50;
-constexpr int kBacklog = 4;
+// Later starts queue while the copy is busy (a dialog's own event loop, a stop): none is ever
+// refused for want of room, and none waits past its own deadline.
+constexpr int kBacklog = SOMAXCONN;
+// The line before a request: the moment its caller stops waiting, in nanoseconds.
+constexpr char kDeadlineLine[] = "tempiro-deadline ";
+// What the copy sends when it takes a request, before carrying it out.
+constexpr char kTaken = '+';
+// A request is taken only with this much of its caller's time left, so that the word reaches
+// the caller before it gives up.
+constexpr qint64 kTakeMarginNanoseconds = 100'000'000;
+
+qint64 monotonicNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+int millisecondsUntil(qint64 deadline) {
+    return int(std::clamp<qint64>((deadline - monotonicNanoseconds()) / 1'000'000, 0, INT_MAX));
+}
 
 // The socket's address: its path beside the lock or, where the runtime folder's path is too long
 // for an address (sun_path holds 107 bytes), a name in the abstract namespace made from that
-// path, which no length limits. Such a name has no file rights to keep other users out: the
-// first copy checks every caller's user instead.
+// path, which no length limits. Such a name has no file rights to keep other users out: each
+// side checks the other's user instead.
 void addressOf(const QString& path, sockaddr_un& address) {
     const QByteArray name = QFile::encodeName(path);
     std::memset(&address, 0, sizeof address);
@@ -40,31 +65,70 @@ void addressOf(const QString& path, sockaddr_un& address) {
     std::memcpy(address.sun_path + 1, abstract.constData(), size_t(abstract.size()));
 }
 
-// Sends the request, then reads the answer until the copy closes the connection; nothing when it
-// does not within the time.
-std::optional<QByteArray> sendAndWait(int peer, const QByteArray& request) {
-    QElapsedTimer waited;
-    waited.start();
-    if (::send(peer, request.constData(), size_t(request.size()), MSG_NOSIGNAL) !=
-            ssize_t(request.size()) ||
-        ::shutdown(peer, SHUT_WR) != 0)
+QString addressText(const sockaddr_un& address) {
+    return address.sun_path[0] ? QFile::decodeName(address.sun_path)
+                               : u'@' + QString::fromLatin1(address.sun_path + 1);
+}
+
+std::optional<uint> peerUser(int peer) {
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0)
         return std::nullopt;
+    return credentials.uid;
+}
+
+struct Sent {
+    bool taken = false;               // the copy took the request (or answered it at once)
+    std::optional<QByteArray> answer; // its answer, when it came in time
+};
+
+// Sends the request with its deadline, then reads until the copy closes the connection: its word
+// that it takes the request must come by the deadline, its answer within the answer's time
+// after that. A copy of an earlier version answers at once, without the word.
+Sent sendAndWait(int peer, const QByteArray& request, qint64 deadline) {
+    const QByteArray framed = kDeadlineLine + QByteArray::number(deadline) + '\n' + request;
+    Sent sent;
+    for (qsizetype written = 0; written < framed.size();) {
+        pollfd writable{peer, POLLOUT, 0};
+        if (::poll(&writable, 1, millisecondsUntil(deadline)) <= 0)
+            return sent;
+        const ssize_t n = ::send(peer, framed.constData() + written,
+                                 size_t(framed.size() - written), MSG_NOSIGNAL);
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            return sent;
+        written += std::max<ssize_t>(n, 0);
+    }
+    if (::shutdown(peer, SHUT_WR) != 0)
+        return sent;
     QByteArray answer;
     for (;;) {
-        const qint64 left = SingleInstance::kMessageMilliseconds - waited.elapsed();
         pollfd readable{peer, POLLIN, 0};
-        if (left <= 0 || ::poll(&readable, 1, int(left)) <= 0)
-            return std::nullopt;
+        // Whatever came by the deadline is read, even when the deadline has passed meanwhile.
+        ::poll(&readable, 1, millisecondsUntil(deadline));
         char buffer[4096];
         const ssize_t n = ::read(peer, buffer, sizeof buffer);
-        if (n == 0)
-            return answer.isEmpty() ? std::nullopt : std::optional(answer);
-        if (n < 0 && errno != EINTR)
-            return std::nullopt;
-        if (n > 0)
-            answer.append(buffer, n);
-        if (answer.size() > SingleInstance::kMaxMessage)
-            return std::nullopt;
+        if (n == 0) {
+            if (!answer.isEmpty())
+                sent.answer = answer;
+            return sent;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            return sent;
+        if (n < 0 && millisecondsUntil(deadline) == 0)
+            return sent;
+        if (n <= 0)
+            continue;
+        answer.append(buffer, n);
+        if (!sent.taken) {
+            sent.taken = true;
+            if (answer.startsWith(kTaken)) {
+                answer.remove(0, 1);
+                deadline += qint64(SingleInstance::kAnswerMilliseconds) * 1'000'000;
+            }
+        }
+        if (answer.size() > SingleInstance::kMaxAnswer)
+            return sent;
     }
 }
 
@@ -77,6 +141,7 @@ QString folderOrRuntime(const QString& folder) {
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
     : QObject(parent)
+    , user(::getuid())
     , m_folder(folderOrRuntime(folder))
     , m_lock(QDir(m_folder).filePath(QStringLiteral("tempiro.lock"))) {
     // Held for the whole run: no age makes it stale, only the death of its owner.
@@ -84,8 +149,14 @@ SingleInstance::SingleInstance(QString folder, QObject* parent)
 }
 
 SingleInstance::~SingleInstance() {
-    if (m_listener >= 0)
-        ::close(m_listener);
+    if (m_listener < 0)
+        return;
+    ::close(m_listener);
+    // Removed while the lock is still held, so that it is never a later copy's socket.
+    sockaddr_un address;
+    addressOf(socketName(), address);
+    if (address.sun_path[0] != '\0')
+        ::unlink(address.sun_path);
 }
 
 SingleInstance::Outcome SingleInstance::claim(int milliseconds, const QByteArray& request) {
@@ -93,15 +164,38 @@ SingleInstance::Outcome SingleInstance::claim(int milliseconds, const QByteArray
         return Outcome::Unguarded;
     QElapsedTimer waited;
     waited.start();
+    // The caller's deadline counts from the first time a running copy was found, busy or not.
+    std::optional<qint64> deadline;
     for (;;) {
-        if (m_lock.tryLock(0))
+        // The lock file tells the holder's process: the user's own business.
+        const mode_t mask = ::umask(0077);
+        const bool locked = m_lock.tryLock(0);
+        ::umask(mask);
+        if (locked)
             return listen() ? Outcome::First : Outcome::Unguarded;
         if (m_lock.error() != QLockFile::LockFailedError)
             return Outcome::Unguarded;
-        // The holder may not listen yet, or may be closing: try again until it answers or goes.
-        if (askRunning(request))
+        // The holder may not listen yet, may be closing, or may be busy: try again until it
+        // answers, goes, or the time is up.
+        const qint64 now = monotonicNanoseconds();
+        switch (askRunning(request,
+                           deadline.value_or(now + qint64(kMessageMilliseconds) * 1'000'000))) {
+        case Reach::Asked:
             return Outcome::AskedRunning;
-        if (waited.elapsed() >= milliseconds)
+        case Reach::Foreign:
+            return Outcome::Foreign;
+        case Reach::Unanswered:
+            return Outcome::Unanswered;
+        case Reach::Busy:
+            if (!deadline)
+                deadline = now + qint64(kMessageMilliseconds) * 1'000'000;
+            if (millisecondsUntil(*deadline) == 0)
+                return Outcome::Unanswered;
+            break;
+        case Reach::NotListening:
+            break;
+        }
+        if (!deadline && waited.elapsed() >= milliseconds)
             return Outcome::Unguarded;
         QThread::msleep(kRetryMilliseconds);
     }
@@ -109,6 +203,12 @@ SingleInstance::Outcome SingleInstance::claim(int milliseconds, const QByteArray
 
 QString SingleInstance::socketName() const {
     return QDir(m_folder).filePath(QStringLiteral("tempiro.socket"));
+}
+
+QString SingleInstance::socketAddress() const {
+    sockaddr_un address;
+    addressOf(socketName(), address);
+    return addressText(address);
 }
 
 bool SingleInstance::listen() {
@@ -119,19 +219,21 @@ bool SingleInstance::listen() {
     if (address.sun_path[0] != '\0')
         ::unlink(address.sun_path);
     m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (m_listener < 0)
-        return false;
     // Only the user may connect: the socket is made without rights for anyone else.
     const mode_t mask = ::umask(0077);
     const bool bound =
-        ::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        m_listener >= 0 &&
+        ::bind(m_listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        ::listen(m_listener, kBacklog) == 0;
     ::umask(mask);
-    if (!bound || ::listen(m_listener, kBacklog) != 0) {
+    if (bound)
+        return true;
+    m_listenFailure =
+        addressText(address) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (m_listener >= 0)
         ::close(m_listener);
-        m_listener = -1;
-        return false;
-    }
-    return true;
+    m_listener = -1;
+    return false;
 }
 
 void SingleInstance::acceptRequests() {
@@ -149,10 +251,7 @@ void SingleInstance::acceptRequests() {
 
 void SingleInstance::serve(int peer) {
     // Only the user's own programs may ask anything of the timer.
-    ucred caller{};
-    socklen_t size = sizeof caller;
-    if (::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &caller, &size) != 0 ||
-        caller.uid != ::getuid()) {
+    if (peerUser(peer) != user) {
         ::close(peer);
         return;
     }
@@ -161,20 +260,13 @@ void SingleInstance::serve(int peer) {
     const auto c = std::make_shared<Connection>(peer);
     m_connections.push_back(c);
     const std::weak_ptr<Connection> weak = c;
-    const auto finish = [this, weak] {
-        const auto c = weak.lock();
-        if (!c || c->peer < 0)
-            return;
-        c->drop();
-        // Freed from the event loop, not inside its own notifier's or timer's signal.
-        QTimer::singleShot(0, this, [this, gone = c.get()] {
-            std::erase_if(m_connections, [gone](const auto& each) { return each.get() == gone; });
-        });
-    };
+    connect(&c->deadline, &QTimer::timeout, this, [this, weak] {
+        if (const auto c = weak.lock())
+            finish(c);
+    });
     c->deadline.setSingleShot(true);
-    connect(&c->deadline, &QTimer::timeout, this, finish);
     c->deadline.start(kMessageMilliseconds);
-    connect(&c->reading, &QSocketNotifier::activated, this, [this, weak, finish] {
+    connect(&c->reading, &QSocketNotifier::activated, this, [this, weak] {
         // Held while the request is answered, which may run a dialog's own event loop.
         const auto c = weak.lock();
         if (!c || c->peer < 0)
@@ -184,8 +276,8 @@ void SingleInstance::serve(int peer) {
             const ssize_t n = ::read(c->peer, buffer, sizeof buffer);
             if (n > 0) {
                 c->request.append(buffer, n);
-                if (c->request.size() > kMaxMessage)
-                    return finish();
+                if (c->request.size() > kMaxMessage + qsizetype(sizeof kDeadlineLine) + 20)
+                    return finish(c);
                 continue;
             }
             if (n < 0 && (errno == EAGAIN || errno == EINTR))
@@ -193,18 +285,58 @@ void SingleInstance::serve(int peer) {
             break; // the whole request, or an error
         }
         c->reading.setEnabled(false);
-        if (c->request.isEmpty()) {
-            finish();
-            emit showRequested();
-            return;
-        }
-        const QByteArray answer = answerRequest ? answerRequest(c->request) : QByteArray();
-        // The answer is small enough for the socket's buffer; a client gone meanwhile is no
-        // reason for a signal that ends the program. Past the deadline the connection is closed
-        // already, and its descriptor may be another's by now: nothing is sent.
-        if (c->peer >= 0)
-            ::send(c->peer, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
-        finish();
+        answer(c);
+    });
+}
+
+void SingleInstance::answer(const std::shared_ptr<Connection>& c) {
+    if (c->request.isEmpty()) {
+        finish(c);
+        emit showRequested();
+        return;
+    }
+    // A caller of an earlier version sends its request bare.
+    QByteArray request = c->request;
+    std::optional<qint64> deadline;
+    if (request.startsWith(kDeadlineLine)) {
+        const qsizetype end = request.indexOf('\n');
+        bool read = false;
+        deadline = request.mid(sizeof kDeadlineLine - 1, end - qsizetype(sizeof kDeadlineLine) + 1)
+                       .toLongLong(&read);
+        if (end < 0 || !read)
+            return finish(c);
+        request.remove(0, end + 1);
+    }
+    // A caller that has gone, or will have given up before it hears, is not served: it has
+    // told its user that nothing was changed.
+    pollfd gone{c->peer, POLLOUT, 0};
+    const bool late = deadline && monotonicNanoseconds() + kTakeMarginNanoseconds >= *deadline;
+    if (late || request.size() > kMaxMessage || ::poll(&gone, 1, 0) < 0 ||
+        (gone.revents & (POLLHUP | POLLERR)) ||
+        (deadline && ::send(c->peer, &kTaken, 1, MSG_NOSIGNAL | MSG_DONTWAIT) != 1)) {
+        qCDebug(lcSingleInstance) << "dropped a request whose caller"
+                                  << (late ? "has given up" : "has gone");
+        return finish(c);
+    }
+    // The caller waits for the answer now, however long carrying it out takes.
+    if (deadline)
+        c->deadline.stop();
+    const QByteArray answer = answerRequest ? answerRequest(request) : QByteArray();
+    // The answer is small enough for the socket's buffer; a client gone meanwhile is no reason
+    // for a signal that ends the program. Past the deadline of a caller that was never told, the
+    // connection is closed already, and its descriptor may be another's by now: nothing is sent.
+    if (c->peer >= 0)
+        ::send(c->peer, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+    finish(c);
+}
+
+void SingleInstance::finish(const std::shared_ptr<Connection>& c) {
+    if (c->peer < 0)
+        return;
+    c->drop();
+    // Freed from the event loop, not inside its own notifier's or timer's signal.
+    QTimer::singleShot(0, this, [this, gone = c.get()] {
+        std::erase_if(m_connections, [gone](const auto& each) { return each.get() == gone; });
     });
 }
 
@@ -226,21 +358,33 @@ void SingleInstance::Connection::drop() {
     ::close(std::exchange(peer, -1));
 }
 
-bool SingleInstance::askRunning(const QByteArray& request) {
+SingleInstance::Reach SingleInstance::askRunning(const QByteArray& request, qint64 deadline) {
     sockaddr_un address;
     addressOf(socketName(), address);
-    const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Without blocking: a copy that does not accept (stopped, or busy in a dialog) with its
+    // queue full refuses at once instead of holding the caller.
+    const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (peer < 0)
-        return false;
-    // A local connection is made at once when the first copy listens, and refused otherwise;
-    // without a request the connection itself asks the copy to come forward, so nothing is
-    // written that could meet a closed peer.
-    const bool asked =
-        ::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (asked && !request.isEmpty())
-        m_answer = sendAndWait(peer, request);
+        return Reach::NotListening;
+    Reach reach = Reach::NotListening;
+    if (::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        // Whoever listens is told nothing before it is known to be the user's own: another user
+        // may have taken the name first.
+        if (peerUser(peer) != user) {
+            reach = Reach::Foreign;
+        } else if (request.isEmpty()) {
+            // The connection itself asks the copy to come forward.
+            reach = Reach::Asked;
+        } else {
+            const Sent sent = sendAndWait(peer, request, deadline);
+            m_answer = sent.answer;
+            reach = sent.taken ? Reach::Asked : Reach::Unanswered;
+        }
+    } else if (errno == EAGAIN) {
+        reach = Reach::Busy;
+    }
     ::close(peer);
-    return asked;
+    return reach;
 }
 
 } // namespace tempiro::host

@@ -18,6 +18,11 @@ namespace tempiro::host {
 // ends. A later start with a command sends it as a request and waits for the answer. A lock
 // left by a copy that was killed is taken over at once. Plain sockets keep Qt's network
 // library, and all it loads, out of the start.
+//
+// A later start never waits longer than its deadline, and what it says is true: its request
+// carries the moment it stops waiting, on the monotonic clock both processes share, and the
+// running copy first tells the caller that it takes the request, before the deadline, or drops
+// it unapplied. A caller that heard nothing by then can say that nothing was changed.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +34,8 @@ public:
         First,        // this copy runs; showRequested tells of later starts
         AskedRunning, // another copy runs and was asked to come forward; this one should end
         Unguarded,    // the lock cannot be made here (no runtime folder, a full disk): run anyway
+        Unanswered,   // a copy runs but took nothing within the deadline: nothing was changed
+        Foreign,      // the socket is another user's: nothing was sent
     };
     // Waits up to the given time for a copy that is just starting or just ending. With a
     // request, a running copy is given it instead of being asked to come forward.
@@ -37,17 +44,28 @@ public:
     // until then. Needs the application's event loop, so it comes after the claim, which
     // does not.
     void acceptRequests();
-    // After a request was given: the running copy's answer, nothing when none came in time.
+    // After a request was given: the running copy's answer, nothing when it took the request
+    // but its answer did not come in time.
     const std::optional<QByteArray>& answer() const { return m_answer; }
+    // The socket's path, or its name in the abstract namespace after an "@".
+    QString socketAddress() const;
+    // Why the first copy could not listen, and so takes no requests (empty when it listens).
+    const QString& listenFailure() const { return m_listenFailure; }
 
     // How the first copy answers a request; without it, requests go unanswered.
     std::function<QByteArray(const QByteArray& request)> answerRequest;
+    // Whose copies this one talks to and takes requests from: its own user's.
+    uint user;
 
     static constexpr int kWaitMilliseconds = 3000;
-    // A request or an answer: a few hundred bytes; anything larger is not one of ours.
+    // A request: a few hundred bytes; anything larger is not one of ours.
     static constexpr qsizetype kMaxMessage = 64 * 1024;
-    // How long either side waits for the other's whole message.
+    // An answer tells the alarm, whose title the dialog does not bound.
+    static constexpr qsizetype kMaxAnswer = 1024 * 1024;
+    // How long either side waits for the other's whole message: a caller's deadline.
     static constexpr int kMessageMilliseconds = 2000;
+    // How long a caller waits for the answer to a request the copy took.
+    static constexpr int kAnswerMilliseconds = 10000;
 
 signals:
     void showRequested();
@@ -55,7 +73,8 @@ signals:
 private:
     QString socketName() const;
     bool listen();
-    bool askRunning(const QByteArray& request);
+    enum class Reach { NotListening, Busy, Foreign, Asked, Unanswered };
+    Reach askRunning(const QByteArray& request, qint64 deadline);
     void serve(int peer);
 
     // A later start's connection, from its accept to its close.
@@ -68,12 +87,15 @@ private:
         QTimer deadline;
         QByteArray request;
     };
+    void answer(const std::shared_ptr<Connection>& c);
+    void finish(const std::shared_ptr<Connection>& c);
 
     QString m_folder;
     QLockFile m_lock;
     int m_listener = -1; // the listening socket's descriptor
     QSocketNotifier* m_accepting = nullptr;
     std::optional<QByteArray> m_answer;
+    QString m_listenFailure;
     std::vector<std::shared_ptr<Connection>> m_connections;
 };
 

@@ -50,8 +50,27 @@ TZ=Europe/Berlin LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 timeout 10 "$program" \
 expect_status 0 --status --json
 [[ "$out" == *'"target":"2027-04-03T20:00:00Z"'* ]] || fail "read on the running timer's clock: $out"
 
+# A stopped timer: each of more callers than its socket's queue gives up within its deadline,
+# says that nothing was changed, and nothing is changed when the timer goes on.
+kill -STOP "$pid"
+callers=()
+for i in $(seq 8); do
+    timeout 6 "$program" --in 5m --title "Late $i" >"$home/late.$i" 2>&1 & callers+=($!)
+done
+for i in $(seq 8); do
+    status=0
+    wait "${callers[$((i - 1))]}" || status=$?
+    [ "$status" -eq 1 ] || fail "caller $i of a stopped timer ended with $status, not 1"
+    grep -q 'did not answer within 2 s; nothing was changed' "$home/late.$i" ||
+        fail "caller $i: $(cat "$home/late.$i")"
+done
+kill -CONT "$pid"
+expect_status 0 --status --json
+[[ "$out" == *'"title":"Tea"'* ]] || fail "a caller that gave up changed the timer: $out"
+
 kill -TERM "$pid"
 wait "$pid" || fail "the timer did not end cleanly"
+[ ! -e "$XDG_RUNTIME_DIR/tempiro.socket" ] || fail "the socket stayed after a clean close"
 expect_status 3 --status
 [[ "$out" == "Tempiro to Tea: "*"(not running)" ]] || fail "status when not running: $out"
 

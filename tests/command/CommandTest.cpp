@@ -191,3 +191,62 @@ TEST(CommandLine, TheStatusSaysTheTimeLeftAndTheState) {
               "Tempiro to Auction: 382 days 10:14:55 left")
         << "a long wait in days";
 }
+
+// Values the command line refuses before anything is sent: status 2 and what is wrong.
+TEST(CommandLine, NonsenseAndOversizeValuesAreRefusedBeforeSending) {
+    const QString warn = "Warning minutes must be a number from -32768 to 32767.\n";
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--warn", "abc"}, warn},
+        {{"--warn", ""}, warn},
+        {{"--warn", "0.5"}, warn},
+        {{"--warn", "12abc"}, warn},
+        {{"--warn", "32768"}, warn},
+        {{"--in", "99999999999999999999h"}, "tempiro: a length can be at most 9999 days.\n"},
+        {{"--in", "240000h"}, "tempiro: a length can be at most 9999 days.\n"},
+        {{"--title", QString(4097, u'q')}, "tempiro: a title can be at most 4096 characters.\n"},
+        {{"--url", QString(4097, u'u')},
+         "tempiro: a web address can be at most 4096 characters.\n"},
+        {{"--at", QString(70000, u'1')},
+         "tempiro: the command is too long to send (over 60 KiB).\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const auto parsed = command::parseArguments(QStringList{"tempiro"} + arguments, "1");
+        EXPECT_FALSE(parsed.command) << arguments.join(' ').left(40).toStdString();
+        EXPECT_EQ(parsed.immediate.status, command::kExitBadInput);
+        EXPECT_EQ(parsed.immediate.err, message);
+    }
+    for (const QString accepted : {"-5", " 15 ", "+3", "0"})
+        EXPECT_TRUE(command::parseArguments({"tempiro", "--warn", accepted}, "1").command)
+            << accepted.toStdString();
+}
+
+// A length of a day or more is counted to the moment it ends, in real seconds, and said so.
+TEST(CommandLine, ALengthOfADayOrMoreBecomesATargetTime) {
+    platform::FakeTimer started;
+    const double now = started.timer.moment().wall;
+    for (const auto& [length, seconds] :
+         {std::pair<QString, qint64>{"48h", 172800}, {"24:00:30", 86430}}) {
+        const auto parsed = command::parseArguments({"tempiro", "--in", length}, "1");
+        const command::Answer answer = command::applyCommand(
+            started.timer, *command::Command::fromRequest(parsed.command->toRequest()));
+        EXPECT_EQ(answer.status, command::kExitOk) << answer.err.toStdString();
+        EXPECT_EQ(started.timer.state().nTimeorInterval, kModeTime);
+        EXPECT_NEAR(started.timer.state().dAlarmTime, now + seconds / 86400.0, 1e-6);
+        EXPECT_TRUE(answer.err.contains("longer than an Interval can be (23:59:59)"))
+            << answer.err.toStdString();
+    }
+}
+
+// A title cannot drive the terminal that prints the status, nor break its one line.
+TEST(CommandLine, ThePlainStatusShowsControlCharactersEscaped) {
+    EXPECT_EQ(command::terminalSafe(QString("a\x1b[2J\a") + QChar(0) + "\nb\x7f" + QChar(0x2028)),
+              "a\\x1b[2J\\x07\\x00\\nb\\x7f\\u2028");
+    platform::FakeTimer started;
+    command::applyCommand(
+        started.timer,
+        *command::parseArguments({"tempiro", "--in", "5m", "--title", "T\x1b\n"}, "1").command);
+    const command::Answer answer = command::applyCommand(
+        started.timer, *command::parseArguments({"tempiro", "--status"}, "1").command);
+    EXPECT_TRUE(answer.out.startsWith("Tempiro to T\\x1b\\n: ")) << answer.out.toStdString();
+    EXPECT_EQ(answer.out.count(u'\n'), 1);
+}

@@ -16,7 +16,9 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <time.h>
 #include <unistd.h>
 
 using namespace tempiro;
@@ -34,7 +36,12 @@ TEST(SingleInstance, ALaterStartAsksTheFirstToComeForwardUntilItEnds) {
     EXPECT_EQ(second.claim(), Outcome::AskedRunning);
     EXPECT_TRUE(shown.wait(2000));
 
+    struct stat lock {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder.filePath("tempiro.lock")).constData(), &lock), 0);
+    EXPECT_EQ(lock.st_mode & 0777, 0600u)
+        << "the lock tells the holder's process to the user alone";
     first.reset();
+    EXPECT_FALSE(QFile::exists(folder.filePath("tempiro.socket"))) << "removed at the close";
     host::SingleInstance third(folder.path());
     EXPECT_EQ(third.claim(), Outcome::First) << "the first copy's end frees the lock";
 }
@@ -182,4 +189,99 @@ TEST(SingleInstance, ARequestEndingAtItsDeadlineClosesItsConnectionOnce) {
     EXPECT_EQ(::read(opened[0], &read, 1), 1);
     ::close(opened[0]);
     ::close(opened[1]);
+}
+
+// A copy that never accepts (stopped) with its queue full: every caller, however many, gives up
+// at its deadline and is told that nothing was taken.
+TEST(SingleInstance, MoreCallersThanTheQueueEachEndAtTheirDeadline) {
+    QTemporaryDir folder;
+    QLockFile held(folder.filePath("tempiro.lock"));
+    ASSERT_TRUE(held.tryLock(0));
+    const int stopped = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(folder.filePath("tempiro.socket"));
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::bind(stopped, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(stopped, 1), 0);
+    std::vector<std::future<Outcome>> callers;
+    QElapsedTimer waited;
+    waited.start();
+    for (int i = 0; i < 6; ++i)
+        callers.push_back(std::async(std::launch::async, [&] {
+            return host::SingleInstance(folder.path()).claim(1000, "status");
+        }));
+    for (auto& caller : callers) {
+        ASSERT_EQ(caller.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+            << "a caller still waits after 5 s";
+        EXPECT_EQ(caller.get(), Outcome::Unanswered);
+    }
+    EXPECT_LT(waited.elapsed(), host::SingleInstance::kMessageMilliseconds + 1000);
+    ::close(stopped);
+}
+
+// The copy carries out a request only while its caller still waits: one past its deadline or
+// whose caller has gone is dropped unapplied and unanswered; one in time is taken first.
+TEST(SingleInstance, ARequestWhoseCallerGaveUpIsNotCarriedOut) {
+    QTemporaryDir folder;
+    host::SingleInstance first(folder.path());
+    ASSERT_EQ(first.claim(), Outcome::First);
+    int carriedOut = 0;
+    first.answerRequest = [&](const QByteArray& request) {
+        ++carriedOut;
+        return "answer to " + request;
+    };
+    first.acceptRequests();
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    const auto framed = [&](qint64 milliseconds) {
+        return "tempiro-deadline " +
+               QByteArray::number(qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec +
+                                  milliseconds * 1'000'000) +
+               "\nstatus";
+    };
+    const struct {
+        QByteArray request;
+        bool vanish;
+        qsizetype received;
+        int carriedOut;
+    } cases[] = {
+        {framed(-1), false, 0, 0},
+        {framed(3000), true, 0, 0},
+        {framed(3000), false, qsizetype(strlen("+answer to status")), 1},
+    };
+    for (const auto& c : cases) {
+        carriedOut = 0;
+        EXPECT_EQ(whileServing([&] { return rawClient(folder.path(), c.request, true, c.vanish); }),
+                  c.received)
+            << c.request.toStdString();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(carriedOut, c.carriedOut) << c.request.toStdString();
+    }
+}
+
+// A listener of another user (here: a caller that counts as another user) is told nothing; a
+// copy whose socket's name is taken says why it takes no requests.
+TEST(SingleInstance, AnotherUsersListenerIsToldNothing) {
+    QTemporaryDir base;
+    const QString folder = base.filePath(QString(150 - base.path().size(), u'r'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    host::SingleInstance first(folder);
+    ASSERT_EQ(first.claim(), Outcome::First);
+    bool asked = false;
+    first.answerRequest = [&](const QByteArray&) { return asked = true, QByteArray("here"); };
+    first.acceptRequests();
+    const Outcome outcome = whileServing([&] {
+        host::SingleInstance later(folder);
+        later.user = first.user + 1;
+        return later.claim(1000, "status");
+    });
+    EXPECT_EQ(outcome, Outcome::Foreign);
+    EXPECT_FALSE(asked);
+
+    // With its lock file gone, a second copy gets a lock but not the name, which is taken.
+    ASSERT_TRUE(QFile::remove(QDir(folder).filePath("tempiro.lock")));
+    host::SingleInstance second(folder);
+    EXPECT_EQ(second.claim(100), Outcome::Unguarded);
+    EXPECT_EQ(second.listenFailure(), second.socketAddress() + ": Address already in use");
 }

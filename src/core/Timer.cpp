@@ -241,10 +241,8 @@ void Timer::tick() {
         saveSoon();
     if (update.notice)
         notifyOf(*update.notice);
-    for (int i = 0; i < update.beeps; ++i) {
-        m_services.sound.beep();
-        m_services.sound.sleep(update.pauseAfterBeepMs);
-    }
+    if (update.beeps > 0)
+        m_services.sound.beeps(update.beeps, update.pauseAfterBeepMs);
 }
 
 void Timer::saveSoon() {

@@ -3,7 +3,6 @@
 #include "platform/LoadedLibrary.h"
 
 #include <QApplication>
-#include <QThread>
 #include <alsa/asoundlib.h>
 #include <canberra.h>
 #include <utility>
@@ -47,7 +46,17 @@ struct SystemSound::Canberra {
 };
 
 SystemSound::SystemSound()
-    : m_canberra(std::make_unique<Canberra>()) {}
+    : m_canberra(std::make_unique<Canberra>()) {
+    m_spacing.setTimerType(Qt::PreciseTimer);
+    // Runs a pause after the run's last beep too, so that a run asked for meanwhile keeps the
+    // rhythm rather than sounding at once.
+    connect(&m_spacing, &QTimer::timeout, this, [this] {
+        if (m_waiting == 0)
+            return m_spacing.stop();
+        --m_waiting;
+        beep();
+    });
+}
 
 SystemSound::~SystemSound() {
     if (m_canberra->context)
@@ -69,9 +78,17 @@ void SystemSound::beep() {
         QApplication::beep();
 }
 
-void SystemSound::sleep(int milliseconds) {
-    if (milliseconds > 0)
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
+void SystemSound::beeps(int count, int pauseMilliseconds) {
+    if (count <= 0)
+        return;
+    if (m_spacing.isActive()) {
+        m_waiting += count;
+        return;
+    }
+    beep();
+    m_waiting = count - 1;
+    if (pauseMilliseconds > 0 || m_waiting > 0)
+        m_spacing.start(pauseMilliseconds);
 }
 
 } // namespace tempiro::windowing

@@ -50,6 +50,17 @@ TZ=Europe/Berlin LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 timeout 10 "$program" \
 expect_status 0 --status --json
 [[ "$out" == *'"target":"2027-04-03T20:00:00Z"'* ]] || fail "read on the running timer's clock: $out"
 
+# Five warning beeps play while the timer answers: neither the command that set them off nor a
+# status asked meanwhile waits for them (1.5 s).
+timed_status() {
+    local start=$(date +%s%N)
+    expect_status 0 "$@"
+    elapsed=$((($(date +%s%N) - start) / 1000000))
+    [ "$elapsed" -lt 1000 ] || fail "tempiro $* took $elapsed ms while the beeps played"
+}
+timed_status --in 4m30s --warn 10
+timed_status --status
+
 # A stopped timer: each of more callers than its socket's queue gives up within its deadline,
 # says that nothing was changed, and nothing is changed when the timer goes on.
 kill -STOP "$pid"

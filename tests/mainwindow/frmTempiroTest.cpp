@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, TheFirstWarningRestoresTheWindowAndPutsItOnTop) {
     std::vector<platform::FakeSound::Entry> fiveBeeps;
     for (int i = 0; i < 5; ++i) {
         fiveBeeps.push_back({E::Beep, 0});
-        fiveBeeps.push_back({E::Sleep, 300});
+        fiveBeeps.push_back({E::Pause, 300});
     }
     EXPECT_EQ(fake.sound.log, fiveBeeps);
     EXPECT_EQ(textColour(form->lblSystemTime), kYellow);

@@ -34,14 +34,17 @@ private:
 // Records beeps and pauses in the order they were asked for; never sleeps.
 class FakeSound final : public Sound {
 public:
-    enum class Event { Beep, Sleep };
+    enum class Event { Beep, Pause };
     struct Entry {
         Event event;
         int milliseconds;
         bool operator==(const Entry&) const = default;
     };
     void beep() override { log.push_back({Event::Beep, 0}); }
-    void sleep(int milliseconds) override { log.push_back({Event::Sleep, milliseconds}); }
+    void beeps(int count, int pauseMilliseconds) override {
+        for (int i = 0; i < count; ++i)
+            log.insert(log.end(), {{Event::Beep, 0}, {Event::Pause, pauseMilliseconds}});
+    }
     int beepCount() const;
     std::vector<Entry> log;
 };

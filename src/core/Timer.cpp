@@ -42,12 +42,18 @@ void Timer::onSleep(bool asleep) {
     if (asleep) {
         m_asleep = true;
         m_asleepSince = moment().real;
+        m_suspendedAtSleep = m_services.system.suspendedSeconds();
         return;
     }
     // The ticker's clock stood still while the computer slept: the display catches up now,
     // and an end passed meanwhile is told as such.
     tick();
     m_asleep = false;
+}
+
+bool Timer::sleptSinceAnnounced() const {
+    return m_asleep &&
+           m_services.system.suspendedSeconds() - m_suspendedAtSleep > kSleepEvidenceSeconds;
 }
 
 void Timer::onSynchronised(bool synchronised) {
@@ -154,8 +160,8 @@ void Timer::onNoticeAction(const QString& key) {
 
 void Timer::notifyOf(const DisplayUpdate::Notice& notice) {
     platform::Notification n{notice.summary, notice.body, {}, true};
-    // The user was not there to hear the beeps.
-    if (notice.expiry && m_asleep && realTarget > m_asleepSince)
+    // The user was not there to hear the beeps: the system said it would sleep, and it did.
+    if (notice.expiry && sleptSinceAnnounced() && realTarget > m_asleepSince)
         n.body = QStringLiteral("Ended at %1, while the computer was asleep.")
                      .arg(clockTime(dAlarmTime, m_text.locale()));
     n.actions = {{QStringLiteral("default"), QStringLiteral("Show Timer")},
@@ -243,6 +249,9 @@ void Timer::tick() {
         notifyOf(*update.notice);
     if (update.beeps > 0)
         m_services.sound.beeps(update.beeps, update.pauseAfterBeepMs);
+    // Awake again, whether or not the word of the wake came: later ends were not passed asleep.
+    if (sleptSinceAnnounced())
+        m_asleep = false;
 }
 
 void Timer::saveSoon() {

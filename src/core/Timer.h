@@ -124,6 +124,7 @@ private:
     void refreshStatus();
     void saveSoon();
     void onSleep(bool asleep);
+    bool sleptSinceAnnounced() const;
     void onSynchronised(bool synchronised);
     void keepAwake(double remaining);
 
@@ -139,6 +140,9 @@ private:
     bool m_watching = false;
     bool m_asleep = false;    // between the system's word that it sleeps and its waking
     double m_asleepSince = 0; // real time
+    double m_suspendedAtSleep = 0;
+    // More suspended time than the clocks' rounding since the word of a sleep proves one.
+    static constexpr double kSleepEvidenceSeconds = 1;
     bool m_unsynchronised = false;
     bool m_unsynchronisedTold = false;
 };

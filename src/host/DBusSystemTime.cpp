@@ -63,6 +63,14 @@ void DBusSystemTime::onClockTimer() {
         onClockSet();
 }
 
+double DBusSystemTime::suspendedSeconds() const {
+    // The boot clock counts the time suspended, the monotonic clock does not.
+    timespec boot{}, monotonic{};
+    ::clock_gettime(CLOCK_BOOTTIME, &boot);
+    ::clock_gettime(CLOCK_MONOTONIC, &monotonic);
+    return double(boot.tv_sec - monotonic.tv_sec) + double(boot.tv_nsec - monotonic.tv_nsec) / 1e9;
+}
+
 void DBusSystemTime::onPrepareForSleep(bool start) {
     if (onSleep)
         onSleep(start);

@@ -22,6 +22,7 @@ public:
     void askSynchronised() override;
     void holdAwake(const QString& why) override;
     void release() override;
+    double suspendedSeconds() const override;
 
 private slots:
     void onPrepareForSleep(bool start);

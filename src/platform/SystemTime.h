@@ -20,6 +20,9 @@ public:
     // system shows of it. Asking again with the same words keeps the one hold.
     virtual void holdAwake(const QString& why) = 0;
     virtual void release() = 0;
+    // How long the computer has been suspended since it started, in seconds: what proves a
+    // sleep, whatever the signals said.
+    virtual double suspendedSeconds() const = 0;
 
     std::function<void(bool asleep)> onSleep; // true going to sleep, false on waking
     std::function<void()> onClockSet;

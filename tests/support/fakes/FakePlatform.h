@@ -290,6 +290,8 @@ public:
         held = why;
     }
     void release() override { held.clear(); }
+    double suspendedSeconds() const override { return suspended; }
+    double suspended = 0;
     int watched = 0;
     int asked = 0;
     QStringList holds; // each new hold's words

@@ -75,15 +75,19 @@ double remainingTime(TimerState& s, const Moment& moment, const UtcOffsetAt& off
     }
 }
 
-void warningStep(TimerState& s, qint16 minutes, DisplayUpdate& u) {
+void warningStep(TimerState& s, qint16 minutes, double remaining, DisplayUpdate& u) {
     if (minutes == s.nLastWarnMin || minutes > s.nWarnMin)
         return;
     if (s.nLastWarnMin == 0) {
         u.restoreWindow = true;
         u.bringToTop = true;
+        // The warning's count is one more than the whole minutes left (it is what the beeps
+        // count); the notice tells the minutes left, as a reader counts them.
         if (minutes > 0)
             u.notice = DisplayUpdate::Notice{
-                noticeSummary(s), kCaptionTimeRemain + QStringLiteral(": ") + minutesLeft(minutes)};
+                noticeSummary(s),
+                kCaptionTimeRemain + QStringLiteral(": ") +
+                    minutesLeft(int(std::ceil(remaining * kMinutesPerDay - 1e-6)))};
     }
     s.nLastWarnMin = minutes;
     if (minutes <= 0) {
@@ -116,7 +120,7 @@ void lineState(TimerState& s, const TimerFacts& f, DisplayUpdate& u) {
         u.systemCaption = kCaptionTimeExpired;
     } else {
         if (s.bWarn)
-            warningStep(s, f.warningMinutes, u);
+            warningStep(s, f.warningMinutes, f.remaining, u);
         else
             u.colour = LineColour::Green;
         u.systemCaption = kCaptionTimeRemain;

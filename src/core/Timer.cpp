@@ -19,6 +19,8 @@ Timer::Timer(const platform::TimerServices& services, QObject* parent)
 }
 
 Timer::~Timer() {
+    // The notice's choices would answer nobody once the timer has gone.
+    m_services.notifier.withdraw();
     m_services.notifier.onAction = nullptr;
     m_services.system.onSleep = nullptr;
     m_services.system.onClockSet = nullptr;
@@ -159,13 +161,13 @@ void Timer::onNoticeAction(const QString& key) {
 }
 
 void Timer::notifyOf(const DisplayUpdate::Notice& notice) {
-    platform::Notification n{notice.summary, notice.body, {}, true};
+    platform::Notification n{notice.summary, notice.body, {}, true, notice.expiry};
     // The user was not there to hear the beeps: the system said it would sleep, and it did.
     if (notice.expiry && sleptSinceAnnounced() && realTarget > m_asleepSince)
         n.body = QStringLiteral("Ended at %1, while the computer was asleep.")
                      .arg(clockTime(dAlarmTime, m_text.locale()));
-    n.actions = {{QStringLiteral("default"), QStringLiteral("Show Timer")},
-                 {kNoticeShow, QStringLiteral("Show Timer")}};
+    // A click on the notice shows the timer; servers that list the default choice name it.
+    n.actions = {{QStringLiteral("default"), QStringLiteral("Show Timer")}};
     if (!m_link.isEmpty())
         n.actions.append({kNoticeOpenPage, QStringLiteral("Open Event Page")});
     if (notice.expiry)

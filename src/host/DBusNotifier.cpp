@@ -72,9 +72,13 @@ void DBusNotifier::send(const Notification& notification) {
             actions << key << label;
     QDBusMessage call = serverCall(QStringLiteral("Notify"));
     const uint replaces = notification.alarm ? m_alarmId : 0;
+    // The desktop entry gives servers the program's name and icon; a critical notice stays
+    // until it is answered.
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), QStringLiteral("tempiro")},
+        {QStringLiteral("urgency"), QVariant::fromValue(uchar(notification.urgent ? 2 : 1))}};
     call << QStringLiteral("Tempiro Timer") << replaces << QStringLiteral("tempiro")
-         << notification.summary << notification.body << actions << QVariantMap()
-         << kDefaultTimeout;
+         << notification.summary << notification.body << actions << hints << kDefaultTimeout;
     const QDBusPendingCall sent =
         QDBusConnection::sessionBus().asyncCall(call, kAnswerMilliseconds);
     keep(sent);

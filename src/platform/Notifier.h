@@ -16,6 +16,8 @@ struct Notification {
     // The alarm's own notice: it takes the place of the alarm's previous one rather than
     // stacking beside it, and it is the one withdraw() takes back.
     bool alarm = false;
+    // Stays until answered (the end of the countdown), where others leave after a while.
+    bool urgent = false;
     bool operator==(const Notification&) const = default;
 };
 
@@ -25,7 +27,7 @@ public:
     virtual ~Notifier() = default;
     virtual void notify(const Notification& notification) = 0;
     void notify(const QString& summary, const QString& body) {
-        notify(Notification{summary, body, {}, false});
+        notify(Notification{summary, body, {}, false, false});
     }
     // Takes the alarm's notice back from the screen, once what it told is out of date.
     virtual void withdraw() = 0;

@@ -103,9 +103,10 @@ warning = [e for e in events("notify") if e["body"] == "Time Remain: 1 minute"]
 if not warning or notice["replaces"] != warning[0]["id"]:
     fail(f"the expiry's notice did not take the warning's place: {warning} {notice}")
 labels = notice["actions"][1::2]
-for label in ("Show Timer", "Open Event Page", "Snooze 5 Minutes"):
-    if label not in labels:
-        fail(f"'{label}' missing from the notice's actions {labels}")
+if sorted(labels) != ["Open Event Page", "Show Timer", "Snooze 5 Minutes"]:
+    fail(f"the notice's actions are not each offered once: {labels}")
+if (notice["urgency"], warning[0]["urgency"], notice["entry"]) != (2, 1, "tempiro"):
+    fail(f"the end's notice is not critical, the warning's normal, both the program's: {notice}")
 bus.get_object("org.tempiro.TestDesktop", "/org/freedesktop/Notifications").InvokeAction(
     notice["id"], "snooze", dbus_interface="org.tempiro.TestDesktop")
 wait_for("five minutes in the tooltip after the snooze", 3,
@@ -123,12 +124,19 @@ wait_for("'paused' in the tooltip", 3, lambda: tooltip(item)[1] == "paused")
 menu_click(item, "Resume")
 wait_for("the countdown back in the tooltip", 3, lambda: tooltip(item)[1] != "paused")
 
+# A warning on screen when the timer closes goes with it: its choices would answer nobody.
+shown = len(events("notify"))
+subprocess.run([program, "--in", "30s"], check=True, capture_output=True)
+warned = wait_for("the new alarm's warning", 5, lambda: events("notify")[shown:])[-1]
+
 # Display → Notification Area Icon, the menu's last item, turns the item off for good.
 xdotool("windowactivate", "--sync", window)
 xdotool("key", "--delay", "150", "alt+d", "Up", "Return")
 wait_for("the item gone after it was turned off", 5,
          lambda: [e for e in events("unregistered") if e["service"] == item])
 stop(proc)
+if not [e for e in events("closed") if e["id"] == warned["id"]]:
+    fail("the warning's notice stayed on screen after the timer closed")
 registered = len(events("registered"))
 proc, window = start()
 time.sleep(3)

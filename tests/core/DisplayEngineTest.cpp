@@ -320,6 +320,21 @@ TEST_F(DisplayEngineTest, RemainingBeyondASixteenBitMinuteCountWarnsWithCountZer
     EXPECT_FALSE(u.colour.has_value());
 }
 
+// The notice tells the minutes left as a reader counts them, not the beeps' count (3:00 left is
+// the fourth warning minute).
+TEST_F(DisplayEngineTest, TheWarningsNoticeTellsTheMinutesLeftRoundedUp) {
+    state.bWarn = true;
+    state.nWarnMin = 10;
+    for (const auto& [left, told] :
+         {std::pair<double, QString>{3, "3 minutes"}, {2.01, "3 minutes"}, {0.5, "1 minute"}}) {
+        state.nLastWarnMin = 0;
+        state.dAlarmTime = now + left * kMinute;
+        const DisplayUpdate u = update();
+        ASSERT_TRUE(u.notice.has_value()) << left;
+        EXPECT_EQ(u.notice->body, "Time Remain: " + told) << left;
+    }
+}
+
 TEST_F(DisplayEngineTest, TheFirstWarningAndTheExpiryAreAnnounced) {
     state.bWarn = true;
     state.nWarnMin = 10;

@@ -85,10 +85,11 @@ TEST_F(TimerTest, TheAlarmsNoticesCanBeAnsweredAndTheStatusFollows) {
         return list;
     };
     ASSERT_EQ(fake.notifier.notices.size(), 2u);
-    EXPECT_EQ(keys(fake.notifier.notices[0]), (QStringList{"default", "show", "open-page"}));
-    EXPECT_EQ(keys(fake.notifier.notices[1]),
-              (QStringList{"default", "show", "open-page", "snooze"}));
+    EXPECT_EQ(keys(fake.notifier.notices[0]), (QStringList{"default", "open-page"}));
+    EXPECT_EQ(keys(fake.notifier.notices[1]), (QStringList{"default", "open-page", "snooze"}));
     EXPECT_TRUE(fake.notifier.notices[1].alarm) << "the expiry takes the warning's place";
+    EXPECT_FALSE(fake.notifier.notices[0].urgent);
+    EXPECT_TRUE(fake.notifier.notices[1].urgent) << "the end stays until answered";
     EXPECT_EQ(timer.status().text, "expired less than a minute ago");
 
     fake.notifier.onAction("default");

@@ -111,7 +111,8 @@ class Notifications(dbus.service.Object):
             self.next_id += 1
             nid = self.next_id
         log(event="notify", id=nid, replaces=int(replaces), summary=str(summary),
-            body=str(body), actions=[str(a) for a in actions])
+            body=str(body), actions=[str(a) for a in actions],
+            urgency=int(hints.get("urgency", 1)), entry=str(hints.get("desktop-entry", "")))
         return nid
 
     @dbus.service.method(NOTIFICATIONS, in_signature="u")

@@ -22,9 +22,12 @@ QColor stateColour(LineColour colour) {
     return QColor(36, 168, 64);
 }
 
-// A dark rim and a light inner line keep the disc apart from dark and light panels alike.
-const QColor kRim(20, 20, 20, 230);
-const QColor kTrack(0, 0, 0, 110);
+// A dark disc inside a light outline, as desktop status icons are drawn: the outline reads on a
+// dark panel, the disc on a light one, and the dark rim keeps every state's colour apart from
+// the outline.
+const QColor kOutline(240, 240, 240);
+const QColor kRim(20, 20, 20);
+const QColor kTrack(38, 38, 38);
 
 } // namespace
 
@@ -34,7 +37,11 @@ QImage drawTrayIcon(const TimerStatus& status, int pixels) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal rim = std::max<qreal>(1, pixels / 16.0);
-    const QRectF disc = QRectF(0, 0, pixels, pixels).adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2);
+    const QRectF whole = QRectF(0, 0, pixels, pixels);
+    p.setPen(QPen(kOutline, rim));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(whole.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2));
+    const QRectF disc = whole.adjusted(rim * 1.5, rim * 1.5, -rim * 1.5, -rim * 1.5);
     const QColor colour = stateColour(status.colour);
     const QPointF centre = disc.center();
 

@@ -653,7 +653,8 @@ TEST_F(MainWindowTest, TheWindowTheItemAndTheStatusTellTheSameMoment) {
     timer->tick();
     tray::TrayItem item(*timer);
     const auto discColour = [&] {
-        return item.icon().icon().pixmap(32).toImage().pixelColor(25, 7); // one o'clock
+        // Two o'clock: inside the rim, clear of the pause bars.
+        return item.icon().icon().pixmap(32).toImage().pixelColor(25, 12);
     };
     const auto jsonWarning = [&] {
         command::Command status;

@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace tempiro;
@@ -33,15 +36,19 @@ TEST(TrayIcon, EachStateReadsAtEverySize) {
         {{"", "", LineColour::Green, false, true, 15}, green, green, Qt::transparent}, // the ring
     };
     const int sizes[] = {16, 24, 32};
-    QImage sheet(40 * 3, 40 * int(std::size(cases)), QImage::Format_ARGB32);
-    sheet.fill(QColor(200, 200, 200));
+    // On the sheet: a dark, a darker and a light panel, side by side.
+    QImage sheet(40 * 9, 40 * int(std::size(cases)), QImage::Format_ARGB32);
     QPainter onSheet(&sheet);
+    for (int panel = 0; panel < 3; ++panel)
+        onSheet.fillRect(panel * 120, 0, 120, sheet.height(),
+                         QColor(std::array<QRgb, 3>{0x353535, 0x2e3436, 0xf0f0f0}[panel]));
     for (int row = 0; row < int(std::size(cases)); ++row) {
         const auto& c = cases[row];
         for (int column = 0; column < 3; ++column) {
             const int n = sizes[column];
             const QImage icon = tray::drawTrayIcon(c.status, n);
-            onSheet.drawImage(column * 40 + 4, row * 40 + 4, icon);
+            for (int panel = 0; panel < 3; ++panel)
+                onSheet.drawImage(panel * 120 + column * 40 + 4, row * 40 + 4, icon);
             const auto at = [&](double x, double y) { return icon.pixelColor(x * n, y * n); };
             const auto expect = [&](QColor want, QColor got, const char* where) {
                 if (want == Qt::transparent) // the dark track, or nothing drawn there
@@ -49,8 +56,8 @@ TEST(TrayIcon, EachStateReadsAtEverySize) {
                 else
                     EXPECT_TRUE(near(got, want)) << where << " row " << row << " at " << n;
             };
-            expect(c.upperRight, at(0.78, 0.22), "upper right");
-            expect(c.lowerLeft, at(0.22, 0.78), "lower left");
+            expect(c.upperRight, at(0.75, 0.25), "upper right");
+            expect(c.lowerLeft, at(0.25, 0.75), "lower left");
             if (c.centreLeft == Qt::white) {
                 EXPECT_TRUE(near(at(0.36, 0.47), Qt::white)) << "mark, row " << row << " at " << n;
             }
@@ -58,6 +65,44 @@ TEST(TrayIcon, EachStateReadsAtEverySize) {
     }
     if (const QString path = qEnvironmentVariable("TEMPIRO_ICON_SHEET"); !path.isEmpty())
         sheet.save(path);
+}
+
+namespace {
+
+double luminance(QColor c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+// The start of a long countdown (nothing filled yet) on dark and light panels at every size:
+// the disc's outline stands out from the panel, and the unfilled disc from its outline, each
+// by at least 3:1.
+TEST(TrayIcon, TheEmptyDiscReadsOnDarkAndLightPanels) {
+    const TimerStatus start{"", "", LineColour::Green, false, false, 0};
+    for (const QColor panel : {QColor(0x353535), QColor(0x2e3436), QColor(0xf0f0f0)})
+        for (const int n : {16, 22, 24, 32}) {
+            QImage onPanel(n, n, QImage::Format_RGB32);
+            onPanel.fill(panel);
+            QPainter(&onPanel).drawImage(0, 0, tray::drawTrayIcon(start, n));
+            // Down the middle from the top edge: the outline's two tones, then the disc.
+            double edge = 1;
+            for (int y = 0; y < n / 8 + 1; ++y)
+                edge = std::max(edge, contrast(onPanel.pixelColor(n / 2, y), panel));
+            const QColor disc = onPanel.pixelColor(n / 2, n / 2);
+            EXPECT_GE(edge, 3) << panel.name().toStdString() << " at " << n;
+            EXPECT_GE(std::max(contrast(disc, panel), contrast(disc, onPanel.pixelColor(n / 2, 0))),
+                      3)
+                << panel.name().toStdString() << " at " << n;
+        }
 }
 
 // The item's tooltip follows the timer; its picture is drawn again only when it changes; its

@@ -20,6 +20,10 @@ bool samePicture(const TimerStatus& a, const TimerStatus& b) {
 TrayItem::TrayItem(Timer& timer, QObject* parent)
     : QObject(parent)
     , m_timer(timer) {
+    // Panels name the item by the application's name (where hidden items are listed), which
+    // is the file's name otherwise. Set only now, after the first window: the window system
+    // took that window's class ("tempiro", as the desktop entry is called) from the file's name.
+    QCoreApplication::setApplicationName(kProgramTitle);
     m_menu.addAction(QStringLiteral("Show Tempiro Timer"), this, &TrayItem::showRequested);
     m_pause = m_menu.addAction(QStringLiteral("Pause"), &m_timer, &Timer::togglePause);
     m_menu.addAction(QStringLiteral("Set Alarm..."), &m_timer, &Timer::askForAlarm);

@@ -84,6 +84,9 @@ proc, window = start()
 item = wait_for("the item registered with the watcher", 10,
                 lambda: [e["sender"] for e in events("registered")])[0]
 
+props = dbus.Interface(bus.get_object(item, "/StatusNotifierItem"), dbus.PROPERTIES_IFACE)
+if props.Get("org.kde.StatusNotifierItem", "Title") != "Tempiro Timer":
+    fail(f"the item's title is {props.Get('org.kde.StatusNotifierItem', 'Title')}")
 title, text = tooltip(item)
 if title != "Tempiro to Tea" or not re.fullmatch(r"00:00:0\d left, ends \w+ [\d:]+", text):
     fail(f"tooltip: {title!r} / {text!r}")

@@ -23,6 +23,10 @@ Examples:
   tempiro --stopwatch                   start a stop watch
   tempiro --toggle-pause                pause or resume (for a key binding)
   tempiro --status                      one line for a status bar
+
+With Days shown and 11 days or more to go, the window's lower line shows the
+current date and time under "Current Time" instead of the count, as the design
+has it; --status and the item's tooltip still count down.
 )";
 
 void put(QJsonObject& o, const char* key, const std::optional<QString>& value) {
@@ -176,10 +180,12 @@ QString terminalSafe(const QString& text) {
 ParsedArguments parseArguments(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Tempiro Timer: a countdown timer for one event at a time. Without options "
+        QStringLiteral("Tempiro Timer: a countdown timer for one event at a time. Without options\n"
                        "it opens the timer; with them it sets, pauses or reads the running one."));
     const QCommandLineOption in(
-        QStringLiteral("in"), QStringLiteral("Count down a length: 1:30:00, 25m, 90s, 1h30m, 2h."),
+        QStringLiteral("in"),
+        QStringLiteral("Count down a length: 1:30:00, 25m, 90s, 1h30m, 2h. A day or more (48h) is "
+                       "set as the time it ends."),
         QStringLiteral("length"));
     const QCommandLineOption at(
         QStringLiteral("at"),
@@ -194,7 +200,8 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
                                  QStringLiteral("address"));
     const QCommandLineOption warn(
         QStringLiteral("warn"),
-        QStringLiteral("Warn with beeps this many minutes before the end; 0 turns warnings off."),
+        QStringLiteral("Warn with beeps this many minutes before the end (a whole number); 0 turns "
+                       "warnings off."),
         QStringLiteral("minutes"));
     const QCommandLineOption autoOpen(QStringLiteral("auto-open"),
                                       QStringLiteral("Open the timer on the due day."));

@@ -32,10 +32,12 @@ QString minutesLeft(int minutes) {
 }
 
 // A newly installed alarm starts with a clean slate: its first warning brings the window
-// forward and tells the desktop, whatever an earlier alarm of this run did.
+// forward and tells the desktop, whatever an earlier alarm of this run did; and it is shown at
+// once, also with seconds hidden, rather than the old alarm's count until the minute turns.
 void takeOver(TimerState& s, const Moment& moment, DisplayUpdate& u) {
     if (!s.bAlarmTimeChg)
         return;
+    s.bForceRedraw = true;
     s.nExpireBeeps = 0;
     s.nLastWarnMin = 0;
     s.bAlarmTimeChg = false;

@@ -181,6 +181,13 @@ TEST_F(DisplayEngineTest, WithSecondsHiddenTheTextIsRebuiltOncePerMinuteOrWhenFo
     EXPECT_FALSE(state.bForceRedraw);
     now += kSecond;
     EXPECT_FALSE(update().rebuilt);
+
+    // A new alarm mid-minute is shown at once.
+    state.dAlarmTime = now + 10 * kMinute;
+    state.bAlarmTimeChg = true;
+    u = update();
+    EXPECT_TRUE(u.rebuilt);
+    EXPECT_EQ(u.valueText, " 00:10");
 }
 
 TEST_F(DisplayEngineTest, AMinimisedWindowShowsTheTimeInItsTitle) {

@@ -17,6 +17,7 @@
 #include "widgets/Announcer.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/DesignFonts.h"
+#include "widgets/TextBoxAccessible.h"
 #include "widgets/WidgetHelpers.h"
 #include "windowing/ScreenDpi.h"
 
@@ -81,6 +82,7 @@ frmTempiro::frmTempiro(Timer& timer, const platform::Services& services, QWidget
     , m_services(services) {
     setObjectName(QStringLiteral("frmTempiro"));
     setWindowTitle(kProgramTitle);
+    widgets::installTextBoxAccessibility();
     widgets::applyWindowFont(*this);
     createControls();
     createMenus();

@@ -2,6 +2,7 @@
 
 #include "widgets/DesignFonts.h"
 #include "widgets/DialogPlacement.h"
+#include "widgets/TextBoxAccessible.h"
 
 #include <utility>
 
@@ -13,6 +14,7 @@ DesignDialog::DesignDialog(QWidget* owner, const QString& name, bool fixedSize)
                          (fixedSize ? Qt::MSWindowsFixedSizeDialogHint : Qt::WindowFlags())) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
+    installTextBoxAccessibility();
     // The layouts are measured for the design's dialog font of 8 points.
     widgets::applyWindowFont(*this);
 }

@@ -155,8 +155,11 @@ void frmEnterTime::createControls() {
     cboWarnMn->lineEdit()->setAccessibleName(QStringLiteral("Warning minutes"));
     // The caption's blanks stand for the box: its name reads with the number in their place.
     const auto nameWarn = [this](const QString& minutes) {
-        chkWarn->setAccessibleName(
-            QStringLiteral("Warn me %1 minutes before ending").arg(minutes.trimmed()));
+        const QString n = minutes.trimmed();
+        const bool one = n == QLatin1String("1") || n == QLatin1String("-1");
+        chkWarn->setAccessibleName((one ? QStringLiteral("Warn me %1 minute before ending")
+                                        : QStringLiteral("Warn me %1 minutes before ending"))
+                                       .arg(n));
     };
     connect(cboWarnMn, &QComboBox::editTextChanged, this, nameWarn);
     nameWarn(QString::number(FirstStart::kWarnMinutes));

@@ -35,6 +35,8 @@ Announcer::Announcer(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
     hide();
+    m_spent.setSingleShot(true);
+    connect(&m_spent, &QTimer::timeout, this, &QWidget::hide);
 }
 
 void Announcer::announce(const QString& text) {
@@ -47,6 +49,7 @@ void Announcer::announce(const QString& text) {
         QAccessible::updateAccessibility(&renamed);
     }
     show();
+    m_spent.start(kShownMilliseconds);
 }
 
 } // namespace tempiro::widgets

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace tempiro::widgets {
@@ -15,12 +16,16 @@ public:
     explicit Announcer(QWidget* parent);
     void announce(const QString& text);
     const QString& text() const { return m_text; }
+    // How long a text stays showing: long enough to be read, and then gone, so that a review
+    // of the window later does not meet a spent message.
+    static constexpr int kShownMilliseconds = 3000;
 
 protected:
     void paintEvent(QPaintEvent*) override {}
 
 private:
     QString m_text;
+    QTimer m_spent;
 };
 
 } // namespace tempiro::widgets

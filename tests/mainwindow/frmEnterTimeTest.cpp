@@ -430,6 +430,8 @@ TEST_F(EnterTimeTest, TypingReplacesTheTargetAndAPasteOverAStopWatchIsKept) {
     EXPECT_EQ(dialog.chkWarn->accessibleName(), "Warn me 5 minutes before ending");
     dialog.cboWarnMn->setEditText("120");
     EXPECT_EQ(dialog.chkWarn->accessibleName(), "Warn me 120 minutes before ending");
+    dialog.cboWarnMn->setEditText(" 1");
+    EXPECT_EQ(dialog.chkWarn->accessibleName(), "Warn me 1 minute before ending");
     dialog.optTorI[kModeStopWatch]->click();
     QGuiApplication::clipboard()->setText("12/25/2027 10:00 PM PST");
     QTest::keyClick(dialog.txtTime, Qt::Key_V, Qt::ControlModifier);

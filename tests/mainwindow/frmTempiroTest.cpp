@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
@@ -636,6 +637,14 @@ TEST_F(MainWindowTest, RefusalsAndMilestonesAreSaidAsNotifications) {
     EXPECT_EQ(said.mid(0, 2), (QStringList{"Paused", "Resumed"}));
     EXPECT_TRUE(said[2].startsWith("Tea: ") && said[3].startsWith("Tea: ") && said[2] != said[3]);
     EXPECT_EQ(said[4], "Date/time is not in the correct format.");
+    // Said, and then gone: a later review of the window meets no spent message.
+    auto* announcer = form->findChild<widgets::Announcer*>();
+    QElapsedTimer waited;
+    waited.start();
+    while (announcer->isVisible() &&
+           waited.elapsed() < widgets::Announcer::kShownMilliseconds + 2000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_FALSE(announcer->isVisible()) << "still showing after it was said";
 }
 
 // One moment, one set of facts: with Days shown, a 90-minute warning lead and 70 minutes left

@@ -9,11 +9,13 @@
 namespace tempiro::mainwindow {
 
 MenuBarRecall::MenuBarRecall(QWidget& margin, std::initializer_list<QWidget*> keys,
-                             std::function<void()> click, std::function<bool()> hidden)
+                             std::function<void()> click, std::function<bool()> hidden,
+                             std::function<void()> enter)
     : QObject(&margin)
     , m_margin(margin)
     , m_click(std::move(click))
-    , m_hidden(std::move(hidden)) {
+    , m_hidden(std::move(hidden))
+    , m_enter(std::move(enter)) {
     margin.installEventFilter(this);
     for (QWidget* widget : keys)
         widget->installEventFilter(this);
@@ -21,6 +23,7 @@ MenuBarRecall::MenuBarRecall(QWidget& margin, std::initializer_list<QWidget*> ke
             [this] {
                 if (m_hidden())
                     m_click();
+                m_enter();
             });
 }
 

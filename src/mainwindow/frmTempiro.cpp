@@ -125,14 +125,15 @@ frmTempiro::~frmTempiro() = default;
 void frmTempiro::createShortcuts() {
     // Keyboard ways to what the design reaches only with the mouse: the Pause key or Ctrl+P
     // pauses and resumes (a click on the lower line); F10, or Alt pressed alone, brings a
-    // hidden menu bar back (a click on the margin).
+    // hidden menu bar back (a click on the margin), and F10 opens the first menu.
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_P)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
                 &frmTempiro::lblSystemTime_Click);
     new mainwindow::MenuBarRecall(
         *centralWidget(), {this, txtURL, cmdGo}, [this] { Form_Click(); },
-        [this] { return !m_timer.state().bShowMenus; });
+        [this] { return !m_timer.state().bShowMenus; },
+        [this] { menuBar()->setActiveAction(mnuSet->menuAction()); });
 }
 
 void frmTempiro::createControls() {

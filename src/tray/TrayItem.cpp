@@ -26,6 +26,8 @@ TrayItem::TrayItem(Timer& timer, QObject* parent)
     QCoreApplication::setApplicationName(kProgramTitle);
     m_menu.addAction(QStringLiteral("Show Tempiro Timer"), this, &TrayItem::showRequested);
     m_pause = m_menu.addAction(QStringLiteral("Pause"), &m_timer, &Timer::togglePause);
+    // The window's own key for it, shown where the item's menu shows keys.
+    m_pause->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_menu.addAction(QStringLiteral("Set Alarm..."), &m_timer, &Timer::askForAlarm);
     m_menu.addSeparator();
     m_menu.addAction(QStringLiteral("Quit"), this, &TrayItem::quitRequested);

@@ -122,6 +122,11 @@ snoozed_to = datetime.datetime.fromisoformat(stored.group(1)) if stored else Non
 if not snoozed_to or abs((snoozed_to - datetime.datetime.utcnow()).total_seconds() - 300) > 10:
     fail(f"the snooze was not saved as five minutes from now: {stored and stored.group(0)}")
 
+menu = dbus.Interface(bus.get_object(item, "/MenuBar"), "com.canonical.dbusmenu")
+keys = {str(c[1].get("label", "")): [[str(k) for k in s] for s in c[1].get("shortcut", [])]
+        for c in menu.GetLayout(0, -1, [])[1][2]}
+if keys.get("Pause") != [["Control", "P"]]:
+    fail(f"the menu's Pause does not show its key Ctrl+P: {keys}")
 menu_click(item, "Pause")
 wait_for("'paused' in the tooltip", 3, lambda: tooltip(item)[1] == "paused")
 menu_click(item, "Resume")

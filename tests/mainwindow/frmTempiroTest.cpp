@@ -502,6 +502,9 @@ TEST_F(MainWindowTest, PauseAndHiddenMenusAreReachedFromTheKeyboard) {
     ASSERT_FALSE(form->timer().state().bShowMenus);
     QTest::keyClick(form.get(), Qt::Key_F10);
     EXPECT_TRUE(form->timer().state().bShowMenus);
+    EXPECT_EQ(form->menuBar()->activeAction(), form->mnuSet->menuAction()) << "F10 enters the bar";
+    EXPECT_TRUE(form->mnuSet->isVisible());
+    form->mnuSet->close();
     form->mnuDispMenus_Click();
     QTest::keyPress(form->txtURL, Qt::Key_Alt);
     QTest::keyRelease(form->txtURL, Qt::Key_Alt, Qt::AltModifier);

@@ -189,12 +189,14 @@ SingleInstance::Outcome SingleInstance::claim(int milliseconds, const QByteArray
         case Reach::Busy:
             if (!deadline)
                 deadline = now + qint64(kMessageMilliseconds) * 1'000'000;
-            if (millisecondsUntil(*deadline) == 0)
-                return Outcome::Unanswered;
             break;
         case Reach::NotListening:
             break;
         }
+        // A copy found busy had the caller's deadline; one that stops listening meanwhile (it
+        // is closing) does not give the caller more time.
+        if (deadline && millisecondsUntil(*deadline) == 0)
+            return Outcome::Unanswered;
         if (!deadline && waited.elapsed() >= milliseconds)
             return Outcome::Unguarded;
         QThread::msleep(kRetryMilliseconds);

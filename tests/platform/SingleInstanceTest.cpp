@@ -18,6 +18,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <thread>
 #include <time.h>
 #include <unistd.h>
 
@@ -191,8 +192,9 @@ TEST(SingleInstance, ARequestEndingAtItsDeadlineClosesItsConnectionOnce) {
     ::close(opened[1]);
 }
 
-// A copy that never accepts (stopped) with its queue full: every caller, however many, gives up
-// at its deadline and is told that nothing was taken.
+// A copy that never accepts (stopped) with its queue full, and then stops listening while it
+// keeps the lock (closing): every caller, however many, gives up at its deadline and is told
+// that nothing was taken.
 TEST(SingleInstance, MoreCallersThanTheQueueEachEndAtTheirDeadline) {
     QTemporaryDir folder;
     QLockFile held(folder.filePath("tempiro.lock"));
@@ -211,13 +213,14 @@ TEST(SingleInstance, MoreCallersThanTheQueueEachEndAtTheirDeadline) {
         callers.push_back(std::async(std::launch::async, [&] {
             return host::SingleInstance(folder.path()).claim(1000, "status");
         }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // each has been turned away
+    ::close(stopped);
     for (auto& caller : callers) {
         ASSERT_EQ(caller.wait_for(std::chrono::seconds(5)), std::future_status::ready)
             << "a caller still waits after 5 s";
         EXPECT_EQ(caller.get(), Outcome::Unanswered);
     }
     EXPECT_LT(waited.elapsed(), host::SingleInstance::kMessageMilliseconds + 1000);
-    ::close(stopped);
 }
 
 // The copy carries out a request only while its caller still waits: one past its deadline or

@@ -17,6 +17,10 @@
 
 namespace tempiro::app {
 
+// A request the command line lets through must fit what the running copy reads, with room for
+// the deadline line sent before it.
+static_assert(command::kMaxRequestBytes + 1024 <= host::SingleInstance::kMaxMessage);
+
 Start readCommandLine(int argc, char* argv[]) {
     if (argc <= 1)
         return {};

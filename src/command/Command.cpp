@@ -1,5 +1,6 @@
 #include "command/Command.h"
 
+#include "core/DayCount.h"
 #include "core/TimerFacts.h"
 #include "core/WarningMinutes.h"
 
@@ -132,12 +133,12 @@ Length readLength(const QString& length) {
         bool counted = true;
         const qint64 number =
             m.captured(i + 1).isEmpty() ? 0 : m.captured(i + 1).toLongLong(&counted);
-        if (!counted || number > kMaxLengthDays * 86400)
+        if (!counted || number > kMaxLengthDays * kSecondsInDay)
             return {std::nullopt, true};
         seconds += number * factors[i];
     }
     read.seconds = seconds;
-    read.tooLong = seconds > kMaxLengthDays * 86400;
+    read.tooLong = seconds > kMaxLengthDays * kSecondsInDay;
     return read;
 }
 
@@ -280,7 +281,7 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
         c.timeText = lengthText(parser.value(in));
         // The Interval box holds less than a day; the command line counts longer lengths to
         // the moment they end.
-        if (length.seconds && *length.seconds >= 86400) {
+        if (length.seconds && *length.seconds >= kSecondsInDay) {
             c.mode = kModeTime;
             c.timeText.clear();
             c.lengthSeconds = length.seconds;

@@ -50,6 +50,7 @@ private:
 
 Answer applyCommand(Timer& timer, const Command& command) {
     Answer answer;
+    QString note; // said on standard error before whatever the command answers
     if (command.setsAlarm()) {
         AlarmEntry entry;
         // Without a new target only the fields are checked (a stop watch has no time to check):
@@ -92,22 +93,20 @@ Answer applyCommand(Timer& timer, const Command& command) {
             // says, not an hour off.
             result.alarm->mode = kModeTime;
             result.alarm->time =
-                wallFromReal(now.real + double(*command.lengthSeconds) / 86400, timer.offsetAt());
-            answer.err = QStringLiteral("tempiro: %1 is longer than an Interval can be "
-                                        "(23:59:59); the alarm is set to end at %2.\n")
-                             .arg(clockText(*command.lengthSeconds),
-                                  timer.text().generalDate(result.alarm->time));
+                wallFromReal(now.real + *command.lengthSeconds / kSecondsPerDay, timer.offsetAt());
+            note = QStringLiteral("tempiro: %1 is longer than an Interval can be "
+                                  "(23:59:59); the alarm is set to end at %2.\n")
+                       .arg(clockText(*command.lengthSeconds),
+                            timer.text().generalDate(result.alarm->time));
         }
         const QString failure = timer.commitAlarm(*result.alarm, command.mode.has_value());
         if (!failure.isEmpty())
             return {kExitFailed,
                     {},
-                    QStringLiteral("Tempiro Timer could not save its settings: ") + failure +
+                    note + QStringLiteral("Tempiro Timer could not save its settings: ") + failure +
                         u'\n'};
-        const QString note = answer.err;
         answer = statusAnswer(timer.state(), timer.link(), now, timer.offsetAt(), timer.text(),
                               true, command.json);
-        answer.err = note;
     }
     switch (command.pause) {
     case Command::Pause::Pause:
@@ -126,11 +125,10 @@ Answer applyCommand(Timer& timer, const Command& command) {
     if (command.enterTime)
         timer.askForAlarm();
     if (command.status) {
-        const QString note = answer.err;
         answer = statusAnswer(timer.state(), timer.link(), timer.moment(), timer.offsetAt(),
                               timer.text(), true, command.json);
-        answer.err = note;
     }
+    answer.err.prepend(note);
     return answer;
 }
 

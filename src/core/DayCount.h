@@ -15,7 +15,8 @@
 // gap still has a day count.
 namespace tempiro {
 
-inline constexpr double kSecondsPerDay = 86400.0;
+inline constexpr std::int64_t kSecondsInDay = 86400;
+inline constexpr double kSecondsPerDay = kSecondsInDay;
 inline constexpr double kMinutesPerDay = 1440.0;
 
 struct LocalDateTime {

@@ -43,10 +43,10 @@ QString unitCount(std::int64_t n, TimeUnit unit) {
 }
 
 QString waitText(std::int64_t seconds) {
-    constexpr std::int64_t kDay = 86400;
-    if (seconds < kDay)
+    if (seconds < kSecondsInDay)
         return clockText(seconds);
-    return unitCount(seconds / kDay, TimeUnit::Day) + u' ' + clockText(seconds % kDay);
+    return unitCount(seconds / kSecondsInDay, TimeUnit::Day) + u' ' +
+           clockText(seconds % kSecondsInDay);
 }
 
 } // namespace tempiro

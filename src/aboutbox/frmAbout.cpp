@@ -5,6 +5,7 @@
 #include "core/TimerState.h"
 #include "core/Twips.h"
 #include "core/Version.h"
+#include "widgets/AccessibleRole.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/FittedLabel.h"
@@ -80,6 +81,10 @@ void frmAbout::createControls() {
     picIcon->setAlignment(Qt::AlignCenter);
 
     Picture1 = new QFrame(this);
+    // The title band is read as one text, title, version and address, when the box opens:
+    // Orca reads a dialog's loose texts of three words or more, which the version and the
+    // address alone are not. The title labels the band, so that it is not read twice.
+    widgets::setAccessibleRole(*Picture1, QAccessible::StaticText);
     place(Picture1, 645, -15, 5085, 765);
     lblTitle = new QLabel(Picture1);
     lblTitle->setFont(sized(font(), 12, true));
@@ -88,6 +93,7 @@ void frmAbout::createControls() {
     lblVersion->setFont(sized(font(), 9.75, false));
     place(lblVersion, 15, 450, 2250, 225);
     lblWeb = new QLabel(aboutbox::kWebSite, Picture1);
+    lblTitle->setBuddy(Picture1);
     lblWeb->setFont(sized(font(), 9.75, false));
     place(lblWeb, 2640, 450, 2250, 270);
 
@@ -110,6 +116,7 @@ void frmAbout::createControls() {
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
     place(Line1, 240, 2408, 5325, 15);
+    widgets::setAccessibleRole(*Line1, QAccessible::Separator);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setToolTip(QStringLiteral("Press to exit screen."));
@@ -148,6 +155,9 @@ void frmAbout::Form_Load() {
     lblDescription->clear();
     lblCopyright->setText(QStringLiteral("Copyright © 2026 Marrowby Software"));
     lblRights->setText(QStringLiteral("Free to use and share."));
+    Picture1->setAccessibleName(
+        QStringList{lblTitle->text(), lblVersion->text(), lblWeb->text()}.join(
+            QStringLiteral(", ")));
     for (QLabel* label : {lblTitle, lblVersion, lblWeb, lblCopyright, lblRights})
         widgets::fitCaptionWidth(*label, label->width());
     cmdSysInfo->setVisible(GetSysInfoPath(SysInfoPath));

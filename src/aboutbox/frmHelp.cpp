@@ -3,11 +3,10 @@
 #include "aboutbox/HelpText.h"
 #include "core/Twips.h"
 #include "widgets/DesignFonts.h"
-#include "widgets/FittedLabel.h"
 #include "widgets/WidgetHelpers.h"
 #include "windowing/ScreenDpi.h"
 
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -30,6 +29,20 @@ QString lines(int first, int last) {
     return text;
 }
 
+// What the help text leaves out: the keys, and the ways to reach the timer from outside its
+// window.
+const QString kMoreHelp = QStringLiteral(
+    "\n=============Keys and More====================\n"
+    "  F10, or Alt pressed alone -> opens the menus (showing a hidden menu bar first).\n"
+    "  Pause or Ctrl+P -> pauses or resumes the timer.\n"
+    "  Space or Enter on the time line -> pauses or resumes, as a click does.\n"
+    "  Display Menu -> Notification Area Icon: the time left in the panel, with a menu to show\n"
+    "    the timer, pause it, set the alarm or quit.\n"
+    "  Tools Menu -> Keep Computer Awake Near the End: no sleep or screen-off from the first\n"
+    "    warning until a minute after the end.\n"
+    "  Command line: tempiro --in 10m --title Tea sets the timer, started or running;\n"
+    "    tempiro --help lists every command.");
+
 } // namespace
 
 frmHelp::frmHelp(QWidget* owner)
@@ -38,11 +51,18 @@ frmHelp::frmHelp(QWidget* owner)
     const double dpi = windowing::screenDpi();
     widgets::fixSizeInTwips(*this, 6900, 6810, dpi);
 
-    lblDescription = new QLabel(QStringLiteral("App Description"), this);
-    lblDescription->setTextFormat(Qt::PlainText);
-    lblDescription->setWordWrap(true);
-    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    widgets::setTextColour(*lblDescription, Qt::black);
+    // A read-only text with a caret rather than a label, so that a screen reader reads it line
+    // by line; on the dialog's own background, as a label would be.
+    lblDescription = new QPlainTextEdit(this);
+    lblDescription->setReadOnly(true);
+    lblDescription->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                            Qt::TextSelectableByMouse);
+    lblDescription->setFrameShape(QFrame::NoFrame);
+    lblDescription->setAccessibleName(windowTitle());
+    QPalette palette = lblDescription->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    palette.setColor(QPalette::Text, Qt::black);
+    lblDescription->setPalette(palette);
     widgets::placeInTwips(*lblDescription, 105, 120, 6705, 6240, dpi);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -61,15 +81,15 @@ frmHelp* frmHelp::Show(QWidget* owner) {
     if (!window || !window->isVisible())
         window = new frmHelp(owner);
     window->showLoaded();
+    window->lblDescription->setFocus();
     return window;
 }
 
 void frmHelp::Form_Load() {
-    lblDescription->setText(lines(1, aboutbox::kFirstPartLines));
-    lblDescription->setText(lblDescription->text() +
-                            lines(aboutbox::kFirstPartLines + 1, aboutbox::kLineCount));
-    // The label does not scroll: a smaller font where the whole text would not fit.
-    widgets::fitWrappedText(*lblDescription);
+    m_text = lines(1, aboutbox::kFirstPartLines);
+    m_text += lines(aboutbox::kFirstPartLines + 1, aboutbox::kLineCount);
+    lblDescription->setPlainText(QString(m_text).replace(kLineBreak, QStringLiteral("\n")) +
+                                 kMoreHelp);
 }
 
 void frmHelp::cmdOK_Click() {

@@ -2,7 +2,7 @@
 
 #include "widgets/DesignDialog.h"
 
-class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace tempiro {
@@ -19,11 +19,15 @@ public:
     void Form_Load() override;
     void cmdOK_Click();
 
-    QLabel* lblDescription = nullptr;
+    // The help text as it was built, each line ended by CR LF, before the keys.
+    const QString& text() const { return m_text; }
+
+    QPlainTextEdit* lblDescription = nullptr;
     QPushButton* cmdOK = nullptr;
 
 private:
     explicit frmHelp(QWidget* owner);
+    QString m_text;
 };
 
 } // namespace tempiro

@@ -137,6 +137,7 @@ struct Fields {
     QString heading;
     QStringList spoken;
     QString worded;
+    QStringList units; // the heading's units in words
 };
 
 Fields timeOfDayFields(const TimerState& s, double remaining, const QString& separator) {
@@ -146,16 +147,19 @@ Fields timeOfDayFields(const TimerState& s, double remaining, const QString& sep
     if (s.bHr) {
         f.value += u' ' + twoDigits(seconds / 3600);
         f.heading += QStringLiteral(" hh");
+        f.units << QStringLiteral("hours");
         f.spoken << unitCount(seconds / 3600, TimeUnit::Hour);
     }
     if (s.bMin) {
         f.value += separator + twoDigits(seconds / 60 % 60);
         f.heading += QStringLiteral(":mm");
+        f.units << QStringLiteral("minutes");
         f.spoken << unitCount(seconds / 60 % 60, TimeUnit::Minute);
     }
     if (s.bSec) {
         f.value += separator + twoDigits(seconds % 60);
         f.heading += QStringLiteral(":ss");
+        f.units << QStringLiteral("seconds");
         f.spoken << unitCount(seconds % 60, TimeUnit::Second);
     }
     f.worded = f.value.trimmed();
@@ -175,6 +179,7 @@ void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fi
         if (days >= kCurrentTimeFromDays) {
             fields.value = text.generalDate(now);
             fields.heading.clear();
+            fields.units.clear();
             fields.spoken.clear();
             fields.worded.clear();
             u.systemCaption = kCaptionCurrentTime;
@@ -184,6 +189,7 @@ void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fi
                 fields.worded = unitCount(days, TimeUnit::Day) + u' ' + fields.worded;
             u.systemCaption = kCaptionTimeRemain;
             fields.heading = QStringLiteral(" dy") + fields.heading;
+            fields.units.prepend(QStringLiteral("days"));
             fields.spoken.prepend(unitCount(days, TimeUnit::Day));
         }
     } else if (f.expired) {
@@ -202,7 +208,11 @@ std::optional<Fields> lowerLine(TimerState& s, const TimerFacts& f, double now,
     if (s.bTTlDay) {
         const QString days =
             unitCount(std::abs(static_cast<std::int64_t>(f.remaining)), TimeUnit::Day);
-        return Fields{wholeDaysText(f.remaining), QStringLiteral("Days"), {days}, days};
+        return Fields{wholeDaysText(f.remaining),
+                      QStringLiteral("Days"),
+                      {days},
+                      days,
+                      {QStringLiteral("days")}};
     }
     if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
         if (!s.bForceRedraw)
@@ -260,6 +270,11 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
         return u;
     u.rebuilt = true;
     u.heading = fields->heading;
+    // "hours, minutes and seconds": the heading's letters are no words to a screen reader.
+    const QStringList& units = fields->units;
+    u.spokenHeading = units.size() < 2 ? units.join(QString())
+                                       : units.mid(0, units.size() - 1).join(QStringLiteral(", ")) +
+                                             QStringLiteral(" and ") + units.last();
     u.labelsVisible = s.bLbl;
     u.valueText = facts.expired ? u'+' + fields->value : fields->value;
     // A value without units (the current date and time) is said as it is shown.

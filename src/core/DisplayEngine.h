@@ -35,6 +35,7 @@ struct DisplayUpdate {
     // With seconds hidden most ticks leave the value text, heading and title alone.
     bool rebuilt = false;
     QString heading;
+    QString spokenHeading; // the heading's units in words, "hours and minutes"
     bool labelsVisible = false;
     QString valueText;
     QString spokenValue;    // the value as a screen reader says it, each number with its unit

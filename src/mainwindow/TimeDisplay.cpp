@@ -1,5 +1,6 @@
 #include "mainwindow/TimeDisplay.h"
 
+#include "widgets/AccessibleRole.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/FittedLabel.h"
@@ -54,6 +55,12 @@ TimeDisplay::TimeDisplay(QWidget* parent)
         caption->setWordWrap(true);
         widgets::setTextColour(*caption, kYellow);
     }
+    // Each caption labels its line, so that a screen reader says it once, as the line's label,
+    // rather than once in the line's name and again as a text of its own.
+    lblAlarm->setBuddy(lblAlarmTime);
+    lblSystem->setBuddy(lblSystemTime);
+    // Only groups the lines: not a window of its own to a screen reader.
+    widgets::setAccessibleRole(*this, QAccessible::Grouping);
 }
 
 void TimeDisplay::applyLayout(const mainwindow::LayoutControls& c, bool labels, double dpi) {
@@ -112,6 +119,8 @@ void TimeDisplay::show(const DisplayUpdate& u) {
         lblSystem->setText(*u.systemCaption);
     if (u.rebuilt) {
         lblLabel->setText(u.heading);
+        if (lblLabel->accessibleName() != u.spokenHeading) // each change is an event
+            lblLabel->setAccessibleName(u.spokenHeading);
         lblLabel->setVisible(u.labelsVisible);
         lblSystem->setVisible(u.labelsVisible);
         lblAlarm->setVisible(u.labelsVisible);
@@ -121,19 +130,20 @@ void TimeDisplay::show(const DisplayUpdate& u) {
 }
 
 void TimeDisplay::updateAccessibleNames(const TimerFacts& facts) {
-    // A screen reader reads each line with its caption, the lower one with its units and its
-    // state. A name is set only when it changes: each change is an event the reader hears of.
+    // A screen reader reads each line after its caption (its label), the lower one with its
+    // units and its state. A name is set only when it changes: each change is an event the
+    // reader hears of.
     const auto setName = [](QWidget& line, const QString& name) {
         if (line.accessibleName() != name)
             line.setAccessibleName(name);
     };
-    setName(*lblAlarmTime, lblAlarm->text() + u' ' + lblAlarmTime->text().trimmed());
+    setName(*lblAlarmTime, lblAlarmTime->text().trimmed());
     QString state;
     if (facts.paused)
         state = QStringLiteral(", paused");
     else if (facts.warning)
         state = QStringLiteral(", warning");
-    setName(*lblSystemTime, lblSystem->text() + u' ' + m_spokenValue + state);
+    setName(*lblSystemTime, m_spokenValue + state);
 }
 
 void TimeDisplay::setLineColour(LineColour colour) {

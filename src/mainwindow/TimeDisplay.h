@@ -28,7 +28,8 @@ public:
     // The texts and the colour of one update.
     void show(const DisplayUpdate& update);
     void setLineColour(LineColour colour);
-    // "Time Remain 0 days 1 hour 59 minutes 51 seconds, warning".
+    // The lower line is named "0 days 1 hour 59 minutes 51 seconds, warning"; its caption labels
+    // it.
     void updateAccessibleNames(const TimerFacts& facts);
 
     widgets::ClickableLabel* lblAlarmTime = nullptr;

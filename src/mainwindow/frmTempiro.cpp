@@ -156,6 +156,7 @@ void frmTempiro::createControls() {
 
     cmdGo = new QPushButton(QStringLiteral("&Go"), client);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
+    cmdGo->setAccessibleDescription(QStringLiteral("Opens the event's web page."));
 
     // The time left is within reach of the keyboard and of a screen reader's focus: after the
     // link row, Space or Enter pauses and resumes as a click does.
@@ -402,9 +403,7 @@ void frmTempiro::showPaused(bool paused) {
 }
 
 void frmTempiro::announce(const QString& text) {
-    if (!m_announcer)
-        m_announcer = new widgets::Announcer(centralWidget());
-    m_announcer->announce(text);
+    widgets::Announcer::in(*this).announce(text);
 }
 
 void frmTempiro::lblAlarmTime_Click() {

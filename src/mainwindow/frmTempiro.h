@@ -159,7 +159,6 @@ private:
     QPointer<frmEnterTime> m_enterTime;
     QPointer<frmAbout> m_about;
     QPointer<tray::TrayItem> m_tray;
-    widgets::Announcer* m_announcer = nullptr; // made with the first milestone
     bool m_shown = false;
 
 public:

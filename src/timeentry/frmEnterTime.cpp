@@ -4,6 +4,7 @@
 #include "core/DayCount.h"
 #include "core/Twips.h"
 #include "core/WarningMinutes.h"
+#include "widgets/AccessibleRole.h"
 #include "widgets/Announcer.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/DialogPlacement.h"
@@ -149,10 +150,11 @@ void frmEnterTime::createControls() {
     Label1->setBuddy(txtTime);
     Label2->setBuddy(txtTitle);
     Label3->setBuddy(txtURL);
-    // Qt reads an editable combo's value as its name on Linux; the description says what it is.
     cboWarnMn->setAccessibleName(QStringLiteral("Warning minutes"));
-    cboWarnMn->setAccessibleDescription(QStringLiteral("Warning minutes"));
     cboWarnMn->lineEdit()->setAccessibleName(QStringLiteral("Warning minutes"));
+    // Hints and refusals come in the status line, which a screen reader shows as a status bar;
+    // as a loose label Orca would read it again with the dialog's name at every refusal.
+    widgets::setAccessibleRole(*lblStatus, QAccessible::StatusBar);
     // The caption's blanks stand for the box: its name reads with the number in their place.
     const auto nameWarn = [this](const QString& minutes) {
         const QString n = minutes.trimmed();
@@ -203,10 +205,11 @@ void frmEnterTime::announceStatus() {
     QAccessible::updateAccessibility(&alert);
     QAccessibleEvent named(lblStatus, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
-    // What Orca speaks of it: the same words as a notification.
-    if (!m_announcer)
-        m_announcer = new widgets::Announcer(this);
-    m_announcer->announce(lblStatus->text());
+    // What Orca speaks of it: the same words as a notification, once. Said from a dialog, Orca
+    // would also say the dialog's name and its loose texts first; the main window, which is
+    // showing whenever this dialog is, says the words alone.
+    QWidget* home = parentWidget() && parentWidget()->isVisible() ? parentWidget() : this;
+    widgets::Announcer::in(*home).announce(lblStatus->text());
 }
 
 double frmEnterTime::Now() const {

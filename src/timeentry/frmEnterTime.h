@@ -95,7 +95,6 @@ private:
 
     platform::Services m_services;
     DateText m_text;
-    widgets::Announcer* m_announcer = nullptr; // made with the first refusal
     Timer* m_timer = nullptr;
 };
 

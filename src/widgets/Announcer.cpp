@@ -39,6 +39,12 @@ Announcer::Announcer(QWidget* parent)
     connect(&m_spent, &QTimer::timeout, this, &QWidget::hide);
 }
 
+Announcer& Announcer::in(QWidget& window) {
+    if (auto* made = window.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
+        return *made;
+    return *new Announcer(&window);
+}
+
 void Announcer::announce(const QString& text) {
     // Each text is a new appearance, which the reader speaks even when it repeats the last.
     hide();

@@ -14,6 +14,8 @@ class Announcer final : public QWidget {
     Q_OBJECT
 public:
     explicit Announcer(QWidget* parent);
+    // The one announcer of a window, made when it is first needed.
+    static Announcer& in(QWidget& window);
     void announce(const QString& text);
     const QString& text() const { return m_text; }
     // How long a text stays showing: long enough to be read, and then gone, so that a review

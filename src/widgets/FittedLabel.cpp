@@ -25,15 +25,6 @@ void fitCaptionWidth(QWidget& caption, int room) {
         caption.height());
 }
 
-void fitWrappedText(QLabel& label) {
-    QFont font = label.font();
-    while (label.heightForWidth(label.width()) > label.height() &&
-           font.pointSizeF() > kSmallestReadablePoints) {
-        font.setPointSizeF(font.pointSizeF() - kStepPoints);
-        label.setFont(font);
-    }
-}
-
 int effectiveIndent(const QLabel& label) {
     if (label.indent() >= 0)
         return label.indent();

@@ -28,9 +28,6 @@ private:
 // points) where even that is not enough.
 void fitCaptionWidth(QWidget& caption, int room);
 
-// Shrinks a word-wrapped label's font (down to 6 points) until its whole text fits its height.
-void fitWrappedText(QLabel& label);
-
 // Shows a one-line text whole in a box of fixed width: the label's `base` font, or a smaller
 // one (down to 6 points) where the text would be cut.
 void fitTextWidth(QLabel& label, const QFont& base);

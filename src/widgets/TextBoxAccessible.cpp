@@ -1,6 +1,8 @@
 #include "widgets/TextBoxAccessible.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
@@ -151,9 +153,59 @@ private:
     }
 };
 
+// An editable combo box that keeps the name it was given: Qt on Linux names one by its text
+// ("5 editable combo box") and leaves the name to a label relation, which a box captioned by a
+// check box has not. Its value is its text; its children are its list and its text box.
+class NamedComboBoxAccessible final : public QAccessibleWidget {
+public:
+    explicit NamedComboBoxAccessible(QComboBox* box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return box()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = true;
+        s.expandable = true;
+        s.expanded = box()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+    int childCount() const override { return 2; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1)
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child)
+            return -1;
+        if (child->object() == box()->view())
+            return 0;
+        return child->object() == box()->lineEdit() ? 1 : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+    }
+};
+
 QAccessibleInterface* textBoxAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("QLineEdit") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QLineEdit"))
         return new TextBoxAccessible(static_cast<QLineEdit*>(object));
+    auto* box = qobject_cast<QComboBox*>(object);
+    if (className == QLatin1String("QComboBox") && box->isEditable() &&
+        !box->accessibleName().isEmpty())
+        return new NamedComboBoxAccessible(box);
     return nullptr;
 }
 

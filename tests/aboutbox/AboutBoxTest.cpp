@@ -3,6 +3,7 @@
 #include "fakes/FakePlatform.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ TEST_F(AboutBoxAloneTest, TheHelpTextIsThirtySevenLinesEachEndedByCrLf) {
     frmHelp* help = frmHelp::instance();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->windowTitle(), "Tempiro Timer Help");
-    const QString text = help->lblDescription->text();
+    const QString text = help->text();
     EXPECT_TRUE(text.endsWith("\r\n"));
     QStringList lines = text.split("\r\n");
     ASSERT_EQ(lines.takeLast(), "");
@@ -56,11 +57,15 @@ TEST_F(AboutBoxAloneTest, TheHelpTextIsThirtySevenLinesEachEndedByCrLf) {
     EXPECT_EQ(lines[17], "=============Enter Time Screen================");
     EXPECT_EQ(lines[36], "   the Tempiro utility will convert the end time to local time. ");
     EXPECT_EQ(help->cmdOK->toolTip(), "Press to exit screen.");
+    // Shown in a text a screen reader reads by line, the keys after it.
+    const QString shown = help->lblDescription->toPlainText();
+    EXPECT_TRUE(shown.startsWith(QString(text).replace("\r\n", "\n"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Pause or Ctrl+P")) << shown.toStdString();
 
     help->cmdOK_Click();
     EXPECT_EQ(frmHelp::instance(), nullptr);
     frmHelp::Show(&owner);
-    EXPECT_EQ(frmHelp::instance()->lblDescription->text(), text) << "the same on every opening";
+    EXPECT_EQ(frmHelp::instance()->text(), text) << "the same on every opening";
 }
 
 TEST_F(AboutBoxAloneTest, SystemInfoOnlyWhenAProgramIsFound) {

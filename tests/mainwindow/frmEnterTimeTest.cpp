@@ -6,6 +6,7 @@
 #include "mainwindow/frmTempiro.h"
 #include "widgets/ClickableLabel.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -432,6 +433,13 @@ TEST_F(EnterTimeTest, TypingReplacesTheTargetAndAPasteOverAStopWatchIsKept) {
     EXPECT_EQ(dialog.chkWarn->accessibleName(), "Warn me 120 minutes before ending");
     dialog.cboWarnMn->setEditText(" 1");
     EXPECT_EQ(dialog.chkWarn->accessibleName(), "Warn me 1 minute before ending");
+    // The minutes box keeps its name with any value; the status line is a status bar.
+    QAccessibleInterface* minutes = QAccessible::queryAccessibleInterface(dialog.cboWarnMn);
+    EXPECT_EQ(minutes->text(QAccessible::Name), "Warning minutes");
+    EXPECT_EQ(minutes->text(QAccessible::Value), " 1");
+    EXPECT_EQ(minutes->indexOfChild(minutes->child(1)), 1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.lblStatus)->role(),
+              QAccessible::StatusBar);
     dialog.optTorI[kModeStopWatch]->click();
     QGuiApplication::clipboard()->setText("12/25/2027 10:00 PM PST");
     QTest::keyClick(dialog.txtTime, Qt::Key_V, Qt::ControlModifier);

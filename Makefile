@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # that use them.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libx11-dev \
             libical-dev libglib2.0-dev libfontconfig-dev libcanberra-dev libasound2-dev libicu-dev \
-            fonts-dejavu-core fonts-liberation2
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core fonts-liberation2
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang-format \
             xvfb xauth x11-utils dbus-daemon desktop-file-utils appstream dpkg-dev file faketime \
             xdotool openbox python3-dbus python3-gi at-spi2-core python3-pyatspi

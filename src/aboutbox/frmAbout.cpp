@@ -23,7 +23,7 @@ namespace tempiro {
 namespace aboutbox {
 
 QString versionText() {
-    return QStringLiteral("Version %1.%2.%3")
+    return frmAbout::tr("Version %1.%2.%3")
         .arg(version::kMajor)
         .arg(version::kMinor)
         .arg(version::kRevision);
@@ -102,8 +102,8 @@ void frmAbout::createControls() {
     widgets::setTextColour(*lblDescription, Qt::black);
     place(lblDescription, 240, 930, 5295, 975);
 
-    cmdHelp = new QPushButton(QStringLiteral("&Help"), this);
-    cmdHelp->setToolTip(QStringLiteral("Press to exit screen."));
+    cmdHelp = new QPushButton(tr("&Help"), this);
+    cmdHelp->setToolTip(tr("Press to exit screen."));
     place(cmdHelp, 4290, 1200, 1260, 345);
 
     lblCopyright = new QLabel(this);
@@ -118,8 +118,8 @@ void frmAbout::createControls() {
     place(Line1, 240, 2408, 5325, 15);
     widgets::setAccessibleRole(*Line1, QAccessible::Separator);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setToolTip(QStringLiteral("Press to exit screen."));
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setToolTip(tr("Press to exit screen."));
     place(cmdOK, 4290, 2550, 1260, 345);
 
     Label1 = new QLabel(QString(), this);
@@ -127,13 +127,13 @@ void frmAbout::createControls() {
     Label1->setWordWrap(true);
     place(Label1, 225, 2580, 3975, 780);
 
-    lblDisclaimer = new QLabel(QStringLiteral("Warning: ..."), this);
+    lblDisclaimer = new QLabel(tr("Warning: ..."), this);
     lblDisclaimer->setWordWrap(true);
     widgets::setTextColour(*lblDisclaimer, Qt::black);
     place(lblDisclaimer, 255, 2745, 3870, 525);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setToolTip(QStringLiteral("Show Microsoft System information."));
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
+    cmdSysInfo->setToolTip(tr("Show Microsoft System information."));
     place(cmdSysInfo, 4290, 3000, 1245, 345);
 
     for (QPushButton* button : {cmdHelp, cmdOK, cmdSysInfo})
@@ -149,12 +149,12 @@ void frmAbout::Show() {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + kProgramTitle);
+    setWindowTitle(tr("About %1").arg(kProgramTitle));
     lblVersion->setText(aboutbox::versionText());
-    lblTitle->setText(QStringLiteral("Marrowby Software ") + kProgramTitle);
+    lblTitle->setText(tr("Marrowby Software %1").arg(kProgramTitle));
     lblDescription->clear();
-    lblCopyright->setText(QStringLiteral("Copyright © 2026 Marrowby Software"));
-    lblRights->setText(QStringLiteral("Free to use and share."));
+    lblCopyright->setText(tr("Copyright © 2026 Marrowby Software"));
+    lblRights->setText(tr("Free to use and share."));
     Picture1->setAccessibleName(
         QStringList{lblTitle->text(), lblVersion->text(), lblWeb->text()}.join(
             QStringLiteral(", ")));
@@ -182,9 +182,9 @@ void frmAbout::StartSysInfo() {
                              ? m_services.desktop.launch(*m_sysInfoApp, {}).started
                              : m_services.programs.start(SysInfoPath, {}).started;
     if (!started)
-        m_services.messages.show(QStringLiteral("System Information Is Unavailable At This "
-                                                "Time\r\nIt can be installed as a Windows 95 "
-                                                "Accessory"),
+        m_services.messages.show(tr("System Information Is Unavailable At This Time") +
+                                     QStringLiteral("\r\n") +
+                                     tr("It can be installed as a Windows 95 Accessory"),
                                  kProgramTitle, platform::MessageBoxes::Icon::None);
 }
 

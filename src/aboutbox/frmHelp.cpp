@@ -31,7 +31,8 @@ QString lines(int first, int last) {
 
 // What the help text leaves out: the keys, and the ways to reach the timer from outside its
 // window.
-const QString kMoreHelp = QStringLiteral(
+const char* const kMoreHelp = QT_TRANSLATE_NOOP(
+    "tempiro::frmHelp",
     "\n=============Keys and More====================\n"
     "  F10, or Alt pressed alone -> opens the menus (showing a hidden menu bar first).\n"
     "  Pause or Ctrl+P -> pauses or resumes the timer.\n"
@@ -47,7 +48,7 @@ const QString kMoreHelp = QStringLiteral(
 
 frmHelp::frmHelp(QWidget* owner)
     : widgets::DesignDialog(owner, QStringLiteral("frmHelp"), false) {
-    setWindowTitle(QStringLiteral("Tempiro Timer Help"));
+    setWindowTitle(tr("Tempiro Timer Help"));
     const double dpi = windowing::screenDpi();
     widgets::fixSizeInTwips(*this, 6900, 6810, dpi);
 
@@ -65,8 +66,8 @@ frmHelp::frmHelp(QWidget* owner)
     lblDescription->setPalette(palette);
     widgets::placeInTwips(*lblDescription, 105, 120, 6705, 6240, dpi);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setToolTip(QStringLiteral("Press to exit screen."));
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setToolTip(tr("Press to exit screen."));
     widgets::placeInTwips(*cmdOK, 2832, 6408, 1260, 345, dpi);
     connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
 }
@@ -89,7 +90,7 @@ void frmHelp::Form_Load() {
     m_text = lines(1, aboutbox::kFirstPartLines);
     m_text += lines(aboutbox::kFirstPartLines + 1, aboutbox::kLineCount);
     lblDescription->setPlainText(QString(m_text).replace(kLineBreak, QStringLiteral("\n")) +
-                                 kMoreHelp);
+                                 tr(kMoreHelp));
 }
 
 void frmHelp::cmdOK_Click() {

@@ -2,6 +2,7 @@
 
 #include "command/CommandApply.h"
 #include "core/DayCount.h"
+#include "core/Translate.h"
 #include "core/Version.h"
 #include "core/modMain.h"
 #include "host/QSettingsStore.h"
@@ -55,7 +56,7 @@ std::optional<int> handOver(host::SingleInstance& instance,
     modMain::bTraceErrors = modMain::bTrace;
     // One timer per user: two copies would each save over the other's alarm at their close.
     const auto failed = [](const QString& text) {
-        return print({command::kExitFailed, {}, QStringLiteral("tempiro: ") + text + u'\n'});
+        return print({command::kExitFailed, {}, CommandText::tr("tempiro: %1\n").arg(text)});
     };
     const int deadline = host::SingleInstance::kMessageMilliseconds / 1000;
     switch (instance.claim(host::SingleInstance::kWaitMilliseconds,
@@ -69,19 +70,19 @@ std::optional<int> handOver(host::SingleInstance& instance,
         if (const auto answer = instance.answer())
             if (const auto parsed = command::Answer::fromBytes(*answer))
                 return print(*parsed);
-        return failed(QStringLiteral("the running timer took the command but did not answer "
-                                     "within %1 s; it may have been carried out.")
+        return failed(CommandText::tr("the running timer took the command but did not answer "
+                                      "within %1 s; it may have been carried out.")
                           .arg(deadline + host::SingleInstance::kAnswerMilliseconds / 1000));
     case host::SingleInstance::Outcome::Unanswered:
         return failed(
             command
-                ? QStringLiteral("the running timer did not answer within %1 s; "
-                                 "nothing was changed.")
+                ? CommandText::tr("the running timer did not answer within %1 s; "
+                                  "nothing was changed.")
                       .arg(deadline)
-                : QStringLiteral("the running timer did not answer within %1 s.").arg(deadline));
+                : CommandText::tr("the running timer did not answer within %1 s.").arg(deadline));
     case host::SingleInstance::Outcome::Foreign:
-        return failed(QStringLiteral("the timer's socket %1 belongs to another user; nothing "
-                                     "was sent to it.")
+        return failed(CommandText::tr("the timer's socket %1 belongs to another user; nothing "
+                                      "was sent to it.")
                           .arg(instance.socketAddress()));
     case host::SingleInstance::Outcome::Unguarded:
         modMain::TraceLine(QStringLiteral("Running without the one-copy lock"));
@@ -91,8 +92,8 @@ std::optional<int> handOver(host::SingleInstance& instance,
     }
     if (!instance.listenFailure().isEmpty()) {
         const QString warning =
-            QStringLiteral("tempiro: could not listen on %1; this timer takes no commands from "
-                           "the command line.\n")
+            CommandText::tr("tempiro: could not listen on %1; this timer takes no commands from "
+                            "the command line.\n")
                 .arg(instance.listenFailure());
         std::fputs(warning.toLocal8Bit().constData(), stderr);
         modMain::TraceLine(warning.trimmed());
@@ -113,8 +114,9 @@ std::optional<int> handOver(host::SingleInstance& instance,
             state, link, moment, [&zones](qint64 utc) { return zones.offsetFromUtc(utc); }, text,
             false, command->json));
     }
-    return print(
-        {command::kExitNotRunning, {}, QStringLiteral("tempiro: Tempiro Timer is not running.\n")});
+    return print({command::kExitNotRunning,
+                  {},
+                  CommandText::tr("tempiro: Tempiro Timer is not running.\n")});
 }
 
 int Main(QApplication& app, const platform::Services& services, host::SingleInstance& instance,
@@ -130,8 +132,8 @@ int Main(QApplication& app, const platform::Services& services, host::SingleInst
         if (!given)
             return command::Answer{command::kExitFailed,
                                    {},
-                                   QStringLiteral("tempiro: the running timer does not read this "
-                                                  "request (a different version?).\n")}
+                                   CommandText::tr("tempiro: the running timer does not read this "
+                                                   "request (a different version?).\n")}
                 .toBytes();
         const command::Answer answer = command::applyCommand(timer, *given);
         const QByteArray bytes = answer.toBytes();
@@ -139,8 +141,8 @@ int Main(QApplication& app, const platform::Services& services, host::SingleInst
             return bytes;
         return command::Answer{answer.status,
                                {},
-                               QStringLiteral("tempiro: done, but the answer was too long to "
-                                              "send back (over %1 KiB).\n")
+                               CommandText::tr("tempiro: done, but the answer was too long to "
+                                               "send back (over %1 KiB).\n")
                                    .arg(host::SingleInstance::kMaxAnswer / 1024)}
             .toBytes();
     };

@@ -11,6 +11,7 @@
 #include "host/SystemClock.h"
 #include "host/SystemProgramStarter.h"
 #include "host/SystemTimeZoneSource.h"
+#include "host/Translations.h"
 #include "host/WindowSystem.h"
 #include "windowing/QtMessageBoxes.h"
 #include "windowing/SystemSound.h"
@@ -25,13 +26,24 @@ using namespace tempiro;
 
 int main(int argc, char* argv[]) {
     // A command for a timer that runs already is handed over before anything of the window
-    // system is touched: the call answers in milliseconds and opens nothing.
+    // system is touched: the call answers in milliseconds and opens nothing. What it says (its
+    // help, a mistake, a silent timer) is in the user's language, which needs an application
+    // object of Qt Core alone for as long as the command line speaks.
+    int qtArgc = 1;
+    std::optional<QCoreApplication> commandLine;
+    std::optional<host::Translations> commandLanguage;
+    if (argc > 1) {
+        commandLine.emplace(qtArgc, argv);
+        commandLanguage.emplace();
+    }
     const app::Start start = app::readCommandLine(argc, argv);
     if (start.exitStatus)
         return *start.exitStatus;
     host::SingleInstance instance;
     if (const std::optional<int> done = app::handOver(instance, start.command))
         return *done;
+    commandLanguage.reset();
+    commandLine.reset();
     host::preferXcbOnWayland();
     // The menu bar stays in the window: the design hides and shows it there, and asking the
     // session bus for a global menu at start costs as much as the rest of the menus.
@@ -45,10 +57,10 @@ int main(int argc, char* argv[]) {
     std::optional<host::WindowSystemStart> starting(std::in_place);
     // Every option is the timer's own and has been read: Qt would take some of them for its own
     // (--title would title the first window and be lost to the timer), so it is given none.
-    int qtArgc = 1;
     QApplication app(qtArgc, argv);
     starting.reset();
     fonts.reset();
+    const host::Translations language;
     host::SystemClock clock;
     windowing::SystemSound sound;
     windowing::SystemWindowControl windows;

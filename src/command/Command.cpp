@@ -2,6 +2,7 @@
 
 #include "core/DayCount.h"
 #include "core/TimerFacts.h"
+#include "core/Translate.h"
 #include "core/WarningMinutes.h"
 
 #include <QCommandLineParser>
@@ -17,18 +18,19 @@ namespace {
 // says so rather than guessing.
 const QByteArray kRequestHeader = QByteArrayLiteral("tempiro-command 1\n");
 
-const char* const kExamples = R"(
-Examples:
-  tempiro --in 25m --title Tea          a 25-minute timer called Tea
-  tempiro --at "12/25/2027 10:00 PM PST" --title Auction --url https://...
-  tempiro --stopwatch                   start a stop watch
-  tempiro --toggle-pause                pause or resume (for a key binding)
-  tempiro --status                      one line for a status bar
-
-With Days shown and 11 days or more to go, the window's lower line shows the
-current date and time under "Current Time" instead of the count, as the design
-has it; --status and the item's tooltip still count down.
-)";
+const char* const kExamples = QT_TRANSLATE_NOOP(
+    "CommandText",
+    "\n"
+    "Examples:\n"
+    "  tempiro --in 25m --title Tea          a 25-minute timer called Tea\n"
+    "  tempiro --at \"12/25/2027 10:00 PM PST\" --title Auction --url https://...\n"
+    "  tempiro --stopwatch                   start a stop watch\n"
+    "  tempiro --toggle-pause                pause or resume (for a key binding)\n"
+    "  tempiro --status                      one line for a status bar\n"
+    "\n"
+    "With Days shown and 11 days or more to go, the window's lower line shows the\n"
+    "current date and time under \"Current Time\" instead of the count, as the design\n"
+    "has it; --status and the item's tooltip still count down.\n");
 
 void put(QJsonObject& o, const char* key, const std::optional<QString>& value) {
     if (value)
@@ -180,74 +182,76 @@ QString terminalSafe(const QString& text) {
 
 ParsedArguments parseArguments(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Tempiro Timer: a countdown timer for one event at a time. Without options\n"
-                       "it opens the timer; with them it sets, pauses or reads the running one."));
+    parser.setApplicationDescription(CommandText::tr(
+        "Tempiro Timer: a countdown timer for one event at a time. Without options\n"
+        "it opens the timer; with them it sets, pauses or reads the running one."));
     const QCommandLineOption in(
         QStringLiteral("in"),
-        QStringLiteral("Count down a length: 1:30:00, 25m, 90s, 1h30m, 2h. A day or more (48h) is "
-                       "set as the time it ends."),
-        QStringLiteral("length"));
+        CommandText::tr("Count down a length: 1:30:00, 25m, 90s, 1h30m, 2h. A day or more (48h) is "
+                        "set as the time it ends."),
+        CommandText::tr("length"));
     const QCommandLineOption at(
         QStringLiteral("at"),
-        QStringLiteral("Count down to a date and time, in your locale or in English, optionally "
-                       "with its zone: PST ... EDT, UTC, GMT, Z, +01:00, UTC+1, CET, AEDT ..."),
-        QStringLiteral("target"));
+        CommandText::tr("Count down to a date and time, in your locale or in English, optionally "
+                        "with its zone: PST ... EDT, UTC, GMT, Z, +01:00, UTC+1, CET, AEDT ..."),
+        CommandText::tr("target"));
     const QCommandLineOption stopWatch(QStringLiteral("stopwatch"),
-                                       QStringLiteral("Start a stop watch."));
-    const QCommandLineOption title(QStringLiteral("title"), QStringLiteral("The event's title."),
-                                   QStringLiteral("text"));
-    const QCommandLineOption url(QStringLiteral("url"), QStringLiteral("The event's web address."),
-                                 QStringLiteral("address"));
+                                       CommandText::tr("Start a stop watch."));
+    const QCommandLineOption title(QStringLiteral("title"), CommandText::tr("The event's title."),
+                                   CommandText::tr("text"));
+    const QCommandLineOption url(QStringLiteral("url"), CommandText::tr("The event's web address."),
+                                 CommandText::tr("address"));
     const QCommandLineOption warn(
         QStringLiteral("warn"),
-        QStringLiteral("Warn with beeps this many minutes before the end (a whole number); 0 turns "
-                       "warnings off."),
-        QStringLiteral("minutes"));
+        CommandText::tr(
+            "Warn with beeps this many minutes before the end (a whole number); 0 turns "
+            "warnings off."),
+        CommandText::tr("minutes"));
     const QCommandLineOption autoOpen(QStringLiteral("auto-open"),
-                                      QStringLiteral("Open the timer on the due day."));
+                                      CommandText::tr("Open the timer on the due day."));
     const QCommandLineOption noAutoOpen(QStringLiteral("no-auto-open"),
-                                        QStringLiteral("Do not open the timer on the due day."));
-    const QCommandLineOption pause(QStringLiteral("pause"), QStringLiteral("Pause the display."));
+                                        CommandText::tr("Do not open the timer on the due day."));
+    const QCommandLineOption pause(QStringLiteral("pause"), CommandText::tr("Pause the display."));
     const QCommandLineOption resume(QStringLiteral("resume"),
-                                    QStringLiteral("Resume a paused display."));
+                                    CommandText::tr("Resume a paused display."));
     const QCommandLineOption toggle(QStringLiteral("toggle-pause"),
-                                    QStringLiteral("Pause, or resume when paused."));
+                                    CommandText::tr("Pause, or resume when paused."));
     const QCommandLineOption status(QStringLiteral("status"),
-                                    QStringLiteral("Print the time left as one line."));
+                                    CommandText::tr("Print the time left as one line."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --status: print one JSON object."));
+                                  CommandText::tr("With --status: print one JSON object."));
     const QCommandLineOption setAlarm(QStringLiteral("set-alarm"),
-                                      QStringLiteral("Open the Enter Time dialog."));
+                                      CommandText::tr("Open the Enter Time dialog."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
+                                  CommandText::tr("Show this help."));
     const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")},
-                                         QStringLiteral("Show the version."));
+                                         CommandText::tr("Show the version."));
     parser.addOptions({in, at, stopWatch, title, url, warn, autoOpen, noAutoOpen, pause, resume,
                        toggle, status, json, setAlarm, help, showVersion});
 
     // The program's own name, whatever the running file is called (and there is no application
     // object yet to ask).
-    const QString usageLine = QStringLiteral("Usage: tempiro [options]");
+    const QString usageLine = CommandText::tr("Usage: tempiro [options]");
     const auto usage = [&] {
         const QString help = parser.helpText();
         return usageLine + help.mid(help.indexOf(u'\n'));
     };
     ParsedArguments result;
     const auto usageError = [&](const QString& message) {
-        result.immediate = {kExitBadInput,
-                            {},
-                            QStringLiteral("tempiro: ") + message + u'\n' + usageLine +
-                                QStringLiteral("\nSee tempiro --help for the options.\n")};
+        result.immediate = {
+            kExitBadInput,
+            {},
+            CommandText::tr("tempiro: %1\n%2\nSee tempiro --help for the options.\n")
+                .arg(message, usageLine)};
         return result;
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument: ") +
-                          parser.positionalArguments().first());
+        return usageError(
+            CommandText::tr("unexpected argument: %1").arg(parser.positionalArguments().first()));
     if (parser.isSet(help)) {
-        result.immediate.out = usage() + QLatin1String(kExamples);
+        result.immediate.out = usage() + CommandText::tr(kExamples);
         return result;
     }
     if (parser.isSet(showVersion)) {
@@ -258,13 +262,13 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
     const int pauses =
         int(parser.isSet(pause)) + int(parser.isSet(resume)) + int(parser.isSet(toggle));
     if (alarms > 1)
-        return usageError(QStringLiteral("give one of --in, --at and --stopwatch"));
+        return usageError(CommandText::tr("give one of --in, --at and --stopwatch"));
     if (pauses > 1)
-        return usageError(QStringLiteral("give one of --pause, --resume and --toggle-pause"));
+        return usageError(CommandText::tr("give one of --pause, --resume and --toggle-pause"));
     if (parser.isSet(autoOpen) && parser.isSet(noAutoOpen))
-        return usageError(QStringLiteral("give --auto-open or --no-auto-open, not both"));
+        return usageError(CommandText::tr("give --auto-open or --no-auto-open, not both"));
     if (parser.isSet(json) && !parser.isSet(status))
-        return usageError(QStringLiteral("--json goes with --status"));
+        return usageError(CommandText::tr("--json goes with --status"));
 
     // Mistakes in a value: the dialog's own message where the dialog has one, and nothing sent.
     const auto refuse = [&](const QString& message) {
@@ -275,8 +279,10 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
     if (parser.isSet(in)) {
         const Length length = readLength(parser.value(in));
         if (length.tooLong)
-            return refuse(
-                QStringLiteral("tempiro: a length can be at most %1 days.").arg(kMaxLengthDays));
+            return refuse(counted(
+                "CommandText",
+                QT_TRANSLATE_N_NOOP("CommandText", "tempiro: a length can be at most %n days."),
+                "tempiro: a length can be at most %n day.", kMaxLengthDays));
         c.mode = kModeInterval;
         c.timeText = lengthText(parser.value(in));
         // The Interval box holds less than a day; the command line counts longer lengths to
@@ -302,14 +308,19 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
         static const QRegularExpression whole(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
         c.warnMinutes = parser.value(warn);
         if (!whole.match(*c.warnMinutes).hasMatch() || !minutesFromText(*c.warnMinutes))
-            return refuse(kOutOfRange);
+            return refuse(warningOutOfRange());
     }
     if (c.title && c.title->size() > kMaxTitleLength)
-        return refuse(
-            QStringLiteral("tempiro: a title can be at most %1 characters.").arg(kMaxTitleLength));
+        return refuse(counted(
+            "CommandText",
+            QT_TRANSLATE_N_NOOP("CommandText", "tempiro: a title can be at most %n characters."),
+            "tempiro: a title can be at most %n character.", kMaxTitleLength));
     if (c.url && c.url->size() > kMaxUrlLength)
-        return refuse(QStringLiteral("tempiro: a web address can be at most %1 characters.")
-                          .arg(kMaxUrlLength));
+        return refuse(
+            counted("CommandText",
+                    QT_TRANSLATE_N_NOOP("CommandText",
+                                        "tempiro: a web address can be at most %n characters."),
+                    "tempiro: a web address can be at most %n character.", kMaxUrlLength));
     if (parser.isSet(autoOpen) || parser.isSet(noAutoOpen))
         c.autoOpen = parser.isSet(autoOpen);
     if (parser.isSet(pause))
@@ -322,7 +333,7 @@ ParsedArguments parseArguments(const QStringList& arguments, const QString& vers
     c.json = parser.isSet(json);
     c.enterTime = parser.isSet(setAlarm);
     if (c.toRequest().size() > kMaxRequestBytes)
-        return refuse(QStringLiteral("tempiro: the command is too long to send (over %1 KiB).")
+        return refuse(CommandText::tr("tempiro: the command is too long to send (over %1 KiB).")
                           .arg(kMaxRequestBytes / 1024));
     result.command = c;
     return result;

@@ -3,6 +3,7 @@
 #include "core/AlarmEntry.h"
 #include "core/DayCount.h"
 #include "core/TimerFacts.h"
+#include "core/Translate.h"
 
 #include <QJsonDocument>
 
@@ -94,8 +95,8 @@ Answer applyCommand(Timer& timer, const Command& command) {
             result.alarm->mode = kModeTime;
             result.alarm->time =
                 wallFromReal(now.real + *command.lengthSeconds / kSecondsPerDay, timer.offsetAt());
-            note = QStringLiteral("tempiro: %1 is longer than an Interval can be "
-                                  "(23:59:59); the alarm is set to end at %2.\n")
+            note = CommandText::tr("tempiro: %1 is longer than an Interval can be "
+                                   "(23:59:59); the alarm is set to end at %2.\n")
                        .arg(clockText(*command.lengthSeconds),
                             timer.text().generalDate(result.alarm->time));
         }
@@ -103,8 +104,8 @@ Answer applyCommand(Timer& timer, const Command& command) {
         if (!failure.isEmpty())
             return {kExitFailed,
                     {},
-                    note + QStringLiteral("Tempiro Timer could not save its settings: ") + failure +
-                        u'\n'};
+                    note + CommandText::tr("Tempiro Timer could not save its settings: %1\n")
+                               .arg(failure)};
         answer = statusAnswer(timer.state(), timer.link(), now, timer.offsetAt(), timer.text(),
                               true, command.json);
     }

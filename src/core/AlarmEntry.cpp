@@ -18,7 +18,7 @@ AlarmEntryResult alarmFromEntry(const AlarmEntry& entry, double now, const DateT
     if (entry.warnText) {
         warnMinutes = minutesFromText(*entry.warnText);
         if (!warnMinutes) {
-            result.refusal = kOutOfRange;
+            result.refusal = warningOutOfRange();
             return result;
         }
     }

@@ -1,6 +1,7 @@
 #include "core/DisplayEngine.h"
 
 #include "core/DayCount.h"
+#include "core/Translate.h"
 
 #include <cmath>
 
@@ -12,7 +13,6 @@ constexpr int kMaxExpireBeeps = 5;
 constexpr int kWarnBeepPauseMs = 300;
 constexpr qint16 kManyBeepsFrom = 5; // up to this minute count, one beep per minute left
 constexpr double kCurrentTimeFromDays = 11;
-const QString kStopWatchName = QStringLiteral("Stop Watch");
 
 QString twoDigits(std::int64_t n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -27,8 +27,8 @@ QString noticeSummary(const TimerState& s) {
     return s.sEventTitle.isEmpty() ? kProgramTitle : s.sEventTitle;
 }
 
-QString minutesLeft(int minutes) {
-    return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
+QString stopWatchName() {
+    return DisplayText::tr("Stop Watch");
 }
 
 // A newly installed alarm starts with a clean slate: its first warning brings the window
@@ -45,11 +45,11 @@ void takeOver(TimerState& s, const Moment& moment, DisplayUpdate& u) {
     s.bPaused = false;
     s.dCountFrom = moment.wall;
     if (s.nTimeorInterval == kModeStopWatch) {
-        u.alarmCaption = kCaptionStartTime;
+        u.alarmCaption = caption(Caption::StartTime);
         s.dAlarmTime = s.realOfWall = moment.wall;
         s.realTarget = moment.real;
     } else {
-        u.alarmCaption = kCaptionAlarmTime;
+        u.alarmCaption = caption(Caption::AlarmTime);
     }
 }
 
@@ -88,8 +88,10 @@ void warningStep(TimerState& s, qint16 minutes, double remaining, DisplayUpdate&
         if (minutes > 0)
             u.notice = DisplayUpdate::Notice{
                 noticeSummary(s),
-                kCaptionTimeRemain + QStringLiteral(": ") +
-                    minutesLeft(int(std::ceil(remaining * kMinutesPerDay - 1e-6)))};
+                DisplayText::tr("%1: %2").arg(
+                    caption(Caption::TimeRemain),
+                    unitCount(qint64(std::ceil(remaining * kMinutesPerDay - 1e-6)),
+                              TimeUnit::Minute))};
     }
     s.nLastWarnMin = minutes;
     if (minutes <= 0) {
@@ -109,23 +111,24 @@ void warningStep(TimerState& s, qint16 minutes, double remaining, DisplayUpdate&
 void lineState(TimerState& s, const TimerFacts& f, DisplayUpdate& u) {
     if (s.nTimeorInterval == kModeStopWatch) {
         u.colour = LineColour::Green;
-        u.systemCaption = kCaptionTimeElapsed;
+        u.systemCaption = caption(Caption::TimeElapsed);
     } else if (s.nTimeorInterval != kModeTime) {
         return; // a mode this version does not know (a hand-edited file) shows no state
     } else if (f.expired) {
         if (s.nExpireBeeps < kMaxExpireBeeps) {
             u.beeps = 1;
             if (++s.nExpireBeeps == 1)
-                u.notice = DisplayUpdate::Notice{noticeSummary(s), kCaptionTimeExpired, true};
+                u.notice =
+                    DisplayUpdate::Notice{noticeSummary(s), caption(Caption::TimeExpired), true};
         }
         u.colour = LineColour::Red;
-        u.systemCaption = kCaptionTimeExpired;
+        u.systemCaption = caption(Caption::TimeExpired);
     } else {
         if (s.bWarn)
             warningStep(s, f.warningMinutes, f.remaining, u);
         else
             u.colour = LineColour::Green;
-        u.systemCaption = kCaptionTimeRemain;
+        u.systemCaption = caption(Caption::TimeRemain);
     }
 }
 
@@ -146,20 +149,20 @@ Fields timeOfDayFields(const TimerState& s, double remaining, const QString& sep
     Fields f;
     if (s.bHr) {
         f.value += u' ' + twoDigits(seconds / 3600);
-        f.heading += QStringLiteral(" hh");
-        f.units << QStringLiteral("hours");
+        f.heading += u' ' + DisplayText::tr("hh", "the hours' heading over their digits");
+        f.units << DisplayText::tr("hours", "a unit in the heading, said");
         f.spoken << unitCount(seconds / 3600, TimeUnit::Hour);
     }
     if (s.bMin) {
         f.value += separator + twoDigits(seconds / 60 % 60);
-        f.heading += QStringLiteral(":mm");
-        f.units << QStringLiteral("minutes");
+        f.heading += u':' + DisplayText::tr("mm", "the minutes' heading over their digits");
+        f.units << DisplayText::tr("minutes", "a unit in the heading, said");
         f.spoken << unitCount(seconds / 60 % 60, TimeUnit::Minute);
     }
     if (s.bSec) {
         f.value += separator + twoDigits(seconds % 60);
-        f.heading += QStringLiteral(":ss");
-        f.units << QStringLiteral("seconds");
+        f.heading += u':' + DisplayText::tr("ss", "the seconds' heading over their digits");
+        f.units << DisplayText::tr("seconds", "a unit in the heading, said");
         f.spoken << unitCount(seconds % 60, TimeUnit::Second);
     }
     f.worded = f.value.trimmed();
@@ -182,22 +185,23 @@ void dayFields(const TimerFacts& f, double now, const DateText& text, Fields& fi
             fields.units.clear();
             fields.spoken.clear();
             fields.worded.clear();
-            u.systemCaption = kCaptionCurrentTime;
+            u.systemCaption = caption(Caption::CurrentTime);
         } else {
             fields.value = u' ' + twoDigits(days) + fields.value;
             if (days > 0)
                 fields.worded = unitCount(days, TimeUnit::Day) + u' ' + fields.worded;
-            u.systemCaption = kCaptionTimeRemain;
-            fields.heading = QStringLiteral(" dy") + fields.heading;
-            fields.units.prepend(QStringLiteral("days"));
+            u.systemCaption = caption(Caption::TimeRemain);
+            fields.heading = u' ' + DisplayText::tr("dy", "the days' heading over their digits") +
+                             fields.heading;
+            fields.units.prepend(DisplayText::tr("days", "a unit in the heading, said"));
             fields.spoken.prepend(unitCount(days, TimeUnit::Day));
         }
     } else if (f.expired) {
         u.colour = LineColour::Red;
-        u.systemCaption = kCaptionTimeExpired;
+        u.systemCaption = caption(Caption::TimeExpired);
     } else if (!f.stopWatch) {
         u.colour = LineColour::Yellow;
-        u.systemCaption = kCaptionTimeRemain;
+        u.systemCaption = caption(Caption::TimeRemain);
     }
 }
 
@@ -209,10 +213,10 @@ std::optional<Fields> lowerLine(TimerState& s, const TimerFacts& f, double now,
         const QString days =
             unitCount(std::abs(static_cast<std::int64_t>(f.remaining)), TimeUnit::Day);
         return Fields{wholeDaysText(f.remaining),
-                      QStringLiteral("Days"),
+                      DisplayText::tr("Days", "the heading over the total of days"),
                       {days},
                       days,
-                      {QStringLiteral("days")}};
+                      {DisplayText::tr("days", "a unit in the heading, said")}};
     }
     if (!s.bSec && toLocalDateTime(now).time.second() != 0) {
         if (!s.bForceRedraw)
@@ -228,17 +232,37 @@ std::optional<Fields> lowerLine(TimerState& s, const TimerFacts& f, double now,
 // The title of a minimised window: the time itself, then the timer's name.
 QString minimizedTitle(const TimerState& s, const QString& valueText) {
     return valueText + u' ' +
-           (s.nTimeorInterval == kModeStopWatch ? kStopWatchName : kProgramTitle);
+           (s.nTimeorInterval == kModeStopWatch ? stopWatchName() : kProgramTitle);
 }
 
 } // namespace
 
+QString caption(Caption which) {
+    switch (which) {
+    case Caption::AlarmTime:
+        return DisplayText::tr("Alarm Time");
+    case Caption::StartTime:
+        return DisplayText::tr("Start Time");
+    case Caption::LocalTime:
+        return DisplayText::tr("Local Time");
+    case Caption::TimeRemain:
+        return DisplayText::tr("Time Remain");
+    case Caption::TimeExpired:
+        return DisplayText::tr("Time Expired");
+    case Caption::TimeElapsed:
+        return DisplayText::tr("Time Elapsed");
+    case Caption::CurrentTime:
+        break;
+    }
+    return DisplayText::tr("Current Time");
+}
+
 QString normalTitle(const TimerState& s) {
     const bool stopWatch = s.nTimeorInterval == kModeStopWatch;
     if (s.sEventTitle.isEmpty())
-        return stopWatch ? kStopWatchName : kProgramTitle;
-    return (stopWatch ? QStringLiteral("Timing of ") : QStringLiteral("Tempiro to ")) +
-           s.sEventTitle;
+        return stopWatch ? stopWatchName() : kProgramTitle;
+    return (stopWatch ? DisplayText::tr("Timing of %1") : DisplayText::tr("Tempiro to %1"))
+        .arg(s.sEventTitle);
 }
 
 DisplayUpdate decideUpdate(TimerState& s, double now, const DateText& text) {
@@ -255,7 +279,7 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
 
     if (s.bShowLocalTime) {
         u.alarmTimeText = text.generalDate(now);
-        u.alarmCaption = kCaptionLocalTime;
+        u.alarmCaption = caption(Caption::LocalTime);
     } else {
         u.alarmTimeText = text.generalDate(s.dAlarmTime);
     }
@@ -272,15 +296,19 @@ DisplayUpdate decideUpdate(TimerState& s, const Moment& moment, const UtcOffsetA
     u.heading = fields->heading;
     // "hours, minutes and seconds": the heading's letters are no words to a screen reader.
     const QStringList& units = fields->units;
-    u.spokenHeading = units.size() < 2 ? units.join(QString())
-                                       : units.mid(0, units.size() - 1).join(QStringLiteral(", ")) +
-                                             QStringLiteral(" and ") + units.last();
+    u.spokenHeading =
+        units.size() < 2 ? units.join(QString())
+                         : DisplayText::tr("%1 and %2", "the last of the heading's units")
+                               .arg(units.mid(0, units.size() - 1)
+                                        .join(DisplayText::tr(", ", "between the heading's units")),
+                                    units.last());
     u.labelsVisible = s.bLbl;
     u.valueText = facts.expired ? u'+' + fields->value : fields->value;
     // A value without units (the current date and time) is said as it is shown.
     u.spokenValue = fields->spoken.isEmpty() ? u.valueText.trimmed()
-                    : facts.expired          ? QStringLiteral("plus ") + fields->spoken.join(u' ')
-                                             : fields->spoken.join(u' ');
+                    : facts.expired ? DisplayText::tr("plus %1", "the time since the end, said")
+                                          .arg(fields->spoken.join(u' '))
+                                    : fields->spoken.join(u' ');
     u.wordedValue = fields->worded;
     u.title = normalTitle(s);
     u.minimizedTitle = minimizedTitle(s, u.valueText);

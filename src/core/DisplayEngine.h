@@ -44,13 +44,17 @@ struct DisplayUpdate {
     QString minimizedTitle; // the time and the timer's name
 };
 
-inline const QString kCaptionAlarmTime = QStringLiteral("Alarm Time");
-inline const QString kCaptionStartTime = QStringLiteral("Start Time");
-inline const QString kCaptionLocalTime = QStringLiteral("Local Time");
-inline const QString kCaptionTimeRemain = QStringLiteral("Time Remain");
-inline const QString kCaptionTimeExpired = QStringLiteral("Time Expired");
-inline const QString kCaptionTimeElapsed = QStringLiteral("Time Elapsed");
-inline const QString kCaptionCurrentTime = QStringLiteral("Current Time");
+// The captions of the two lines, in the user's language.
+enum class Caption {
+    AlarmTime,
+    StartTime,
+    LocalTime,
+    TimeRemain,
+    TimeExpired,
+    TimeElapsed,
+    CurrentTime
+};
+QString caption(Caption which);
 
 // One display update at `now`: takes over a new alarm, works out the remaining or elapsed
 // time, warnings and expiry, and every text of the display. Updates the state's alarm,

@@ -5,6 +5,7 @@
 #include "core/Twips.h"
 #include "core/modMain.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <new>
 #include <variant>
@@ -225,7 +226,8 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
         modMain::handOffAlarmTime(registry, target, isoText(s.dAlarmTime));
         handOffFailure = registry.commitWrites();
     } catch (const std::bad_alloc&) {
-        handOffFailure = QStringLiteral("not enough memory for the companion clock's file");
+        handOffFailure = QCoreApplication::translate(
+            "Settings", "not enough memory for the companion clock's file");
     }
     return settingsFailure.isEmpty() ? handOffFailure : settingsFailure;
 }

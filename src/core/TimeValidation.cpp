@@ -3,11 +3,28 @@
 #include "core/DayCount.h"
 #include "core/RealTime.h"
 #include "core/TimerState.h"
+#include "core/Translate.h"
 #include "core/ZoneOffsets.h"
 
 #include <cmath>
 
 namespace tempiro {
+
+QString notAValidDate() {
+    return EntryText::tr("Date/time is not in the correct format.");
+}
+
+QString beyondThirtyYears() {
+    return EntryText::tr("Date must be within 30 years.");
+}
+
+QString inThePast() {
+    return EntryText::tr("Date/time must be in the future.");
+}
+
+QString intervalIsALength() {
+    return EntryText::tr("Interval must be a length, like 1:30:00.");
+}
 
 namespace {
 
@@ -52,7 +69,7 @@ TimeCheck checkTime(const QString& typed, int mode, double now, const DateText& 
     if (!parsed && (zone = trailingDesignation(check.text)))
         parsed = text.parse(zone->rest, currentYear);
     if (parsed && mode == kModeInterval && (zone || *parsed.value >= 1.0)) {
-        check.refusal = kIntervalIsALength;
+        check.refusal = intervalIsALength();
         return check;
     }
     std::optional<double> target = parsed.value;
@@ -60,7 +77,7 @@ TimeCheck checkTime(const QString& typed, int mode, double now, const DateText& 
         target = localTimeOf(*parsed.value, *zone, now, text, zones);
     if (!target) {
         check.text = text.generalDate(now);
-        check.refusal = kNotAValidDate;
+        check.refusal = notAValidDate();
         return check;
     }
     double d = *target;
@@ -72,10 +89,10 @@ TimeCheck checkTime(const QString& typed, int mode, double now, const DateText& 
                 d += 1.0;
         }
     } else if (yearOf(d) - currentYear > kMaxYearsAhead) {
-        check.refusal = kBeyondThirtyYears;
+        check.refusal = beyondThirtyYears();
         return check;
     } else if (d < now) {
-        check.refusal = kInThePast;
+        check.refusal = inThePast();
         return check;
     }
     check.text = text.generalDate(d);

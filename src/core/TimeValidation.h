@@ -8,12 +8,12 @@
 
 namespace tempiro {
 
-inline const QString kNotAValidDate = QStringLiteral("Date/time is not in the correct format.");
-inline const QString kBeyondThirtyYears = QStringLiteral("Date must be within 30 years.");
-inline const QString kInThePast = QStringLiteral("Date/time must be in the future.");
+// The refusals of a typed target, in the user's language.
+QString notAValidDate();
+QString beyondThirtyYears();
+QString inThePast();
 // As short as the other messages: the status line is one line of a small dialog.
-inline const QString kIntervalIsALength =
-    QStringLiteral("Interval must be a length, like 1:30:00.");
+QString intervalIsALength();
 inline constexpr int kMaxYearsAhead = 30;
 // What a typed target comes to: the day count it names (none for a stop watch, which needs no
 // time), the text the time box is left with, or the reason it is refused.

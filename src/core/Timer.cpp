@@ -7,6 +7,11 @@
 
 namespace tempiro {
 
+QString unsynchronisedClockText() {
+    return Timer::tr(
+        "The system clock is not synchronised: the countdown may be off by the clock's error.");
+}
+
 Timer::Timer(const platform::TimerServices& services, QObject* parent)
     : QObject(parent)
     , m_services(services)
@@ -62,7 +67,7 @@ void Timer::onSynchronised(bool synchronised) {
     m_unsynchronised = !synchronised;
     emit clockSynchronisationChanged(m_unsynchronised);
     if (m_unsynchronised && !std::exchange(m_unsynchronisedTold, true))
-        m_services.notifier.notify(kProgramTitle, kClockUnsynchronised);
+        m_services.notifier.notify(kProgramTitle, unsynchronisedClockText());
 }
 
 void Timer::keepAwake(double remaining) {
@@ -75,9 +80,9 @@ void Timer::keepAwake(double remaining) {
         m_services.system.release();
         return;
     }
-    const QString title = sEventTitle.isEmpty() ? QStringLiteral("The countdown") : sEventTitle;
-    m_services.system.holdAwake(title + QStringLiteral(" ends at ") +
-                                clockTime(dAlarmTime, m_text.locale()));
+    const QString title = sEventTitle.isEmpty() ? tr("The countdown") : sEventTitle;
+    m_services.system.holdAwake(tr("%1 ends at %2", "why sleep is held off")
+                                    .arg(title, clockTime(dAlarmTime, m_text.locale())));
 }
 
 Moment Timer::moment() const {
@@ -164,14 +169,14 @@ void Timer::notifyOf(const DisplayUpdate::Notice& notice) {
     platform::Notification n{notice.summary, notice.body, {}, true, notice.expiry};
     // The user was not there to hear the beeps: the system said it would sleep, and it did.
     if (notice.expiry && sleptSinceAnnounced() && realTarget > m_asleepSince)
-        n.body = QStringLiteral("Ended at %1, while the computer was asleep.")
+        n.body = tr("Ended at %1, while the computer was asleep.")
                      .arg(clockTime(dAlarmTime, m_text.locale()));
     // A click on the notice shows the timer; servers that list the default choice name it.
-    n.actions = {{QStringLiteral("default"), QStringLiteral("Show Timer")}};
+    n.actions = {{QStringLiteral("default"), tr("Show Timer")}};
     if (!m_link.isEmpty())
-        n.actions.append({kNoticeOpenPage, QStringLiteral("Open Event Page")});
+        n.actions.append({kNoticeOpenPage, tr("Open Event Page")});
     if (notice.expiry)
-        n.actions.append({kNoticeSnooze, QStringLiteral("Snooze 5 Minutes")});
+        n.actions.append({kNoticeSnooze, tr("Snooze 5 Minutes")});
     m_services.notifier.notify(n);
 }
 
@@ -277,14 +282,14 @@ QString Timer::save(const std::optional<TwipsRect>& normalWindow, bool withPosit
     const QString aside = m_services.settings.takeSetAside();
     if (!aside.isEmpty())
         m_services.notifier.notify(
-            kProgramTitle, QStringLiteral("Tempiro Timer could not read its settings and kept the "
-                                          "file as ") +
-                               aside + QStringLiteral("; it started with its first settings."));
+            kProgramTitle, tr("Tempiro Timer could not read its settings and kept the file as "
+                              "%1; it started with its first settings.")
+                               .arg(aside));
     // A disk that stays full is told once, not at every change.
     if (!failure.isEmpty() && failure != std::exchange(m_failureTold, failure)) {
         modMain::TraceLine(QStringLiteral("Settings not saved: ") + failure);
         m_services.notifier.notify(
-            kProgramTitle, QStringLiteral("Tempiro Timer could not save its settings: ") + failure);
+            kProgramTitle, tr("Tempiro Timer could not save its settings: %1").arg(failure));
     }
     if (failure.isEmpty())
         m_failureTold.clear();

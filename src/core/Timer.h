@@ -30,8 +30,8 @@ inline const QString kNoticeShow = QStringLiteral("show");
 inline const QString kNoticeOpenPage = QStringLiteral("open-page");
 inline const QString kNoticeSnooze = QStringLiteral("snooze");
 
-inline const QString kClockUnsynchronised = QStringLiteral(
-    "The system clock is not synchronised: the countdown may be off by the clock's error.");
+// Said once a run where the system clock is not synchronised, in the user's language.
+QString unsynchronisedClockText();
 
 // The one running timer: the alarm, the display options and the event link, with the commands
 // every face of it uses (the main window, the dialogs, and whatever else shows or drives the

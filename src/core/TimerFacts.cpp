@@ -1,6 +1,7 @@
 #include "core/TimerFacts.h"
 
 #include "core/DayCount.h"
+#include "core/Translate.h"
 
 #include <cmath>
 #include <limits>
@@ -36,10 +37,18 @@ QString clockText(std::int64_t seconds) {
 }
 
 QString unitCount(std::int64_t n, TimeUnit unit) {
-    static const std::pair<const char*, const char*> names[] = {
-        {"day", "days"}, {"hour", "hours"}, {"minute", "minutes"}, {"second", "seconds"}};
-    const auto& [one, many] = names[static_cast<int>(unit)];
-    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+    switch (unit) {
+    case TimeUnit::Day:
+        return counted("DisplayText", QT_TRANSLATE_N_NOOP("DisplayText", "%n days"), "%n day", n);
+    case TimeUnit::Hour:
+        return counted("DisplayText", QT_TRANSLATE_N_NOOP("DisplayText", "%n hours"), "%n hour", n);
+    case TimeUnit::Minute:
+        return counted("DisplayText", QT_TRANSLATE_N_NOOP("DisplayText", "%n minutes"), "%n minute",
+                       n);
+    case TimeUnit::Second:
+        break;
+    }
+    return counted("DisplayText", QT_TRANSLATE_N_NOOP("DisplayText", "%n seconds"), "%n second", n);
 }
 
 QString waitText(std::int64_t seconds) {

@@ -1,6 +1,7 @@
 #include "core/TimerStatus.h"
 
 #include "core/DayCount.h"
+#include "core/Translate.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -25,21 +26,16 @@ QString endsAt(double target, double now, const QLocale& locale) {
     return locale.toString(end.date, QLocale::ShortFormat) + u' ' + time;
 }
 
-QString count(qint64 n, const char* unit) {
-    return QString::number(n) + u' ' + QLatin1String(unit) +
-           (n == 1 ? QString() : QStringLiteral("s"));
-}
-
 // How long ago, in the largest unit that still says it in two digits or fewer.
 QString agoText(double passed) {
     const auto minutes = static_cast<qint64>(std::floor(passed * kMinutesPerDay));
     if (minutes < 1)
-        return QStringLiteral("less than a minute");
+        return DisplayText::tr("less than a minute");
     if (minutes < 2 * 60)
-        return count(minutes, "minute");
+        return unitCount(minutes, TimeUnit::Minute);
     if (minutes < 2 * 24 * 60)
-        return count(minutes / 60, "hour");
-    return count(minutes / (24 * 60), "day");
+        return unitCount(minutes / 60, TimeUnit::Hour);
+    return unitCount(minutes / (24 * 60), TimeUnit::Day);
 }
 
 // Whole sixtieths; a share a rounding error short of the next one counts as that one.
@@ -73,16 +69,16 @@ StatusReport statusReport(const TimerState& s, const QString& link, const Moment
     if (stopWatch)
         what = waitText(seconds);
     else if (expired)
-        what = QStringLiteral("expired ") + waitText(seconds) + QStringLiteral(" ago");
+        what = DisplayText::tr("expired %1 ago").arg(waitText(seconds));
     else
-        what = waitText(seconds) + QStringLiteral(" left, ends ") +
-               text.generalDate(wallFromReal(realTarget, offsetAt));
+        what = DisplayText::tr("%1 left, ends %2")
+                   .arg(waitText(seconds), text.generalDate(wallFromReal(realTarget, offsetAt)));
     if (s.bPaused)
-        what = QStringLiteral("paused, ") + what;
+        what = DisplayText::tr("paused, %1").arg(what);
     StatusReport report;
-    report.line = normalTitle(s) + QStringLiteral(": ") + what;
+    report.line = DisplayText::tr("%1: %2").arg(normalTitle(s), what);
     if (!running)
-        report.line += QStringLiteral(" (not running)");
+        report.line = DisplayText::tr("%1 (not running)").arg(report.line);
     QJsonObject& json = report.json;
     json[QStringLiteral("mode")] = stopWatch ? QStringLiteral("stopwatch") : QStringLiteral("time");
     json[QStringLiteral("title")] = s.sEventTitle;
@@ -112,19 +108,20 @@ TimerStatus timerStatus(const TimerState& s, const StatusInput& in, const QLocal
     if (status.stopWatch) {
         const auto seconds = static_cast<qint64>(std::floor(-f.remaining * kSecondsPerDay));
         status.sixtieths = static_cast<int>(s.bSec ? seconds % kSixty : seconds / kSixty % kSixty);
-        status.text = value + QStringLiteral(" elapsed");
+        status.text = DisplayText::tr("%1 elapsed").arg(value);
     } else if (f.expired) {
         status.sixtieths = kSixty;
-        status.text = QStringLiteral("expired ") + agoText(-f.remaining) + QStringLiteral(" ago");
+        status.text = DisplayText::tr("expired %1 ago").arg(agoText(-f.remaining));
     } else {
         const double length = s.dAlarmTime - in.countFrom;
         status.sixtieths = length > 0 ? sixtieths((in.now - in.countFrom) / length) : 0;
         // Eleven days or more out the display shows the current time: no count to repeat.
-        const QString ends = QStringLiteral("ends ") + endsAt(s.dAlarmTime, in.now, locale);
-        status.text = in.heading.isEmpty() ? ends : value + QStringLiteral(" left, ") + ends;
+        const QString ends = endsAt(s.dAlarmTime, in.now, locale);
+        status.text = in.heading.isEmpty() ? DisplayText::tr("ends %1").arg(ends)
+                                           : DisplayText::tr("%1 left, ends %2").arg(value, ends);
     }
     if (status.paused)
-        status.text = QStringLiteral("paused");
+        status.text = DisplayText::tr("paused");
     return status;
 }
 

@@ -1,9 +1,15 @@
 #include "core/WarningMinutes.h"
 
+#include "core/Translate.h"
+
 #include <cmath>
 #include <limits>
 
 namespace tempiro {
+
+QString warningOutOfRange() {
+    return EntryText::tr("Warning minutes must be a number from -32768 to 32767.");
+}
 
 std::optional<qint16> minutesFromText(const QString& text) {
     QString number;

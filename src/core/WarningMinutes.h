@@ -11,7 +11,7 @@ namespace tempiro {
 // the nearest whole number, halves to even. Nothing when it does not fit a 16-bit count.
 std::optional<qint16> minutesFromText(const QString& text);
 
-inline const QString kOutOfRange =
-    QStringLiteral("Warning minutes must be a number from -32768 to 32767.");
+// Its refusal, in the user's language.
+QString warningOutOfRange();
 
 } // namespace tempiro

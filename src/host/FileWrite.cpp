@@ -1,5 +1,6 @@
 #include "host/FileWrite.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -54,9 +55,11 @@ QString lockFailure(const QLockFile& lock, const QString& file) {
     const QString folder = QFileInfo(file).absolutePath();
     switch (lock.error()) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("another program is writing %1").arg(file);
+        return QCoreApplication::translate("StorageText", "another program is writing %1")
+            .arg(file);
     case QLockFile::PermissionError:
-        return QStringLiteral("no permission to write in %1").arg(folder);
+        return QCoreApplication::translate("StorageText", "no permission to write in %1")
+            .arg(folder);
     default:
         // QLockFile does not pass on why it could not make its file.
         return writeFailureIn(folder);
@@ -69,7 +72,7 @@ QString writeFailureIn(const QString& folder) {
     struct statvfs disk = {};
     if (::statvfs(QFile::encodeName(folder).constData(), &disk) == 0 && disk.f_bavail == 0)
         return QString::fromLocal8Bit(std::strerror(ENOSPC));
-    return QStringLiteral("cannot write in %1").arg(folder);
+    return QCoreApplication::translate("StorageText", "cannot write in %1").arg(folder);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "host/FileWrite.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -421,11 +422,11 @@ QString writeValues(const QString& file, const std::vector<RegFileRegistry::Valu
         return busy;
     removeInterruptedWrites(file);
     if (!QFileInfo::exists(file))
-        return QStringLiteral("%1 cannot be read").arg(file);
+        return QCoreApplication::translate("StorageText", "%1 cannot be read").arg(file);
     return replaceFileWith(file, [&](QIODevice& out, bool& changed) {
         BlockReader reader(file);
         if (!reader.found)
-            return QStringLiteral("%1 cannot be read").arg(file);
+            return QCoreApplication::translate("StorageText", "%1 cannot be read").arg(file);
         ValueWriter writer(out, set);
         for (bool first = true; reader.next(); first = false) {
             if (first)
@@ -438,7 +439,7 @@ QString writeValues(const QString& file, const std::vector<RegFileRegistry::Valu
         writer.finish();
         changed = writer.changed;
         if (reader.failed)
-            return QStringLiteral("%1 cannot be read").arg(file);
+            return QCoreApplication::translate("StorageText", "%1 cannot be read").arg(file);
         return writer.failed ? out.errorString() : QString();
     });
 }
@@ -539,30 +540,31 @@ bool RegFileRegistry::createKey(RegistryRoot root, const QString& path) {
     if (hasSection(headersIn(file), header))
         return true;
     m_headersWhileHolding.erase(file);
-    return replaceFileWith(file,
-                           [&](QIODevice& out, bool& changed) {
-                               changed = true;
-                               BlockReader reader(file);
-                               QByteArray ending = "\n";
-                               QByteArray last; // the last block's end, for its line ending
-                               for (bool first = true; reader.next(); first = false) {
-                                   if (first)
-                                       ending = preferredEnding(reader.block);
-                                   if (out.write(reader.block) != reader.block.size())
-                                       return out.errorString();
-                                   last = reader.block.right(1);
-                               }
-                               if (reader.failed)
-                                   return QStringLiteral("%1 cannot be read").arg(file);
-                               QByteArray added;
-                               if (last.isEmpty())
-                                   added = "REGEDIT4" + ending;
-                               else if (last != "\n")
-                                   added = ending;
-                               added += ending + '[' + header.toUtf8() + ']' + ending;
-                               return out.write(added) == added.size() ? QString()
-                                                                       : out.errorString();
-                           })
+    return replaceFileWith(
+               file,
+               [&](QIODevice& out, bool& changed) {
+                   changed = true;
+                   BlockReader reader(file);
+                   QByteArray ending = "\n";
+                   QByteArray last; // the last block's end, for its line ending
+                   for (bool first = true; reader.next(); first = false) {
+                       if (first)
+                           ending = preferredEnding(reader.block);
+                       if (out.write(reader.block) != reader.block.size())
+                           return out.errorString();
+                       last = reader.block.right(1);
+                   }
+                   if (reader.failed)
+                       return QCoreApplication::translate("StorageText", "%1 cannot be read")
+                           .arg(file);
+                   QByteArray added;
+                   if (last.isEmpty())
+                       added = "REGEDIT4" + ending;
+                   else if (last != "\n")
+                       added = ending;
+                   added += ending + '[' + header.toUtf8() + ']' + ending;
+                   return out.write(added) == added.size() ? QString() : out.errorString();
+               })
         .isEmpty();
 }
 

@@ -4,15 +4,22 @@
 #include "core/modMain.h"
 #include "launch/modURL.h"
 
+#include <QCoreApplication>
+
 namespace tempiro::launch {
 
 namespace {
 
+// The context of this folder's texts for the translation tools and translators.
+struct LaunchText {
+    Q_DECLARE_TR_FUNCTIONS(LaunchText)
+};
+
 void showBrowserProblem(const platform::Services& services) {
     services.messages.show(
-        QStringLiteral("Error in loading IEXPLORE.\r\nRadozArod cannot function correctly "
-                       "without Browser"),
-        QStringLiteral("Problem running Browser"), platform::MessageBoxes::Icon::Exclamation);
+        LaunchText::tr("Error in loading IEXPLORE.") + QStringLiteral("\r\n") +
+            LaunchText::tr("RadozArod cannot function correctly without Browser"),
+        LaunchText::tr("Problem running Browser"), platform::MessageBoxes::Icon::Exclamation);
 }
 
 } // namespace
@@ -52,8 +59,8 @@ void createAppointment(const platform::Services& services,
     if (!item)
         return;
     if (alarm.sEventTitle.isEmpty()) {
-        item->setSubject(QStringLiteral("Alarm"));
-        item->setBody(QStringLiteral("Alarm expired"));
+        item->setSubject(LaunchText::tr("Alarm"));
+        item->setBody(LaunchText::tr("Alarm expired"));
     } else {
         item->setSubject(alarm.sEventTitle);
         item->setBody(alarm.sEventTitle);

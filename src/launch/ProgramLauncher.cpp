@@ -3,6 +3,7 @@
 #include "core/TimerState.h"
 #include "core/modMain.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace tempiro::launch {
@@ -22,8 +23,9 @@ bool StartProgram(const platform::Services& services, const QString& folder,
     if (!outcome.started)
         return false;
     if (outcome.taskId == 0)
-        services.messages.show(QStringLiteral("Cannot start shell.\r\n"), kProgramTitle,
-                               platform::MessageBoxes::Icon::None);
+        services.messages.show(QCoreApplication::translate("LaunchText", "Cannot start shell.") +
+                                   QStringLiteral("\r\n"),
+                               kProgramTitle, platform::MessageBoxes::Icon::None);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "core/TimerState.h"
 #include "core/modMain.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QUrl>
@@ -11,7 +12,14 @@ namespace tempiro::modURL {
 
 namespace {
 
-const QString kStartBrowserAndGoTo = QStringLiteral("\r\nStart browser and go to ");
+// The context of this folder's texts for the translation tools and translators.
+struct LaunchText {
+    Q_DECLARE_TR_FUNCTIONS(LaunchText)
+};
+
+QString startBrowserAndGoTo(const QString& address) {
+    return QStringLiteral("\r\n") + LaunchText::tr("Start browser and go to %1").arg(address);
+}
 
 // Characters a URI may hold as they are; '%' too, so that an address already encoded keeps its
 // escapes.
@@ -67,8 +75,8 @@ bool StartBrowser(const platform::Services& services, const QString& address) {
     using Icon = platform::MessageBoxes::Icon;
     QString found;
     if (!FindBrowser(services, found)) {
-        services.messages.show(QStringLiteral("Cannot find Web Browser.") + kStartBrowserAndGoTo +
-                                   address,
+        services.messages.show(LaunchText::tr("Cannot find Web Browser.") +
+                                   startBrowserAndGoTo(address),
                                kProgramTitle, Icon::Exclamation);
         return false;
     }
@@ -78,15 +86,15 @@ bool StartBrowser(const platform::Services& services, const QString& address) {
     const platform::StartOutcome outcome =
         services.browsers.start(found, address.isEmpty() ? QStringList() : QStringList{address});
     if (!outcome.started) {
-        services.messages.show(QStringLiteral("Can't start Web browser. Error: ") +
-                                   QString::number(outcome.errorNumber) +
-                                   QStringLiteral("  Description: ") + outcome.errorDescription,
-                               kProgramTitle, Icon::None);
+        services.messages.show(
+            LaunchText::tr("Can't start Web browser. Error: %1  Description: %2")
+                .arg(QString::number(outcome.errorNumber), outcome.errorDescription),
+            kProgramTitle, Icon::None);
         return false;
     }
     if (outcome.taskId == 0) {
-        services.messages.show(QStringLiteral("Cannot start Web Browser.") + kStartBrowserAndGoTo +
-                                   address,
+        services.messages.show(LaunchText::tr("Cannot start Web Browser.") +
+                                   startBrowserAndGoTo(address),
                                kProgramTitle, Icon::Exclamation);
         return false;
     }

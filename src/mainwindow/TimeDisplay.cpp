@@ -27,8 +27,8 @@ TimeDisplay::TimeDisplay(QWidget* parent)
     lblAlarmTime = new widgets::ClickableLabel(this);
     lblAlarmTime->setObjectName(QStringLiteral("lblAlarmTime"));
     lblAlarmTime->setAccessibleDescription(
-        QStringLiteral("The alarm time, the start of the stop watch or the local time. Click to "
-                       "set the alarm."));
+        tr("The alarm time, the start of the stop watch or the local time. Click to set the "
+           "alarm."));
     lblAlarmTime->setAlignment(Qt::AlignCenter);
     widgets::setTextColour(*lblAlarmTime, kMagenta);
     widgets::setBackgroundColour(*lblAlarmTime, Qt::black);
@@ -40,16 +40,16 @@ TimeDisplay::TimeDisplay(QWidget* parent)
     lblSystemTime = new widgets::ClickableLabel(this);
     lblSystemTime->setObjectName(QStringLiteral("lblSystemTime"));
     lblSystemTime->setAccessibleDescription(
-        QStringLiteral("The time that remains or has elapsed. Click to pause or resume."));
+        tr("The time that remains or has elapsed. Click to pause or resume."));
     lblSystemTime->setAlignment(Qt::AlignCenter);
     widgets::setTextColour(*lblSystemTime, kRed);
     widgets::setBackgroundColour(*lblSystemTime, Qt::black);
 
     // The captions lie over the right end of the big lines: no background of their own, so
     // the big text stays readable.
-    lblAlarm = new QLabel(QStringLiteral("Alarm Time"), this);
+    lblAlarm = new QLabel(caption(Caption::AlarmTime), this);
     lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
-    lblSystem = new QLabel(QStringLiteral("System Time"), this);
+    lblSystem = new QLabel(tr("System Time"), this);
     lblSystem->setObjectName(QStringLiteral("lblSystem"));
     for (QLabel* caption : {lblAlarm, lblSystem}) {
         caption->setWordWrap(true);
@@ -90,9 +90,11 @@ void TimeDisplay::applyLayout(const mainwindow::LayoutControls& c, bool labels, 
         box.setBottom(std::min(box.bottom(), line->geometry().bottom()));
         caption->setGeometry(box);
     }
-    widgets::fitCaptionBox(*lblAlarm, {kCaptionAlarmTime, kCaptionStartTime, kCaptionLocalTime});
-    widgets::fitCaptionBox(*lblSystem, {kCaptionTimeRemain, kCaptionTimeExpired,
-                                        kCaptionTimeElapsed, kCaptionCurrentTime});
+    widgets::fitCaptionBox(*lblAlarm, {caption(Caption::AlarmTime), caption(Caption::StartTime),
+                                       caption(Caption::LocalTime)});
+    widgets::fitCaptionBox(*lblSystem,
+                           {caption(Caption::TimeRemain), caption(Caption::TimeExpired),
+                            caption(Caption::TimeElapsed), caption(Caption::CurrentTime)});
     // Each caption reaches to its line's right end, so the strip the line keeps free is the
     // caption's width.
     for (auto [caption, line] :
@@ -140,9 +142,9 @@ void TimeDisplay::updateAccessibleNames(const TimerFacts& facts) {
     setName(*lblAlarmTime, lblAlarmTime->text().trimmed());
     QString state;
     if (facts.paused)
-        state = QStringLiteral(", paused");
+        state = tr(", paused", "after the lower line's time, said");
     else if (facts.warning)
-        state = QStringLiteral(", warning");
+        state = tr(", warning", "after the lower line's time, said");
     setName(*lblSystemTime, m_spokenValue + state);
 }
 

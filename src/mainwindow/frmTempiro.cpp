@@ -40,38 +40,36 @@ namespace {
 constexpr double kClientWidth = 5280;
 constexpr double kClientHeight = 4290;
 const QPoint kTopmostPosition(320, 25);
-const QString kNoKeepOnTop =
-    QStringLiteral("This desktop (Wayland) does not let a program keep its window on top.");
 
 // The Display menu in its order; a separator comes before each item that starts a group.
 struct DisplayItem {
     DisplayOption option;
-    QString caption;
+    const char* caption; // translated when the menu is made
     QAction* frmTempiro::*item;
     void (frmTempiro::*handler)();
     bool groupStart = false;
 };
 const DisplayItem kDisplayItems[] = {
-    {DisplayOption::Seconds, QStringLiteral("&Seconds"), &frmTempiro::mnuDispSec,
-     &frmTempiro::mnuDispSec_Click},
-    {DisplayOption::Minutes, QStringLiteral("&Minutes"), &frmTempiro::mnuDispMin,
-     &frmTempiro::mnuDispMin_Click},
-    {DisplayOption::Hours, QStringLiteral("&Hours"), &frmTempiro::mnuDispHr,
-     &frmTempiro::mnuDispHr_Click},
-    {DisplayOption::Days, QStringLiteral("&Days"), &frmTempiro::mnuDispDay,
-     &frmTempiro::mnuDispDay_Click},
-    {DisplayOption::TotalDays, QStringLiteral("&Total Days"), &frmTempiro::mnuDispTtlDay,
-     &frmTempiro::mnuDispTtlDay_Click, true},
-    {DisplayOption::Labels, QStringLiteral("&Labels"), &frmTempiro::mnuDispLbl,
-     &frmTempiro::mnuDispLbl_Click, true},
-    {DisplayOption::Menus, QStringLiteral("&Menus"), &frmTempiro::mnuDispMenus,
-     &frmTempiro::mnuDispMenus_Click},
-    {DisplayOption::LocalTime, QStringLiteral("Show Local &Time"), &frmTempiro::mnuDispLocalTime,
-     &frmTempiro::mnuDispLocalTime_Click, true},
-    {DisplayOption::KeepOnTop, QStringLiteral("Keep on Top"), &frmTempiro::mnuDispTop,
-     &frmTempiro::mnuDispTop_Click, true},
-    {DisplayOption::TrayIcon, QStringLiteral("Notification Area Icon"), &frmTempiro::mnuDispTray,
-     &frmTempiro::mnuDispTray_Click},
+    {DisplayOption::Seconds, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "&Seconds"),
+     &frmTempiro::mnuDispSec, &frmTempiro::mnuDispSec_Click},
+    {DisplayOption::Minutes, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "&Minutes"),
+     &frmTempiro::mnuDispMin, &frmTempiro::mnuDispMin_Click},
+    {DisplayOption::Hours, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "&Hours"),
+     &frmTempiro::mnuDispHr, &frmTempiro::mnuDispHr_Click},
+    {DisplayOption::Days, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "&Days"),
+     &frmTempiro::mnuDispDay, &frmTempiro::mnuDispDay_Click},
+    {DisplayOption::TotalDays, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "&Total Days"),
+     &frmTempiro::mnuDispTtlDay, &frmTempiro::mnuDispTtlDay_Click, true},
+    {DisplayOption::Labels, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "&Labels"),
+     &frmTempiro::mnuDispLbl, &frmTempiro::mnuDispLbl_Click, true},
+    {DisplayOption::Menus, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "&Menus"),
+     &frmTempiro::mnuDispMenus, &frmTempiro::mnuDispMenus_Click},
+    {DisplayOption::LocalTime, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "Show Local &Time"),
+     &frmTempiro::mnuDispLocalTime, &frmTempiro::mnuDispLocalTime_Click, true},
+    {DisplayOption::KeepOnTop, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "Keep on Top"),
+     &frmTempiro::mnuDispTop, &frmTempiro::mnuDispTop_Click, true},
+    {DisplayOption::TrayIcon, QT_TRANSLATE_NOOP("tempiro::frmTempiro", "Notification Area Icon"),
+     &frmTempiro::mnuDispTray, &frmTempiro::mnuDispTray_Click},
 };
 
 } // namespace
@@ -113,7 +111,7 @@ frmTempiro::frmTempiro(Timer& timer, const platform::Services& services, QWidget
     connect(&m_timer, &Timer::showRequested, this, &frmTempiro::bringForward);
     connect(&m_timer, &Timer::openPageRequested, this, &frmTempiro::cmdGo_Click);
     connect(&m_timer, &Timer::clockSynchronisationChanged, this, [this](bool unsynchronised) {
-        lblAlarmTime->setToolTip(unsynchronised ? kClockUnsynchronised : QString());
+        lblAlarmTime->setToolTip(unsynchronised ? unsynchronisedClockText() : QString());
     });
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmTempiro::onFocusWindowChanged);
@@ -152,11 +150,11 @@ void frmTempiro::createControls() {
     txtURL = new QLineEdit(client);
     txtURL->setObjectName(QStringLiteral("txtURL"));
     txtURL->setFont(widgets::designFont(mainwindow::kSmallFonts, 6.75, false));
-    txtURL->setAccessibleName(QStringLiteral("Event web address"));
+    txtURL->setAccessibleName(tr("Event web address"));
 
-    cmdGo = new QPushButton(QStringLiteral("&Go"), client);
+    cmdGo = new QPushButton(tr("&Go"), client);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
-    cmdGo->setAccessibleDescription(QStringLiteral("Opens the event's web page."));
+    cmdGo->setAccessibleDescription(tr("Opens the event's web page."));
 
     // The time left is within reach of the keyboard and of a screen reader's focus: after the
     // link row, Space or Enter pauses and resumes as a click does.
@@ -267,30 +265,30 @@ void frmTempiro::createMenus() {
         return item;
     };
 
-    mnuSet = menuBar()->addMenu(QStringLiteral("&Set"));
-    mnuSetTime = addItem(mnuSet, QStringLiteral("&Alarm..."), &frmTempiro::mnuSetTime_Click);
-    mnuSetClock = addItem(mnuSet, QStringLiteral("&Clock..."), &frmTempiro::mnuSetClock_Click);
+    mnuSet = menuBar()->addMenu(tr("&Set"));
+    mnuSetTime = addItem(mnuSet, tr("&Alarm..."), &frmTempiro::mnuSetTime_Click);
+    mnuSetClock = addItem(mnuSet, tr("&Clock..."), &frmTempiro::mnuSetClock_Click);
 
-    mnuDisp = menuBar()->addMenu(QStringLiteral("&Display"));
+    mnuDisp = menuBar()->addMenu(tr("&Display"));
     for (const DisplayItem& d : kDisplayItems) {
         if (d.groupStart)
             mnuDisp->addSeparator();
-        this->*d.item = addItem(mnuDisp, d.caption, d.handler);
+        this->*d.item = addItem(mnuDisp, tr(d.caption), d.handler);
         (this->*d.item)->setCheckable(true);
     }
 
-    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    mnuToolsAppoint = addItem(mnuTools, QStringLiteral("Create &Appointment in Outlook"),
-                              &frmTempiro::mnuToolsAppoint_Click);
-    mnuToolsAwake = addItem(mnuTools, QStringLiteral("Keep Computer Awake Near the End"),
-                            &frmTempiro::mnuToolsAwake_Click);
+    mnuTools = menuBar()->addMenu(tr("&Tools"));
+    mnuToolsAppoint =
+        addItem(mnuTools, tr("Create &Appointment in Outlook"), &frmTempiro::mnuToolsAppoint_Click);
+    mnuToolsAwake =
+        addItem(mnuTools, tr("Keep Computer Awake Near the End"), &frmTempiro::mnuToolsAwake_Click);
     mnuToolsAwake->setCheckable(true);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpHelp = addItem(mnuHelp, QStringLiteral("&Help"), &frmTempiro::mnuHelpHelp_Click);
-    mnuHelpWebSite = addItem(mnuHelp, QStringLiteral("Marrowby Software &Web Site"),
-                             &frmTempiro::mnuHelpWebSite_Click);
-    mnuHelpAbout = addItem(mnuHelp, QStringLiteral("&About"), &frmTempiro::mnuHelpAbout_Click);
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHelpHelp = addItem(mnuHelp, tr("&Help"), &frmTempiro::mnuHelpHelp_Click);
+    mnuHelpWebSite =
+        addItem(mnuHelp, tr("Marrowby Software &Web Site"), &frmTempiro::mnuHelpWebSite_Click);
+    mnuHelpAbout = addItem(mnuHelp, tr("&About"), &frmTempiro::mnuHelpAbout_Click);
     // A pull-down is a window of its own and takes the desktop's font, not the window's.
     for (QMenu* menu : {mnuSet, mnuDisp, mnuTools, mnuHelp})
         menu->setFont(font());
@@ -310,7 +308,8 @@ void frmTempiro::Form_Load() {
     if (!places) {
         // The option stays as stored, for the next session that can honour it.
         mnuDispTop->setEnabled(false);
-        mnuDispTop->setToolTip(kNoKeepOnTop);
+        mnuDispTop->setToolTip(
+            tr("This desktop (Wayland) does not let a program keep its window on top."));
         mnuDisp->setToolTipsVisible(true);
         return;
     }
@@ -383,7 +382,8 @@ void frmTempiro::applyUpdate(const DisplayUpdate& u) {
                            : u.title);
     // The first warning and the end are said without the focus, as their notices are shown.
     if (u.notice)
-        announce(u.notice->summary + QStringLiteral(": ") + u.notice->body);
+        announce(tr("%1: %2", "a notice said: its title, its text")
+                     .arg(u.notice->summary, u.notice->body));
     frameDisplay->updateAccessibleNames(m_timer.facts());
     // Only formed when a developer follows the display from outside, e.g. under a shifted
     // clock; otherwise it would cost a string on every tick.
@@ -399,7 +399,7 @@ void frmTempiro::lblSystemTime_Click() {
 void frmTempiro::showPaused(bool paused) {
     frameDisplay->setLineColour(m_timer.facts().colour);
     frameDisplay->updateAccessibleNames(m_timer.facts());
-    announce(paused ? QStringLiteral("Paused") : QStringLiteral("Resumed"));
+    announce(paused ? tr("Paused") : tr("Resumed"));
 }
 
 void frmTempiro::announce(const QString& text) {
@@ -448,7 +448,8 @@ void frmTempiro::mnuHelpHelp_Click() {
 
 void frmTempiro::mnuHelpWebSite_Click() {
     if (!modURL::StartBrowser(m_services, aboutbox::kWebSite))
-        m_services.messages.show(QStringLiteral("Please contact us at:\r\n") + aboutbox::kWebSite,
+        m_services.messages.show(tr("Please contact us at:") + QStringLiteral("\r\n") +
+                                     aboutbox::kWebSite,
                                  kProgramTitle, platform::MessageBoxes::Icon::None);
 }
 
@@ -499,7 +500,7 @@ void frmTempiro::showOption(DisplayOption option) {
     else if (option == DisplayOption::Menus)
         ShowMenus(on);
     else if (option == DisplayOption::LocalTime)
-        lblAlarm->setText(on ? kCaptionLocalTime : kCaptionAlarmTime);
+        lblAlarm->setText(on ? caption(Caption::LocalTime) : caption(Caption::AlarmTime));
     else if (option == DisplayOption::KeepOnTop)
         SetKeepOnTop(on);
     else if (option == DisplayOption::TrayIcon)

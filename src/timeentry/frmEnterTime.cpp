@@ -2,6 +2,7 @@
 
 #include "core/AlarmEntry.h"
 #include "core/DayCount.h"
+#include "core/Translate.h"
 #include "core/Twips.h"
 #include "core/WarningMinutes.h"
 #include "widgets/AccessibleRole.h"
@@ -39,10 +40,13 @@ constexpr int kLineEditMargin = 2;
 
 const char* const kHintProperty = "tempiroHint";
 
-const std::array<QString, 3> kModeHints = {
-    QStringLiteral("Enter a date/time (mm/dd/yy hh:mm:ss)  for the alarm."),
-    QStringLiteral("Enter the time interval (hh:mm:ss) to set the alarm."),
-    QStringLiteral("Operate in the stop watch mode."),
+// Translated when the dialog is made.
+const std::array<const char*, 3> kModeHints = {
+    QT_TRANSLATE_NOOP("tempiro::frmEnterTime",
+                      "Enter a date/time (mm/dd/yy hh:mm:ss)  for the alarm."),
+    QT_TRANSLATE_NOOP("tempiro::frmEnterTime",
+                      "Enter the time interval (hh:mm:ss) to set the alarm."),
+    QT_TRANSLATE_NOOP("tempiro::frmEnterTime", "Operate in the stop watch mode."),
 };
 
 } // namespace
@@ -51,7 +55,7 @@ frmEnterTime::frmEnterTime(const platform::Services& services, QWidget* owner)
     : widgets::DesignDialog(owner, QStringLiteral("frmEnterTime"))
     , m_services(services)
     , m_text(QLocale()) {
-    setWindowTitle(QStringLiteral("Enter Time"));
+    setWindowTitle(tr("Enter Time"));
     setModal(false);
     createControls();
 }
@@ -65,26 +69,26 @@ void frmEnterTime::createControls() {
     };
     widgets::fixSizeInTwips(*this, kClientWidth, kClientHeight, dpi);
 
-    Label1 = new QLabel(QStringLiteral("Time for next setting:"), this);
+    Label1 = new QLabel(tr("Time for next setting:"), this);
     place(Label1, 120, 90, 1875, 225);
     txtTime = new QLineEdit(this);
     QFont big = txtTime->font();
     big.setPointSizeF(13.5);
     txtTime->setFont(big);
     place(txtTime, 120, 375, 3660, 480);
-    setHint(txtTime, QStringLiteral("Edit or enter the time for the setting to occur"));
+    setHint(txtTime, tr("Edit or enter the time for the setting to occur"));
 
-    optTorI[0] = new QRadioButton(QStringLiteral("&Time"), this);
+    optTorI[0] = new QRadioButton(tr("&Time"), this);
     place(optTorI[0], 120, 1005, 780, 240);
-    optTorI[1] = new QRadioButton(QStringLiteral("&Interval"), this);
+    optTorI[1] = new QRadioButton(tr("&Interval"), this);
     place(optTorI[1], 120, 1275, 870, 240);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     place(cmdOK, 1455, 1215, 1095, 375);
-    setHint(cmdOK, QStringLiteral("To set time and exit form."));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    setHint(cmdOK, tr("To set time and exit form."));
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     place(cmdCancel, 2700, 1215, 1095, 375);
-    setHint(cmdCancel, QStringLiteral("To exit form without setting time."));
+    setHint(cmdCancel, tr("To exit form without setting time."));
     // Enter means OK only inside the time box.
     for (QPushButton* button : {cmdOK, cmdCancel}) {
         button->setAutoDefault(false);
@@ -95,10 +99,10 @@ void frmEnterTime::createControls() {
     lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     place(lblStatus, 15, 3675, 3915, 270);
 
-    optTorI[2] = new QRadioButton(QStringLiteral("&Stop Watch"), this);
+    optTorI[2] = new QRadioButton(tr("&Stop Watch"), this);
     place(optTorI[2], 120, 1545, 1260, 240);
     for (int index = 0; index < 3; ++index) {
-        setHint(optTorI[index], kModeHints[index]);
+        setHint(optTorI[index], tr(kModeHints[size_t(index)]));
         connect(optTorI[index], &QRadioButton::toggled, this, [this, index](bool checked) {
             updateModeTabStops();
             if (checked)
@@ -108,24 +112,26 @@ void frmEnterTime::createControls() {
 
     txtTitle = new QLineEdit(this);
     place(txtTitle, 120, 2475, 3660, 360);
-    setHint(txtTitle, QStringLiteral("Event description"));
-    Label2 = new QLabel(QStringLiteral("Event title:"), this);
+    setHint(txtTitle, tr("Event description"));
+    Label2 = new QLabel(tr("Event title:"), this);
     place(Label2, 120, 2235, 1110, 225);
 
     chkWarn = new widgets::GapCheckBox(
-        QStringLiteral("warn me                minutes before ending"), this);
+        tr("warn me                minutes before ending",
+           "the run of blanks is where the minutes box stands: keep one of two blanks or more"),
+        this);
     place(chkWarn, 120, 1890, 3345, 228);
-    setHint(chkWarn, QStringLiteral("Sound a warning beep 5 minutes before event expires"));
+    setHint(chkWarn, tr("Sound a warning beep 5 minutes before event expires"));
 
     txtURL = new QLineEdit(this);
     place(txtURL, 120, 3105, 3660, 360);
-    setHint(txtURL, QStringLiteral("Web address of event being timed"));
-    Label3 = new QLabel(QStringLiteral("Event URL:"), this);
+    setHint(txtURL, tr("Web address of event being timed"));
+    Label3 = new QLabel(tr("Event URL:"), this);
     place(Label3, 120, 2880, 1110, 225);
 
-    chkAutoOpen = new QCheckBox(QStringLiteral("auto open on due date"), this);
+    chkAutoOpen = new QCheckBox(tr("auto open on due date"), this);
     place(chkAutoOpen, 1896, 84, 2664, 228);
-    setHint(chkAutoOpen, QStringLiteral("Check to start timer automatically on event due date"));
+    setHint(chkAutoOpen, tr("Check to start timer automatically on event due date"));
 
     cboWarnMn = new QComboBox(this);
     cboWarnMn->setEditable(true);
@@ -150,18 +156,22 @@ void frmEnterTime::createControls() {
     Label1->setBuddy(txtTime);
     Label2->setBuddy(txtTitle);
     Label3->setBuddy(txtURL);
-    cboWarnMn->setAccessibleName(QStringLiteral("Warning minutes"));
-    cboWarnMn->lineEdit()->setAccessibleName(QStringLiteral("Warning minutes"));
+    cboWarnMn->setAccessibleName(tr("Warning minutes"));
+    cboWarnMn->lineEdit()->setAccessibleName(tr("Warning minutes"));
     // Hints and refusals come in the status line, which a screen reader shows as a status bar;
     // as a loose label Orca would read it again with the dialog's name at every refusal.
     widgets::setAccessibleRole(*lblStatus, QAccessible::StatusBar);
     // The caption's blanks stand for the box: its name reads with the number in their place.
     const auto nameWarn = [this](const QString& minutes) {
         const QString n = minutes.trimmed();
-        const bool one = n == QLatin1String("1") || n == QLatin1String("-1");
-        chkWarn->setAccessibleName((one ? QStringLiteral("Warn me %1 minute before ending")
-                                        : QStringLiteral("Warn me %1 minutes before ending"))
-                                       .arg(n));
+        bool whole = false;
+        const int count = n.toInt(&whole);
+        chkWarn->setAccessibleName(
+            whole ? counted("tempiro::frmEnterTime",
+                            QT_TRANSLATE_N_NOOP("tempiro::frmEnterTime",
+                                                "Warn me %n minutes before ending"),
+                            "Warn me %n minute before ending", count)
+                  : tr("Warn me %1 minutes before ending", "not a whole number").arg(n));
     };
     connect(cboWarnMn, &QComboBox::editTextChanged, this, nameWarn);
     nameWarn(QString::number(FirstStart::kWarnMinutes));
@@ -257,7 +267,7 @@ void frmEnterTime::Form_Load() {
 
 void frmEnterTime::optTorI_Click(int index) {
     const bool stopWatch = index == kModeStopWatch;
-    cmdOK->setText(stopWatch ? QStringLiteral("Start") : QStringLiteral("OK"));
+    cmdOK->setText(stopWatch ? tr("Start") : tr("OK"));
     chkWarn->setEnabled(!stopWatch);
     chkAutoOpen->setEnabled(!stopWatch);
     if (stopWatch)

@@ -24,13 +24,13 @@ TrayItem::TrayItem(Timer& timer, QObject* parent)
     // is the file's name otherwise. Set only now, after the first window: the window system
     // took that window's class ("tempiro", as the desktop entry is called) from the file's name.
     QCoreApplication::setApplicationName(kProgramTitle);
-    m_menu.addAction(QStringLiteral("Show Tempiro Timer"), this, &TrayItem::showRequested);
-    m_pause = m_menu.addAction(QStringLiteral("Pause"), &m_timer, &Timer::togglePause);
+    m_menu.addAction(tr("Show Tempiro Timer"), this, &TrayItem::showRequested);
+    m_pause = m_menu.addAction(tr("Pause"), &m_timer, &Timer::togglePause);
     // The window's own key for it, shown where the item's menu shows keys.
     m_pause->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_menu.addAction(QStringLiteral("Set Alarm..."), &m_timer, &Timer::askForAlarm);
+    m_menu.addAction(tr("Set Alarm..."), &m_timer, &Timer::askForAlarm);
     m_menu.addSeparator();
-    m_menu.addAction(QStringLiteral("Quit"), this, &TrayItem::quitRequested);
+    m_menu.addAction(tr("Quit"), this, &TrayItem::quitRequested);
     m_icon.setContextMenu(&m_menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -48,7 +48,7 @@ bool TrayItem::available() {
 
 void TrayItem::showStatus(const TimerStatus& status) {
     m_icon.setToolTip(status.title + u'\n' + status.text);
-    m_pause->setText(status.paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    m_pause->setText(status.paused ? tr("Resume") : tr("Pause"));
     if (m_drawn && samePicture(*m_drawn, status))
         return;
     m_drawn = status;

@@ -35,7 +35,7 @@ TEST_F(DisplayEngineTest, DefaultOptionsCountDownInDaysHoursMinutesAndSeconds) {
     EXPECT_EQ(u.heading, " dy hh:mm:ss");
     EXPECT_EQ(u.valueText, " 00 02:03:04");
     EXPECT_EQ(u.colour, LineColour::Green);
-    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
+    EXPECT_EQ(u.systemCaption, caption(Caption::TimeRemain));
     EXPECT_EQ(u.title, "Tempiro Timer");
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 2:03:04 PM");
     EXPECT_TRUE(u.labelsVisible);
@@ -50,14 +50,14 @@ TEST_F(DisplayEngineTest, ElevenDaysOrMoreShowTheCurrentTimeInstead) {
     DisplayUpdate u = update();
     EXPECT_EQ(u.valueText, "12/8/2026 12:00:00 PM");
     EXPECT_EQ(u.heading, "");
-    EXPECT_EQ(u.systemCaption, kCaptionCurrentTime);
+    EXPECT_EQ(u.systemCaption, caption(Caption::CurrentTime));
     EXPECT_EQ(u.colour, LineColour::Green);
 
     state.dAlarmTime = now + 10 + 23 * kHour;
     u = update();
     EXPECT_EQ(u.valueText, " 10 23:00:00");
     EXPECT_EQ(u.heading, " dy hh:mm:ss");
-    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
+    EXPECT_EQ(u.systemCaption, caption(Caption::TimeRemain));
 }
 
 TEST_F(DisplayEngineTest, LessThanAnHourLeftTurnsYellowWithoutADayCount) {
@@ -66,7 +66,7 @@ TEST_F(DisplayEngineTest, LessThanAnHourLeftTurnsYellowWithoutADayCount) {
     EXPECT_EQ(u.colour, LineColour::Yellow);
     EXPECT_EQ(u.valueText, " 00:40:00");
     EXPECT_EQ(u.heading, " hh:mm:ss");
-    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
+    EXPECT_EQ(u.systemCaption, caption(Caption::TimeRemain));
 }
 
 TEST_F(DisplayEngineTest, ExpiryCountsOnWithAPlusInRedAndBeepsFiveTimes) {
@@ -80,7 +80,7 @@ TEST_F(DisplayEngineTest, ExpiryCountsOnWithAPlusInRedAndBeepsFiveTimes) {
         if (tick == 0) {
             EXPECT_EQ(u.valueText, "+ 00:00:10");
             EXPECT_EQ(u.colour, LineColour::Red);
-            EXPECT_EQ(u.systemCaption, kCaptionTimeExpired);
+            EXPECT_EQ(u.systemCaption, caption(Caption::TimeExpired));
         }
         now += kSecond;
     }
@@ -122,7 +122,7 @@ TEST_F(DisplayEngineTest, TotalDaysOfARunningStopWatchIsNegativeWithoutAPlus) {
     state.dAlarmTime = now - 25 * kHour;
     const DisplayUpdate u = update();
     EXPECT_EQ(u.valueText, "-1");
-    EXPECT_EQ(u.systemCaption, kCaptionTimeElapsed);
+    EXPECT_EQ(u.systemCaption, caption(Caption::TimeElapsed));
 }
 
 TEST_F(DisplayEngineTest, StopWatchDropsWholeDaysOfTheElapsedTime) {
@@ -132,7 +132,7 @@ TEST_F(DisplayEngineTest, StopWatchDropsWholeDaysOfTheElapsedTime) {
     const DisplayUpdate u = update();
     EXPECT_EQ(u.valueText, " 01:00:00");
     EXPECT_EQ(u.heading, " hh:mm:ss");
-    EXPECT_EQ(u.systemCaption, kCaptionTimeElapsed);
+    EXPECT_EQ(u.systemCaption, caption(Caption::TimeElapsed));
     EXPECT_EQ(u.colour, LineColour::Green);
     EXPECT_EQ(u.title, "Timing of Marathon");
     // A stop watch carried over from an earlier run keeps whatever upper caption it had.
@@ -147,7 +147,7 @@ TEST_F(DisplayEngineTest, InstallingAStopWatchStartsItNow) {
     state.nTimeorInterval = kModeStopWatch;
     state.dAlarmTime = now - 3; // whatever the dialog left there
     DisplayUpdate u = update();
-    EXPECT_EQ(u.alarmCaption, kCaptionStartTime);
+    EXPECT_EQ(u.alarmCaption, caption(Caption::StartTime));
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now);
     EXPECT_EQ(u.valueText, " 00:00:00");
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 12:00:00 PM");
@@ -166,7 +166,7 @@ TEST_F(DisplayEngineTest, WithSecondsHiddenTheTextIsRebuiltOncePerMinuteOrWhenFo
     DisplayUpdate u = update();
     EXPECT_FALSE(u.rebuilt);
     EXPECT_EQ(u.colour, LineColour::Green);
-    EXPECT_EQ(u.systemCaption, kCaptionTimeRemain);
+    EXPECT_EQ(u.systemCaption, caption(Caption::TimeRemain));
     EXPECT_FALSE(u.alarmTimeText.isEmpty());
 
     now = toDayCount(QDate(2026, 12, 8), QTime(12, 1, 0));
@@ -206,7 +206,7 @@ TEST_F(DisplayEngineTest, AnIntervalBecomesATargetCountedFromTheFirstUpdate) {
     DisplayUpdate u = update();
     EXPECT_EQ(state.nTimeorInterval, kModeTime);
     EXPECT_DOUBLE_EQ(state.dAlarmTime, now + 10 * kMinute);
-    EXPECT_EQ(u.alarmCaption, kCaptionAlarmTime);
+    EXPECT_EQ(u.alarmCaption, caption(Caption::AlarmTime));
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 12:10:00 PM");
     EXPECT_EQ(u.valueText, " 00:10:00");
 
@@ -232,7 +232,7 @@ TEST_F(DisplayEngineTest, LocalTimeReplacesTheTargetOnTheUpperLine) {
     state.dAlarmTime = now + kHour;
     const DisplayUpdate u = update();
     EXPECT_EQ(u.alarmTimeText, "12/8/2026 12:00:00 PM");
-    EXPECT_EQ(u.alarmCaption, kCaptionLocalTime);
+    EXPECT_EQ(u.alarmCaption, caption(Caption::LocalTime));
 }
 
 TEST_F(DisplayEngineTest, LabelsFollowTheirOption) {

@@ -101,7 +101,7 @@ TEST(RealTime, CountdownsIntervalsAndStopWatchesRunInRealTimeAcrossTheSwitches) 
             const Moment later{c.now.wall + 1.0 / kSecondsPerDay,
                                c.now.real + 1.0 / kSecondsPerDay};
             const DisplayUpdate next = decideUpdate(state, later, offsetsOf(c.zone), text);
-            EXPECT_EQ(next.systemCaption, kCaptionTimeRemain) << c.what;
+            EXPECT_EQ(next.systemCaption, caption(Caption::TimeRemain)) << c.what;
         }
     }
 }

@@ -59,14 +59,14 @@ TEST_F(ValidationTest, AnIntervalIsALengthWithoutFutureTest) {
     EXPECT_DOUBLE_EQ(*text.parse(entry.text, 2003).value, 0.0625);
 
     EXPECT_FALSE(validate("25:00:00", kModeInterval));
-    EXPECT_EQ(entry.status, kNotAValidDate);
+    EXPECT_EQ(entry.status, notAValidDate());
     EXPECT_EQ(entry.text, "12/25/2003 9:00:00 PM") << "the box is refilled with now";
 }
 
 TEST_F(ValidationTest, AnIntervalWithADateOrAZoneIsRefusedAsNoLength) {
     for (const char* typed : {"12/31/2003 8:00 AM", "12/24/2003", "1:30:00 PST", "1:30:00 EST"}) {
         EXPECT_FALSE(validate(typed, kModeInterval)) << typed;
-        EXPECT_EQ(entry.status, kIntervalIsALength) << typed;
+        EXPECT_EQ(entry.status, intervalIsALength()) << typed;
         EXPECT_EQ(entry.text, typed) << "the text stays as typed";
     }
 }
@@ -74,11 +74,11 @@ TEST_F(ValidationTest, AnIntervalWithADateOrAZoneIsRefusedAsNoLength) {
 TEST_F(ValidationTest, DatesMustLieWithinThirtyCalendarYearsAndInTheFuture) {
     EXPECT_TRUE(validate("12/31/2033 11:59 PM"));
     EXPECT_FALSE(validate("1/1/2034"));
-    EXPECT_EQ(entry.status, kBeyondThirtyYears);
+    EXPECT_EQ(entry.status, beyondThirtyYears());
     EXPECT_EQ(entry.text, "1/1/2034") << "the text stays as typed";
 
     EXPECT_FALSE(validate("  7/4/1990 "));
-    EXPECT_EQ(entry.status, kInThePast);
+    EXPECT_EQ(entry.status, inThePast());
     EXPECT_EQ(entry.text, "7/4/1990");
 
     EXPECT_TRUE(validate("12/25/2003 9:00 PM")) << "exactly now passes";
@@ -101,7 +101,7 @@ TEST_F(ValidationTest, AZonedBareTimeIsItsNextOccurrenceInThatZone) {
 TEST_F(ValidationTest, UnknownOrLowerCaseZonesAreNotUnderstood) {
     for (const char* typed : {"10:00 PM pst", "PST", "10:00 PM XYZ", "10:00 PM +15:00"}) {
         EXPECT_FALSE(validate(typed)) << typed;
-        EXPECT_EQ(entry.status, kNotAValidDate);
+        EXPECT_EQ(entry.status, notAValidDate());
         EXPECT_EQ(entry.text, "12/25/2003 9:00:00 PM");
     }
 }
@@ -226,7 +226,7 @@ TEST_F(ValidationTest, AStopWatchAcceptsAnyTextTrimmed) {
 
 TEST_F(ValidationTest, AnEmptyEntryIsNotInTheCorrectFormat) {
     EXPECT_FALSE(validate("   "));
-    EXPECT_EQ(entry.status, kNotAValidDate);
+    EXPECT_EQ(entry.status, notAValidDate());
     EXPECT_EQ(entry.text, "12/25/2003 9:00:00 PM");
 }
 

@@ -237,7 +237,7 @@ TEST_F(TimerTest, SleepAndTheClockAreFollowed) {
     EXPECT_TRUE(timer.clockUnsynchronised());
     EXPECT_EQ(told.size(), 2);
     ASSERT_EQ(fake.notifier.shown.size(), before + 1) << "told once a run";
-    EXPECT_EQ(fake.notifier.shown.back().second, kClockUnsynchronised);
+    EXPECT_EQ(fake.notifier.shown.back().second, unsynchronisedClockText());
 }
 
 // The day count stands before the time from the moment the shown time reads one hour (or one

@@ -161,11 +161,11 @@ TEST_F(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
                                                                         {580, 300}}) {
         form.resize(width, height);
         QCoreApplication::processEvents();
-        for (const auto& [lower, upper] :
-             std::vector<std::pair<QString, QString>>{{kCaptionTimeRemain, kCaptionAlarmTime},
-                                                      {kCaptionTimeExpired, kCaptionStartTime},
-                                                      {kCaptionTimeElapsed, kCaptionLocalTime},
-                                                      {kCaptionCurrentTime, kCaptionAlarmTime}}) {
+        for (const auto& [lower, upper] : std::vector<std::pair<QString, QString>>{
+                 {caption(Caption::TimeRemain), caption(Caption::AlarmTime)},
+                 {caption(Caption::TimeExpired), caption(Caption::StartTime)},
+                 {caption(Caption::TimeElapsed), caption(Caption::LocalTime)},
+                 {caption(Caption::CurrentTime), caption(Caption::AlarmTime)}}) {
             form.lblSystem->setText(lower);
             form.lblAlarm->setText(upper);
             EXPECT_EQ(cutIn(&form), "") << "width " << width;
@@ -209,8 +209,8 @@ void TextFitTest::checkEnterTime() {
     frmEnterTime* dialog = form.enterTime();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(cutIn(dialog), "");
-    QStringList texts = {kNotAValidDate, kBeyondThirtyYears, kInThePast, kIntervalIsALength,
-                         kOutOfRange};
+    QStringList texts = {notAValidDate(), beyondThirtyYears(), inThePast(), intervalIsALength(),
+                         warningOutOfRange()};
     for (QWidget* control : dialog->findChildren<QWidget*>())
         if (const QVariant hint = control->property("tempiroHint"); hint.isValid())
             texts << hint.toString();

@@ -252,7 +252,7 @@ TEST_F(EnterTimeTest, WarningMinutesBeyondSixteenBitsAreRefusedAndNothingIsWritt
     dialog.cboWarnMn->setEditText("99999");
     dialog.cmdOK_Click();
     EXPECT_TRUE(isOpen());
-    EXPECT_EQ(dialog.lblStatus->text(), kOutOfRange);
+    EXPECT_EQ(dialog.lblStatus->text(), warningOutOfRange());
     EXPECT_EQ(fake.sound.beepCount(), 1);
     EXPECT_EQ(form->timer().state().dAlarmTime, before);
     EXPECT_FALSE(form->timer().state().bAlarmTimeChg);

@@ -580,7 +580,7 @@ TEST_F(MainWindowTest, KeepAwakeAndTheClocksStateReachTheWindow) {
     form->mnuToolsAwake->trigger();
     EXPECT_TRUE(form->mnuToolsAwake->isChecked());
     fake.system.onSynchronised(false);
-    EXPECT_EQ(form->lblAlarmTime->toolTip(), kClockUnsynchronised);
+    EXPECT_EQ(form->lblAlarmTime->toolTip(), unsynchronisedClockText());
     fake.system.onSynchronised(true);
     EXPECT_TRUE(form->lblAlarmTime->toolTip().isEmpty());
     form->close();

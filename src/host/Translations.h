@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QTranslator>
+
+namespace tempiro::host {
+
+// The interface in the user's language: the program's own translations, built into it, and
+// Qt's of its standard texts (a text box's menu, a dialog's buttons), for the first of the
+// user's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them) that the program
+// speaks. English is the program's own language: where it comes first, nothing is loaded.
+// Installed on the running application while this object lives.
+class Translations {
+public:
+    explicit Translations(const QLocale& locale = QLocale::system());
+    ~Translations();
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // The language loaded ("de", "pt_BR"), or empty for English.
+    const QString& language() const { return m_language; }
+    // Where the translations are: built into the program.
+    static QString folder();
+
+private:
+    QTranslator m_program;
+    QTranslator m_qt;
+    QString m_language;
+};
+
+} // namespace tempiro::host

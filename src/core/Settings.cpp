@@ -227,7 +227,7 @@ QString writeSettings(platform::SettingsStore& store, platform::Registry& regist
         handOffFailure = registry.commitWrites();
     } catch (const std::bad_alloc&) {
         handOffFailure = QCoreApplication::translate(
-            "Settings", "not enough memory for the companion clock's file");
+            "StorageText", "not enough memory for the companion clock's file");
     }
     return settingsFailure.isEmpty() ? handOffFailure : settingsFailure;
 }

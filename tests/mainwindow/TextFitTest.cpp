@@ -5,6 +5,7 @@
 #include "core/TimeValidation.h"
 #include "core/WarningMinutes.h"
 #include "fakes/FakePlatform.h"
+#include "host/Translations.h"
 #include "mainwindow/frmTempiro.h"
 #include "timeentry/frmEnterTime.h"
 #include "widgets/ClickableLabel.h"
@@ -125,10 +126,12 @@ std::string cutIn(QWidget* window) {
     return found.join(QStringLiteral(" | ")).toStdString();
 }
 
-class TextFitTest : public ::testing::Test {
+// English and each language the program ships, loaded before the windows are made.
+class TextFitTest : public ::testing::TestWithParam<QString> {
 protected:
     TextFitTest()
         : locale((QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)), 0))
+        , language(QLocale(GetParam()))
         , form(timer, fake.services()) {
         fake.clock.set(tempiro::toDayCount(QDate(2026, 12, 9), QTime(5, 48, 3)));
         form.Form_Load();
@@ -142,6 +145,7 @@ protected:
     }
     void checkEnterTime();
     int locale; // the longest dates and times are the United States' with AM and PM
+    host::Translations language;
     platform::FakePlatform fake;
     Timer timer{fake.services().forTimer()};
     frmTempiro form;
@@ -149,7 +153,13 @@ protected:
 
 } // namespace
 
-TEST_F(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
+INSTANTIATE_TEST_SUITE_P(
+    Languages, TextFitTest,
+    ::testing::ValuesIn((QStringLiteral("en ") + QStringLiteral(TEMPIRO_LANGUAGES))
+                            .split(u' ', Qt::SkipEmptyParts)),
+    [](const ::testing::TestParamInfo<QString>& info) { return info.param.toStdString(); });
+
+TEST_P(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
     for (const auto& [width, height] : std::vector<std::pair<int, int>>{{170, 138},
                                                                         {200, 162},
                                                                         {260, 211},
@@ -192,11 +202,11 @@ TEST_F(TextFitTest, TheMainWindowShowsEveryCaptionWholeInEveryBand) {
     }
 }
 
-TEST_F(TextFitTest, EnterTimeShowsEveryCaptionHintAndMessageWhole) {
+TEST_P(TextFitTest, EnterTimeShowsEveryCaptionHintAndMessageWhole) {
     checkEnterTime();
 }
 
-TEST_F(TextFitTest, EnterTimeFitsTheDesktopsWiderFontToo) {
+TEST_P(TextFitTest, EnterTimeFitsTheDesktopsWiderFontToo) {
     // A desktop without Liberation Sans draws the design's font in DejaVu Sans.
     const QStringList nearer = QFont::substitutes(widgets::kSansSerif);
     QFont::removeSubstitutions(widgets::kSansSerif);
@@ -227,7 +237,7 @@ void TextFitTest::checkEnterTime() {
     EXPECT_EQ(cutIn(dialog), "") << "Start";
 }
 
-TEST_F(TextFitTest, AboutAndHelpShowEveryTextWhole) {
+TEST_P(TextFitTest, AboutAndHelpShowEveryTextWhole) {
     form.mnuHelpAbout_Click();
     form.mnuHelpHelp_Click();
     EXPECT_EQ(cutIn(form.about()), "");

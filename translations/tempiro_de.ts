@@ -596,6 +596,10 @@ Die Optionen nennt tempiro --help.
         <source>Start browser and go to %1</source>
         <translation>Browser starten und %1 aufrufen</translation>
     </message>
+    <message>
+        <source>No desktop entry %1</source>
+        <translation>Kein Desktop-Eintrag %1</translation>
+    </message>
 </context>
 <context>
     <name>StorageText</name>

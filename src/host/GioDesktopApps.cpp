@@ -2,6 +2,7 @@
 
 #include "platform/LoadedLibrary.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 #include <vector>
@@ -109,7 +110,8 @@ StartOutcome GioDesktopApps::launch(const DesktopApp& app, const QStringList& ur
     const std::unique_ptr<GDesktopAppInfo, ObjectUnref> info(
         gio().desktopAppInfo(app.id.toUtf8().constData()));
     if (!info)
-        return {false, 0, G_IO_ERROR_NOT_FOUND, QStringLiteral("No desktop entry %1").arg(app.id)};
+        return {false, 0, G_IO_ERROR_NOT_FOUND,
+                QCoreApplication::translate("LaunchText", "No desktop entry %1").arg(app.id)};
     std::vector<QByteArray> texts;
     texts.reserve(static_cast<size_t>(uris.size()));
     GList* list = nullptr;

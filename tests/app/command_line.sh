@@ -99,7 +99,8 @@ while IFS='|' read -r zone locale typed target; do
     TZ=$zone LANG=$locale LC_ALL=$locale "$program" --at "$typed" --title Lot 2>/dev/null &
     pid=$!
     _cleanup+=("kill $pid 2>/dev/null || true")
-    wait_window '^Tempiro to Lot$' 15 >/dev/null
+    # Titled in the user's language ("Tempiro bis Lot" in German).
+    wait_window ' Lot$' 15 >/dev/null
     out=$(TZ=$zone LANG=$locale LC_ALL=$locale timeout 10 "$program" --status --json)
     [[ "$out" == *"\"target\":\"$target\""* ]] || fail "$typed in $zone: $out"
     kill -TERM "$pid"

@@ -7,13 +7,8 @@ set -euo pipefail
 here=$(dirname "$0")
 program=$1
 source "$here/../support/private-session.sh"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is needed"
 desktop_session
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-_cleanup+=("kill $! 2>/dev/null || true")
-wait_until 10 "the accessibility bus's address on the session bus" \
-    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null
+accessibility_bus
 
 # The names of the program's menus, its Enter Time dialog and that dialog's buttons.
 names() {

@@ -6,15 +6,8 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../support/private-session.sh"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is needed"
-[ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi2-core is needed"
-
 desktop_session
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-_cleanup+=("kill $! 2>/dev/null || true")
-wait_until 10 "the accessibility bus's address on the session bus" \
-    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null
+accessibility_bus
 # Qt speaks to the accessibility bus only while a screen reader is said to be running; the
 # test is the reader.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=xcb \

@@ -82,6 +82,18 @@ desktop_session() {
     private_bus
 }
 
+# Starts the accessibility bus (at-spi2-core) on the session's bus, where a screen reader, or a
+# test standing for one with pyatspi, reads the program.
+accessibility_bus() {
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is needed"
+    [ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi2-core is needed"
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    _cleanup+=("kill $! 2>/dev/null || true")
+    wait_until 10 "the accessibility bus's address on the session bus" \
+        dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null
+}
+
 # Starts stand-in services (a script in tests/support) that log to LOG, and waits until they say
 # they are ready. Usage: standins SCRIPT LOG [arguments]
 standins() {

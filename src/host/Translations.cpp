@@ -24,8 +24,8 @@ QString Translations::folder() {
     return QStringLiteral(":/i18n");
 }
 
-Translations::Translations(const QLocale& locale) {
-    for (const QString& uiLanguage : locale.uiLanguages()) {
+Translations::Translations(const QStringList& uiLanguages) {
+    for (const QString& uiLanguage : uiLanguages) {
         // English, or the C locale's "C": the source texts are the translation.
         if (uiLanguage == u'C' || uiLanguage == QLatin1String("en") ||
             uiLanguage.startsWith(QLatin1String("en-")))

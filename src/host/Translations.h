@@ -13,7 +13,8 @@ namespace tempiro::host {
 // Installed on the running application while this object lives.
 class Translations {
 public:
-    explicit Translations(const QLocale& locale = QLocale::system());
+    // The user's languages in their order, as QLocale::uiLanguages() gives them ("de-DE").
+    explicit Translations(const QStringList& uiLanguages = QLocale::system().uiLanguages());
     ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;

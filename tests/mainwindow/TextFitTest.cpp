@@ -131,7 +131,7 @@ class TextFitTest : public ::testing::TestWithParam<QString> {
 protected:
     TextFitTest()
         : locale((QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)), 0))
-        , language(QLocale(GetParam()))
+        , language(QLocale(GetParam()).uiLanguages())
         , form(timer, fake.services()) {
         fake.clock.set(tempiro::toDayCount(QDate(2026, 12, 9), QTime(5, 48, 3)));
         form.Form_Load();

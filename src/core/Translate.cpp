@@ -1,5 +1,6 @@
 #include "core/Translate.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tempiro {

@@ -24,7 +24,6 @@ class QWindow;
 namespace tempiro {
 
 namespace widgets {
-class Announcer;
 class ClickableLabel;
 class FittedLabel;
 } // namespace widgets

@@ -18,10 +18,6 @@ class QRadioButton;
 
 namespace tempiro {
 
-namespace widgets {
-class Announcer;
-} // namespace widgets
-
 // The "Enter Time" dialog: the user picks Time, Interval or Stop Watch and types the target,
 // the event's title and web address, the warning and auto-open. OK sets the new alarm on the
 // timer it was given and announces it; the owner keeps running while it is open.

@@ -21,7 +21,8 @@ QStringList namesFor(const QString& uiLanguage) {
 } // namespace
 
 QString Translations::folder() {
-    return QStringLiteral(":/i18n");
+    return QCoreApplication::applicationDirPath() +
+           QStringLiteral("/" TEMPIRO_TRANSLATIONS_FROM_BIN);
 }
 
 Translations::Translations(const QStringList& uiLanguages) {

@@ -6,7 +6,7 @@
 
 namespace tempiro::host {
 
-// The interface in the user's language: the program's own translations, built into it, and
+// The interface in the user's language: the program's own translations, installed beside it, and
 // Qt's of its standard texts (a text box's menu, a dialog's buttons), for the first of the
 // user's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them) that the program
 // speaks. English is the program's own language: where it comes first, nothing is loaded.
@@ -21,7 +21,8 @@ public:
 
     // The language loaded ("de", "pt_BR"), or empty for English.
     const QString& language() const { return m_language; }
-    // Where the translations are: built into the program.
+    // Where the translations are: share/tempiro/translations beside the program's bin folder,
+    // in the build tree as where it is installed. Needs the application object.
     static QString folder();
 
 private:

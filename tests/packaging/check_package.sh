@@ -13,7 +13,8 @@ dpkg -x "$deb" "$root/installed"
 for file in usr/bin/tempiro usr/bin/tavolek usr/share/applications/tempiro.desktop \
             usr/share/icons/hicolor/scalable/apps/tempiro.svg \
             usr/share/metainfo/com.example.marrowby.Tempiro.metainfo.xml \
-            usr/share/man/man1/tempiro.1 usr/share/bash-completion/completions/tempiro; do
+            usr/share/man/man1/tempiro.1 usr/share/bash-completion/completions/tempiro \
+            usr/share/tempiro/translations/tempiro_de.qm; do
     [ -e "$root/installed/$file" ] || { echo "missing: $file"; exit 1; }
 done
 [ -x "$root/installed/usr/bin/tempiro" ] && [ -x "$root/installed/usr/bin/tavolek" ]

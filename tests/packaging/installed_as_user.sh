@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The package as users get it: installed into a prefix that belongs to root and started by an
-# ordinary user whose desktop names a browser and a calendar program. Go and Help → Web Site
-# must reach that browser with the address, Tools → Create Appointment the calendar program
-# with the event, and nothing may be written beside the program or into the working folder.
+# ordinary user whose desktop names a browser and a calendar program. --help must speak the
+# user's language, Go and Help → Web Site must reach that browser with the address, Tools →
+# Create Appointment the calendar program with the event, and nothing may be written beside the
+# program or into the working folder.
 # Usage: installed_as_user.sh <build folder>   (as root; skipped otherwise)
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -54,6 +55,10 @@ calls() {
 }
 
 session() {
+    # The installed program finds its translations beside it.
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH=/usr/bin:/bin HOME="$home" \
+        LANGUAGE=de LANG=C.UTF-8 "$prefix/bin/tempiro" --help | grep -q '^Tempiro Timer: ein Countdown' ||
+        fail "the installed program's --help is not in German with LANGUAGE=de"
     window_manager
     (cd "$home/work" && exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
         env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \

@@ -64,6 +64,11 @@ void fitCaptionBox(QLabel& caption, const QStringList& texts) {
     QFont font = caption.font();
     const QRect area = caption.contentsRect();
     const int lineWidth = area.width() - 2 * caption.margin() - effectiveIndent(caption);
+    // A box with no room (the window's first layout, before it has a size) shows nothing at
+    // any size: stepping down to the smallest would load a font for every step, about a
+    // millisecond each, for nothing.
+    if (area.height() <= 0 || lineWidth <= 0)
+        return;
     auto tooHigh = [&] {
         const QFontMetrics wrapped(font);
         for (const QString& text : texts)

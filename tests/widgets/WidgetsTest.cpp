@@ -1,8 +1,10 @@
 #include "widgets/DeferredIconStyle.h"
 #include "widgets/DesignFonts.h"
+#include "widgets/FittedLabel.h"
 
 #include <QFont>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QStyleFactory>
 #include <gtest/gtest.h>
@@ -32,4 +34,18 @@ TEST(DesignFonts, TheInstalledFamilyFollowsTheSubstitutesInForce) {
         << "a family without substitutes is left to Qt's own fallback";
     QFont::insertSubstitutions(widgets::kSansSerif, nearer);
     EXPECT_EQ(widgets::installed(widgets::kSansSerif).toLower(), "liberation sans");
+}
+
+// A caption shrinks to stay in its box, but a box with no room (the window's first layout,
+// before it has a size) keeps the font: no size would show there, and stepping through them
+// all would load a font for each.
+TEST(FittedLabel, ACaptionShrinksToItsBoxUnlessTheBoxHasNoRoom) {
+    QLabel caption;
+    for (const auto& [height, shrinks] : {std::pair{200, false}, {6, true}, {0, false}}) {
+        caption.setFont(widgets::designFont(widgets::kSmallFonts, 6.75));
+        caption.setGeometry(0, 0, 40, height);
+        widgets::fitCaptionBox(caption,
+                               {QStringLiteral("Time Remain"), QStringLiteral("Time Expired")});
+        EXPECT_EQ(caption.font().pointSizeF() < 6.75, shrinks) << height;
+    }
 }

@@ -57,7 +57,9 @@ calls() {
 session() {
     # The installed program finds its translations beside it.
     setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH=/usr/bin:/bin HOME="$home" \
-        LANGUAGE=de LANG=C.UTF-8 "$prefix/bin/tempiro" --help | grep -q '^Tempiro Timer: ein Countdown' ||
+        XDG_RUNTIME_DIR="$home/runtime" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_CACHE_HOME="$home/cache" LANGUAGE=de LANG=C.UTF-8 "$prefix/bin/tempiro" --help |
+        grep -q '^Tempiro Timer: ein Countdown' ||
         fail "the installed program's --help is not in German with LANGUAGE=de"
     window_manager
     (cd "$home/work" && exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
